@@ -1,0 +1,11 @@
+// Program start.
+#include <QApplication>
+
+#include "main.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TMainForm form;
+    form.show();
+    return app.exec();
+}

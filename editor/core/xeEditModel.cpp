@@ -1,0 +1,1 @@
+#include "xeEditModel.h"

@@ -1,0 +1,2 @@
+// The window-free editing model behind TxeCustomEdit.
+#pragma once

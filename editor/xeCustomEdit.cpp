@@ -1,0 +1,1 @@
+#include "xeCustomEdit.h"

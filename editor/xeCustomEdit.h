@@ -1,0 +1,2 @@
+// TxeCustomEdit: the Qt widget that owns an editing model and shows it.
+#pragma once

@@ -1,0 +1,1 @@
+#include "xeHighlighter.h"

@@ -1,0 +1,2 @@
+// Highlighter framework: attributes, the highlighter base class, notification chains.
+#pragma once

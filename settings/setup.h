@@ -1,0 +1,2 @@
+// Settings store and the Setup dialog.
+#pragma once

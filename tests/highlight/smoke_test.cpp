@@ -1,0 +1,5 @@
+#include <gtest/gtest.h>
+
+#include "xeHighlighter.h"
+
+TEST(Build, Links) { SUCCEED(); }
