@@ -1,0 +1,77 @@
+// Search engine throughput over synthetic HTML lines (or bench/corpus/*.html when present).
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "xeEditSearch.h"
+
+namespace {
+
+// Lines shaped like hand-written HTML: indentation, tags, attributes and prose.
+std::vector<std::string> SyntheticHtml(std::size_t bytes) {
+  static const char* const words[] = {"the", "page", "layout", "content", "editor", "quick", "brown", "fox",
+                                      "jumps", "over", "lazy", "dog", "link", "style", "script", "table"};
+  static const char* const tags[] = {"p", "div", "span", "a", "li", "td", "h2", "em"};
+  std::mt19937 rng(7);
+  std::vector<std::string> lines;
+  std::size_t total = 0;
+  while (total < bytes) {
+    std::string line(2 * (rng() % 6), ' ');
+    const char* tag = tags[rng() % 8];
+    line += "<";
+    line += tag;
+    line += " class=\"c" + std::to_string(rng() % 50) + "\">";
+    for (int w = 0, n = 3 + static_cast<int>(rng() % 10); w < n; ++w) {
+      line += words[rng() % 16];
+      line += ' ';
+    }
+    line += "</";
+    line += tag;
+    line += ">";
+    total += line.size() + 2;
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+const std::vector<std::string>& Corpus() {
+  static const auto lines = SyntheticHtml(100u << 20);
+  return lines;
+}
+
+std::size_t CorpusBytes() {
+  std::size_t n = 0;
+  for (const auto& l : Corpus()) n += l.size();
+  return n;
+}
+
+void ScanNoMatch(benchmark::State& state, const char* pattern, bool caseSensitive, bool wholeWord) {
+  TxeEditSearch s;
+  s.SetSearchPattern(pattern);
+  s.SetCaseSensitive(caseSensitive);
+  s.SetWholeWordsOnly(wholeWord);
+  const auto& lines = Corpus();
+  for (auto _ : state) {
+    int found = 0;
+    for (const auto& l : lines) found += s.FindAllMatches(l);
+    benchmark::DoNotOptimize(found);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * CorpusBytes()));
+}
+
+void BM_EngineNoMatch(benchmark::State& state) { ScanNoMatch(state, "zebra", false, false); }
+void BM_EngineNoMatchCase(benchmark::State& state) { ScanNoMatch(state, "zebra", true, false); }
+void BM_EngineNoMatchOneByte(benchmark::State& state) { ScanNoMatch(state, "#", true, false); }
+void BM_EngineManyMatches(benchmark::State& state) { ScanNoMatch(state, "div", false, false); }
+void BM_EngineWholeWord(benchmark::State& state) { ScanNoMatch(state, "the", false, true); }
+
+}  // namespace
+
+BENCHMARK(BM_EngineNoMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineNoMatchCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineNoMatchOneByte)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineManyMatches)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineWholeWord)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

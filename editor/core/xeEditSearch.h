@@ -1,0 +1,74 @@
+// TxeEditSearch: finds the non-overlapping occurrences of a pattern in one line of bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ExeSearchError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// Byte tables shared by every engine. Case folding is ASCII only; bytes 128..255 belong to words,
+// so a multi-byte UTF-8 character is never cut by a whole-word test.
+namespace xeSearchTables {
+const unsigned char* Translation(bool CaseSensitive);  // 256 entries
+bool IsDelimiter(unsigned char Byte);
+}  // namespace xeSearchTables
+
+class TxeEditSearch {
+public:
+  TxeEditSearch();
+
+  const std::string& GetSearchPattern() const { return FPattern; }
+  void SetSearchPattern(std::string_view Value);  // throws ExeSearchError("Pattern is empty")
+
+  bool GetCaseSensitive() const { return FCaseSensitive; }
+  void SetCaseSensitive(bool Value);
+  bool GetWholeWordsOnly() const { return FWholeWordsOnly; }
+  void SetWholeWordsOnly(bool Value) { FWholeWordsOnly = Value; }
+
+  // Text must stay alive and unchanged until the scan that it started is finished.
+  int FirstMatch(std::string_view Text);  // 1-based column of the first match, or 0
+  int NextMatch();                        // the next match after the previous one, or 0
+  int FindAllMatches(std::string_view Text);
+
+  int GetMatchPositions(int Index) const;  // 0 when Index is out of range
+  int GetResultCount() const { return static_cast<int>(FResults.size()); }
+  const std::vector<int>& MatchPositions() const { return FResults; }
+  void ShiftMatchPositions(int From, int Delta);
+
+  int GetMatchCount() const { return FMatchCount; }
+  void ResetMatchCount() { FMatchCount = 0; }
+
+  int LookAt() const { return FLookAt; }
+  int Shift(unsigned char Byte) const { return FShift[Byte]; }
+
+private:
+  void BuildShiftTable();
+  bool MatchesAt(std::size_t Start) const;
+  std::size_t QuickScan(std::size_t From) const;
+  std::size_t VectorScan(std::size_t From) const;
+  std::size_t Scan(std::size_t From) const;
+  bool IsWholeWord(std::size_t Start) const;
+
+  std::string FPattern;
+  bool FCaseSensitive = false;
+  bool FWholeWordsOnly = false;
+  const unsigned char* FTranslate;
+  // Quick-search shift per raw byte (already folded), and the distance from the last pattern byte back
+  // to its previous occurrence in the pattern.
+  std::uint32_t FShift[256];
+  int FLookAt = 1;
+  // Vector prefilter: each anchor byte matches when (byte | mask) == value.
+  unsigned char FFirstValue = 0, FFirstMask = 0, FLastValue = 0, FLastMask = 0;
+
+  std::string_view FText;
+  std::size_t FNext = 0;  // 0-based start from which the next scan begins
+  std::vector<int> FResults;
+  int FMatchCount = 0;
+};
