@@ -1,0 +1,92 @@
+// Links and image tags made from files: shortcut files, file addresses, picture sizes.
+#include "GoToWeb.h"
+#include "LinkCommands.h"
+#include "markup_fake_editor.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+class LinksTest : public ::testing::Test {
+protected:
+    QTemporaryDir Dir;
+    std::string Write(const std::string& name, const std::string& text) {
+        const std::string path = Dir.filePath(QString::fromStdString(name)).toStdString();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+};
+
+TEST_F(LinksTest, ShortcutFiles) {
+    struct {
+        const char* Name;
+        std::string Text;
+        std::string Url;
+    } cases[] = {
+        {"plain", "[InternetShortcut]\r\nURL=http://a.example/x?y=1\r\n", "http://a.example/x?y=1"},
+        {"other keys first", "[DEFAULT]\r\nBASEURL=http://b\r\n[InternetShortcut]\r\nIconIndex=0\r\nURL=http://c\r\n",
+         "http://c"},
+        {"case and blanks", "[ internetshortcut ]\n  url =  http://d  \n", "http://d"},
+        {"quoted", "[InternetShortcut]\nURL=\"http://e f\"\n", "http://e f"},
+        {"empty value", "[InternetShortcut]\nURL=\n", ""},
+        {"key elsewhere only", "[Other]\nURL=http://f\n[InternetShortcut]\nIconFile=x\n", kMakerWebSite},
+        {"no key", "[InternetShortcut]\nIconIndex=1\n", kMakerWebSite},
+        {"empty file", "", kMakerWebSite},
+        {"equals in value", "[InternetShortcut]\nURL=http://g/?a=b=c\n", "http://g/?a=b=c"},
+        {"first of two", "[InternetShortcut]\nURL=http://h\nURL=http://i\n", "http://h"},
+        {"byte order mark", "\xEF\xBB\xBF[InternetShortcut]\nURL=http://j\n", "http://j"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(UrlFromFile(Write("link.URL", c.Text)), c.Url);
+    }
+}
+
+TEST_F(LinksTest, NonShortcutLinksToTheFileName) {
+    const std::string path = Write("page.url.html", "[InternetShortcut]\nURL=http://x\n");
+    EXPECT_EQ(UrlFromFile(path), path);
+    EXPECT_EQ(UrlFromFile("/no such/dir.url/file"), "/no such/dir.url/file");
+    EXPECT_EQ(UrlFromFile("/missing.url"), kMakerWebSite);
+}
+
+TEST_F(LinksTest, InsertedTags) {
+    TFakeMarkupEditor ed;
+    InsertLinkToFile(ed, "/home/ann/my page.html");
+    EXPECT_EQ(ed.Text(), "<A HREF=\"file:///home/ann/my page.html\"></A>");
+    EXPECT_EQ(ed.X, int(ed.Text().size()) - 3);
+
+    ed.SetText("go");
+    ed.Select(1, 1, 3, 1);
+    InsertUrlFromFile(ed, Write("s.url", "[InternetShortcut]\nURL=http://k/\n"));
+    EXPECT_EQ(ed.Text(), "<A HREF=\"http://k/\">go</A>");
+
+    QImage image(33, 44, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const std::string picture = Dir.filePath("PIC 1.JPG").toStdString();
+    ASSERT_TRUE(image.save(QString::fromStdString(picture), "JPEG"));
+    ed.SetText("word");
+    ed.Select(1, 1, 5, 1);
+    EXPECT_TRUE(InsertImageFromFile(ed, picture));
+    EXPECT_EQ(ed.Text(), "<IMG SRC=\"" + FileUrlOf(picture) + "\" WIDTH=\"33\" HEIGHT=\"44\">word");
+
+    ed.SetText("");
+    EXPECT_TRUE(InsertImageFromFile(ed, Write("x.txt", "text")));
+    EXPECT_EQ(ed.Text(), "<IMG SRC=\"" + FileUrlOf(Dir.filePath("x.txt").toStdString()) + "\" WIDTH=\"0\" HEIGHT=\"0\">");
+
+    ed.SetText("keep");
+    EXPECT_FALSE(InsertImageFromFile(ed, Dir.filePath("gone.png").toStdString()));
+    EXPECT_EQ(ed.Text(), "keep");
+    EXPECT_EQ(ed.Replacements, 0);
+}
+
+TEST(FileUrl, Prefix) {
+    EXPECT_EQ(FileUrlOf("/a b/c"), "file:///a b/c");
+    EXPECT_EQ(FileUrlOf("c:\\x y\\z.gif"), "file:///c:\\x y\\z.gif");
+}
+
+} // namespace
