@@ -1,0 +1,67 @@
+// CSS highlighter: block comments, single-quoted strings, numbers, colour codes and property-name words.
+#pragma once
+#include "xeTableHighlighter.h"
+
+class TxeCSSSyn : public TxeTableHighLighter<TxeCSSSyn> {
+ public:
+  enum TtkTokenKind : std::uint8_t {
+    tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown
+  };
+  enum TRangeState : std::uint8_t { rsNormal = 0, rsBlockComment = 1 };
+  static constexpr std::size_t KeywordTableSize = 139;
+
+  TxeCSSSyn();
+  const char* ClassName() const override { return "TxeCSSSyn"; }
+  static TxeCustomHighLighterClass ClassType();
+
+  const TxeCharSet& WordCharacters() const override;
+  TxeHighLightAttributes* StandardAttribute(int Index) const override;
+  std::uint8_t GetCapabilities() const override { return TxeCustomHighLighter::GetCapabilities() + 4; }
+  std::string LanguageTitle() const override { return "CSS"; }
+  TxeHighLightAttributes* CurrentAttribute() const override;
+  void ClearRange() override { FRange = rsNormal; }
+
+  TxeHighLightAttributes* CommentAttri() const { return FCommentAttri; }
+  TxeHighLightAttributes* IdentifierAttri() const { return FIdentifierAttri; }
+  TxeHighLightAttributes* KeyAttri() const { return FKeyAttri; }
+  TxeHighLightAttributes* NumberAttri() const { return FNumberAttri; }
+  TxeHighLightAttributes* SpaceAttri() const { return FSpaceAttri; }
+  TxeHighLightAttributes* StringAttri() const { return FStringAttri; }
+  TxeHighLightAttributes* SymbolAttri() const { return FSymbolAttri; }
+
+  static const TxeKeywordTable::THashTable& CharHashValue();
+  static const TxeKeywordTable& Keywords();
+
+  void Next();
+  void ExportToken();
+
+ private:
+  using TProc = void (TxeCSSSyn::*)();
+  static const std::array<TProc, 256>& ProcTable();
+
+  // Tables shared by all instances, looked up once in the constructor.
+  const std::array<TProc, 256>* FProcs;
+  const TxeKeywordTable* FKeywords;
+  const TxeKeywordTable::THashTable* FHashValue;
+
+  void NullProc();
+  void SpaceProc();
+  void LFProc();
+  void CRProc();
+  void HexProc();
+  void StringProc();
+  void SymbolProc();
+  void SlashProc();
+  void NumberProc();
+  void IdentProc();
+  void BraceProc();
+  void UnknownProc();
+
+  TxeHighLightAttributes* FCommentAttri;
+  TxeHighLightAttributes* FIdentifierAttri;
+  TxeHighLightAttributes* FKeyAttri;
+  TxeHighLightAttributes* FNumberAttri;
+  TxeHighLightAttributes* FSpaceAttri;
+  TxeHighLightAttributes* FStringAttri;
+  TxeHighLightAttributes* FSymbolAttri;
+};
