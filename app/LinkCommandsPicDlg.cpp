@@ -1,0 +1,71 @@
+#include "LinkCommandsPicDlg.h"
+
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPreviewSide = 180;
+
+// "Caption|*.a;*.b|..." as Qt's "Caption (*.a *.b);;...", the caption's own pattern list dropped.
+QString QtFilterOf(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString caption = parts[i];
+        const int paren = caption.indexOf('(');
+        if (paren > 0) caption = caption.left(paren).trimmed();
+        out << caption + " (" + parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ') + ")";
+    }
+    return out.join(";;");
+}
+
+} // namespace
+
+TOpenPicDlg::TOpenPicDlg(QWidget* parent) : QFileDialog(parent) {
+    setObjectName("OpenPicDlg");
+    // The preview pane needs Qt's own dialog.
+    setOption(QFileDialog::DontUseNativeDialog, true);
+    setFileMode(QFileDialog::ExistingFile);
+    setAcceptMode(QFileDialog::AcceptOpen);
+    setNameFilter(QtFilterOf(kPictureFilter));
+
+    auto* pane = new QWidget(this);
+    pane->setObjectName("PreviewPane");
+    auto* column = new QVBoxLayout(pane);
+    FImage = new QLabel(pane);
+    FImage->setObjectName("PreviewImage");
+    FImage->setFixedSize(kPreviewSide, kPreviewSide);
+    FImage->setAlignment(Qt::AlignCenter);
+    FImage->setFrameShape(QFrame::StyledPanel);
+    FSize = new QLabel(pane);
+    FSize->setObjectName("PreviewSize");
+    FSize->setAlignment(Qt::AlignCenter);
+    column->addWidget(FImage);
+    column->addWidget(FSize);
+    column->addStretch();
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
+
+    connect(this, &QFileDialog::currentChanged, this, &TOpenPicDlg::ShowPreview);
+}
+
+void TOpenPicDlg::ShowPreview(const QString& fileName) {
+    FImage->clear();
+    FSize->clear();
+    if (fileName.isEmpty()) return;
+    QImageReader reader(fileName);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (!reader.canRead() || !size.isValid()) return;
+    // Decode straight to the preview size where the format allows it (JPEG does).
+    QSize target = size;
+    if (target.width() > kPreviewSide || target.height() > kPreviewSide)
+        target = target.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    reader.setScaledSize(target);
+    const QImage image = reader.read();
+    if (image.isNull()) return;
+    FImage->setPixmap(QPixmap::fromImage(image));
+    FSize->setText(QString("%1 x %2").arg(size.width()).arg(size.height()));
+}

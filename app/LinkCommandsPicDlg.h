@@ -1,0 +1,25 @@
+// The picture dialog of "Image from file...": a file dialog with a preview of the picked picture.
+#pragma once
+
+#include <QFileDialog>
+
+class QLabel;
+
+inline constexpr const char* kPictureFilter =
+    "All (*.png;*.gif;*.jpg;*.jpeg)|*.png;*.gif;*.jpg;*.jpeg|Portable Network Graphics (*.png)|*.png|"
+    "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg";
+
+class TOpenPicDlg : public QFileDialog {
+    Q_OBJECT
+public:
+    explicit TOpenPicDlg(QWidget* parent = nullptr);
+
+    // Shows the picture in the preview pane (empty or unreadable: no picture).
+    void ShowPreview(const QString& fileName);
+    QLabel* PreviewImage() const { return FImage; }
+    QLabel* PreviewSize() const { return FSize; }
+
+private:
+    QLabel* FImage = nullptr;
+    QLabel* FSize = nullptr;
+};

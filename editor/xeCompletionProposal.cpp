@@ -1,0 +1,216 @@
+#include "xeCompletionProposal.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kFormWidth = 262;
+
+QColor ToQColor(TColor c) {
+    if (c & 0x80000000u) {
+        const QPalette pal = QApplication::palette();
+        switch (c & 0xFF) {
+        case 0x05: return pal.color(QPalette::Base);
+        case 0x08: return pal.color(QPalette::Text);
+        case 0x0D: return pal.color(QPalette::Highlight);
+        case 0x0E: return pal.color(QPalette::HighlightedText);
+        default: return pal.color(QPalette::Button);
+        }
+    }
+    return QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF));
+}
+
+} // namespace
+
+TCompletionProposalForm::TCompletionProposalForm(QWidget* owner)
+    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint) {
+    setObjectName("CompletionProposalForm");
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    setFocusPolicy(Qt::StrongFocus);
+    FEntryHeight = std::max(1, QFontMetrics(font()).height());
+    FScrollBar = new QScrollBar(Qt::Vertical, this);
+    FScrollBar->setFocusPolicy(Qt::NoFocus);
+    connect(FScrollBar, &QScrollBar::valueChanged, this, &TCompletionProposalForm::ScrollMoved);
+    resize(kFormWidth, height());
+    Layout();
+}
+
+void TCompletionProposalForm::Layout() {
+    const int h = FNbLinesInWindow * FEntryHeight + 2;
+    if (height() != h) resize(width(), h);
+    const int sbWidth = FScrollBar->sizeHint().width();
+    const int sbLeft = width() - sbWidth - 2;
+    FScrollBar->setGeometry(sbLeft, 2, sbWidth, std::max(0, h - 4));
+    FBitmapRect = QRect(1, 1, std::max(0, sbLeft - 2), std::max(0, h - 2));
+    UpdateScrollRange();
+}
+
+void TCompletionProposalForm::resizeEvent(QResizeEvent*) {
+    const int sbWidth = FScrollBar->sizeHint().width();
+    const int sbLeft = width() - sbWidth - 2;
+    FScrollBar->setGeometry(sbLeft, 2, sbWidth, std::max(0, height() - 4));
+    FBitmapRect = QRect(1, 1, std::max(0, sbLeft - 2), std::max(0, height() - 2));
+}
+
+void TCompletionProposalForm::UpdateScrollRange() {
+    FScrollBar->setMaximum(std::max(int(FItemList.size()) - FNbLinesInWindow, 0));
+    FScrollBar->setPageStep(FNbLinesInWindow);
+}
+
+void TCompletionProposalForm::SetCurrentString(const QString& value) {
+    FCurrentString = value;
+    const Qt::CaseSensitivity cs = ffAnsi ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    for (int i = 0; i < FItemList.size(); ++i) {
+        if (FItemList[i].startsWith(value, cs)) {
+            SetPosition(i);
+            break;
+        }
+    }
+}
+
+void TCompletionProposalForm::SetItemList(const QStringList& value) {
+    FItemList = value;
+    UpdateScrollRange();
+    const int p = FPosition;
+    FPosition = p + 1; // re-apply: the setter ignores an unchanged value
+    SetPosition(p);
+    if (FPosition != p) FPosition = p;
+    update();
+}
+
+void TCompletionProposalForm::SetPosition(int value) {
+    if (value > FItemList.size() - 1 || value == FPosition) return;
+    FPosition = value;
+    if (value < FScrollBar->value()) FScrollBar->setValue(value);
+    else if (value > FScrollBar->value() + FNbLinesInWindow - 1) FScrollBar->setValue(value - FNbLinesInWindow + 1);
+    update();
+}
+
+void TCompletionProposalForm::SetNbLinesInWindow(int value) {
+    FNbLinesInWindow = std::max(1, value);
+    Layout();
+    update();
+}
+
+void TCompletionProposalForm::SelectNext() {
+    if (FPosition < FItemList.size() - 1) SetPosition(FPosition + 1);
+}
+
+void TCompletionProposalForm::SelectPrevious() {
+    if (FPosition > 0) SetPosition(FPosition - 1);
+}
+
+void TCompletionProposalForm::ScrollMoved(int value) {
+    // Keep the selection among the visible rows.
+    if (FPosition < value) SetPosition(value);
+    else if (FPosition > value + FNbLinesInWindow - 1) SetPosition(value + FNbLinesInWindow - 1);
+    update();
+}
+
+void TCompletionProposalForm::Fire(const TCompletionNotifyEvent& handler) {
+    if (handler) handler(this);
+}
+
+void TCompletionProposalForm::paintEvent(QPaintEvent*) {
+    UpdateScrollRange();
+    QPixmap bitmap(FBitmapRect.size().expandedTo(QSize(1, 1)));
+    bitmap.fill(ToQColor(clWindow));
+    {
+        QPainter canvas(&bitmap);
+        canvas.setFont(font());
+        const int first = FScrollBar->value();
+        const int rows = std::min(FNbLinesInWindow, int(FItemList.size()));
+        for (int i = 0; i < rows && first + i < FItemList.size(); ++i) {
+            const int k = first + i;
+            const int y = i * FEntryHeight;
+            if (k == FPosition) {
+                canvas.fillRect(QRect(0, y, bitmap.width(), FEntryHeight), ToQColor(ClSelect));
+            }
+            canvas.setPen(Qt::black);
+            if (OnPaintItem && OnPaintItem(FItemList[k], canvas, 0, y)) continue;
+            canvas.drawText(QRect(0, y, bitmap.width(), FEntryHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                            FItemList[k]);
+        }
+    }
+    QPainter p(this);
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.drawPixmap(FBitmapRect.topLeft(), bitmap);
+}
+
+void TCompletionProposalForm::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool ctrl = mods & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        if (mods == Qt::NoModifier && !FCurrentString.isEmpty()) {
+            SetCurrentString(FCurrentString.chopped(1));
+            Fire(OnKeyDelete);
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Fire(OnValidate); break;
+    case Qt::Key_Escape:
+    case Qt::Key_Space: Fire(OnCancel); break;
+    case Qt::Key_PageUp:
+        for (int i = 0; i < FNbLinesInWindow; ++i) SelectPrevious();
+        break;
+    case Qt::Key_PageDown:
+        for (int i = 0; i < FNbLinesInWindow; ++i) SelectNext();
+        break;
+    case Qt::Key_End:
+        if (ctrl) SetPosition(int(FItemList.size()) - 1);
+        break;
+    case Qt::Key_Home:
+        if (ctrl) SetPosition(0);
+        break;
+    case Qt::Key_Up: ctrl ? SetPosition(0) : SelectPrevious(); break;
+    case Qt::Key_Down: ctrl ? SetPosition(int(FItemList.size()) - 1) : SelectNext(); break;
+    default: break;
+    }
+    // The character the key produced, unless the key already closed the popup.
+    if (isVisible()) {
+        for (QChar c : event->text()) {
+            const ushort code = c.unicode();
+            if (code >= 33 && code <= 122) {
+                SetCurrentString(FCurrentString + c);
+                if (OnKeyPress) OnKeyPress(this, c);
+            } else if (code == 8) {
+                if (OnKeyPress) OnKeyPress(this, c);
+            } else {
+                Fire(OnCancel);
+                break;
+            }
+        }
+    }
+    update();
+}
+
+void TCompletionProposalForm::mousePressEvent(QMouseEvent* event) {
+    SetPosition((int(event->position().y()) - 1) / FEntryHeight + FScrollBar->value());
+}
+
+bool TCompletionProposalForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) hide();
+    return QWidget::event(event);
+}
+
+TCompletionProposal::TCompletionProposal(QObject* owner)
+    : QObject(owner), FForm(std::make_unique<TCompletionProposalForm>()) {}
+
+TCompletionProposal::~TCompletionProposal() = default;
+
+void TCompletionProposal::Popup(const QString& fragment, int x, int y) {
+    FForm->move(x, y);
+    FForm->SetCurrentString(fragment);
+    if (OnExecute) OnExecute(this);
+    FForm->show();
+    FForm->activateWindow();
+    FForm->setFocus();
+}

@@ -1,0 +1,104 @@
+// Completion proposal: a popup list under the caret that preselects the entry matching the word
+// fragment left of the caret and, on Enter, puts the chosen entry in place of that fragment.
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "xeKeyCmds.h"
+#include "xeTypes.h"
+
+class QPainter;
+class QScrollBar;
+class TxeCustomEdit;
+
+using TCompletionKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+using TCompletionNotifyEvent = std::function<void(QObject* Sender)>;
+// Draws one entry; false leaves it to the default drawing.
+using TCompletionPaintItemEvent = std::function<bool(const QString& Key, QPainter& Canvas, int X, int Y)>;
+
+// The borderless popup window.
+class TCompletionProposalForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCompletionProposalForm(QWidget* owner = nullptr);
+
+    QString CurrentString() const { return FCurrentString; }
+    void SetCurrentString(const QString& value);
+    const QStringList& ItemList() const { return FItemList; }
+    void SetItemList(const QStringList& value);
+    int Position() const { return FPosition; }
+    void SetPosition(int value);
+    int NbLinesInWindow() const { return FNbLinesInWindow; }
+    void SetNbLinesInWindow(int value);
+    TColor ClSelect = clHighlight;
+    bool ffAnsi = false;
+    QPointer<TxeCustomEdit> CurrentEditor;
+
+    TCompletionKeyPressEvent OnKeyPress;
+    TCompletionNotifyEvent OnKeyDelete;
+    TCompletionPaintItemEvent OnPaintItem;
+    TCompletionNotifyEvent OnValidate;
+    TCompletionNotifyEvent OnCancel;
+
+    void SelectNext();
+    void SelectPrevious();
+    int EntryHeight() const { return FEntryHeight; }
+    QScrollBar* ScrollBar() const { return FScrollBar; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void Layout();
+    void UpdateScrollRange();
+    void ScrollMoved(int value);
+    void Fire(const TCompletionNotifyEvent& handler);
+
+    QString FCurrentString;
+    QStringList FItemList;
+    int FPosition = 0;
+    int FNbLinesInWindow = 6;
+    int FEntryHeight = 0;
+    QScrollBar* FScrollBar = nullptr;
+    QRect FBitmapRect;
+};
+
+// The non-visual component owning one popup.
+class TCompletionProposal : public QObject {
+    Q_OBJECT
+public:
+    explicit TCompletionProposal(QObject* owner = nullptr);
+    ~TCompletionProposal() override;
+
+    TCompletionProposalForm* Form() const { return FForm.get(); }
+
+    TCompletionNotifyEvent OnExecute;
+
+    const QStringList& ItemList() const { return FForm->ItemList(); }
+    void SetItemList(const QStringList& value) { FForm->SetItemList(value); }
+    int Position() const { return FForm->Position(); }
+    void SetPosition(int value) { FForm->SetPosition(value); }
+    int NbLinesInWindow() const { return FForm->NbLinesInWindow(); }
+    void SetNbLinesInWindow(int value) { FForm->SetNbLinesInWindow(value); }
+    TColor ClSelect() const { return FForm->ClSelect; }
+    void SetClSelect(TColor value) { FForm->ClSelect = value; }
+    bool AnsiStrings() const { return FForm->ffAnsi; }
+    void SetAnsiStrings(bool value) { FForm->ffAnsi = value; }
+    TCompletionPaintItemEvent& OnPaintItem() { return FForm->OnPaintItem; }
+
+    // Shows the popup with its top-left corner at the screen point (x, y).
+    void Popup(const QString& fragment, int x, int y);
+
+private:
+    std::unique_ptr<TCompletionProposalForm> FForm;
+};

@@ -1,0 +1,119 @@
+// The completion popup on its own: preselection, keys, scrolling.
+#include "xeCompletionProposal.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char arg0[] = "editor_tests";
+    static char* argv[] = {arg0, nullptr};
+    static QApplication* app = qApp ? nullptr : new QApplication(argc, argv);
+    (void)app;
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
+}
+
+TEST(CompletionForm, Preselection) {
+    App();
+    struct {
+        bool Ansi;
+        QString Typed;
+        int Position;
+    } cases[] = {
+        {false, "A", 1}, {true, "A", 0}, {false, "al", 0}, {false, "all", 2}, {true, "ALL", 2},
+        {false, "x", 0}, // no match: the previous preselection stays
+        {false, "", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed.toStdString());
+        TCompletionProposal proposal;
+        proposal.SetItemList({"alert", "Array", "all"});
+        proposal.SetAnsiStrings(c.Ansi);
+        proposal.Form()->SetCurrentString(c.Typed);
+        EXPECT_EQ(proposal.Position(), c.Position);
+    }
+}
+
+TEST(CompletionForm, KeysInThePopup) {
+    App();
+    TCompletionProposal proposal;
+    QStringList items;
+    for (int i = 0; i < 10; ++i) items << QString("item%1").arg(i);
+    proposal.SetItemList(items);
+    QStringList log;
+    TCompletionProposalForm* form = proposal.Form();
+    form->OnKeyPress = [&](QObject*, QChar& c) { log << "press " + QString(c); };
+    form->OnKeyDelete = [&](QObject*) { log << "delete " + form->CurrentString(); };
+    form->OnValidate = [&](QObject*) { log << "validate"; };
+    form->OnCancel = [&](QObject*) {
+        log << "cancel";
+        form->hide();
+    };
+    proposal.Popup("item", 10, 10);
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->height(), 6 * form->EntryHeight() + 2);
+
+    QTest::keyClick(form, Qt::Key_PageDown);
+    EXPECT_EQ(proposal.Position(), 6);
+    EXPECT_EQ(form->ScrollBar()->value(), 1); // entries 1..6 visible
+    QTest::keyClick(form, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(proposal.Position(), 9);
+    QTest::keyClick(form, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(proposal.Position(), 0);
+    EXPECT_EQ(form->ScrollBar()->value(), 0);
+    QTest::keyClick(form, Qt::Key_Down);
+    QTest::keyClick(form, Qt::Key_Down);
+    EXPECT_EQ(proposal.Position(), 2);
+    QTest::keyClick(form, Qt::Key_PageUp);
+    EXPECT_EQ(proposal.Position(), 0);
+
+    QTest::keyClicks(form, "7");
+    EXPECT_EQ(form->CurrentString(), "item7");
+    EXPECT_EQ(proposal.Position(), 7);
+    QTest::keyClick(form, Qt::Key_Backspace);
+    EXPECT_EQ(form->CurrentString(), "item");
+    QTest::keyClick(form, Qt::Key_Return);
+    EXPECT_EQ(log, QStringList({"press 7", "delete item", "press \b", "validate", "cancel"}));
+    EXPECT_FALSE(form->isVisible());
+
+    // A brace (code 123) or Escape closes without being reported as typed.
+    for (auto key : {Qt::Key_BraceLeft, Qt::Key_Escape, Qt::Key_Space}) {
+        log.clear();
+        proposal.Popup("i", 0, 0);
+        QTest::keyClick(form, key);
+        EXPECT_EQ(log, QStringList({"cancel"}));
+        EXPECT_EQ(form->CurrentString(), "i");
+    }
+}
+
+TEST(CompletionForm, PositionOutOfRangeIsIgnored) {
+    App();
+    TCompletionProposal proposal;
+    proposal.SetItemList({"a", "b"});
+    proposal.SetPosition(1);
+    proposal.SetPosition(5);
+    EXPECT_EQ(proposal.Position(), 1);
+    proposal.SetItemList({});
+    QTest::keyClick(proposal.Form(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(proposal.Position(), -1);
+}
+
+TEST(CompletionForm, MouseSelectsOnly) {
+    App();
+    TCompletionProposal proposal;
+    proposal.SetItemList({"a", "b", "c", "d"});
+    bool validated = false;
+    proposal.Form()->OnValidate = [&](QObject*) { validated = true; };
+    proposal.Popup("", 0, 0);
+    const int h = proposal.Form()->EntryHeight();
+    QTest::mouseClick(proposal.Form(), Qt::LeftButton, {}, QPoint(20, 1 + 2 * h + h / 2));
+    EXPECT_EQ(proposal.Position(), 2);
+    EXPECT_FALSE(validated);
+}
+
+} // namespace
