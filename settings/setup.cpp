@@ -116,6 +116,7 @@ QWidget* TSetupForm::BuildEditorPage() {
     FontSpn->setObjectName("FontSpn");
     FontSpn->setRange(6, 72);
     FontSpn->setValue(10);
+    FontSpn->setMaximumWidth(FontSpn->fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 3);
     if (auto* edit = FontSpn->findChild<QLineEdit*>())
         edit->setMaxLength(2);
     AutoHideChk = new QCheckBox("Auto hide menus", page);
