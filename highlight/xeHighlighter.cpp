@@ -16,7 +16,7 @@ std::string UpperCase(const std::string& S) {
 // ---- TxeMethodChain -------------------------------------------------------------------------------------
 
 void TxeMethodChain::Add(const void* Object, TNotifyEvent Handler, std::uintptr_t Code) {
-  FMethods.push_back({Object, Code, std::move(Handler)});
+  FMethods.push_back({Object, Code, std::move(Handler), FNextSerial++});
 }
 
 void TxeMethodChain::Remove(const void* Object, std::uintptr_t Code) {
@@ -25,9 +25,16 @@ void TxeMethodChain::Remove(const void* Object, std::uintptr_t Code) {
 }
 
 void TxeMethodChain::Fire() {
-  // Walk by index, as handlers may add or remove pairs while the chain fires.
-  for (std::size_t I = 0; I < FMethods.size(); ++I) {
-    TNotifyEvent Handler = FMethods[I].Handler;  // a handler removing itself must not destroy the running call
+  // Handlers may add or remove pairs while the chain fires: walk the pairs present at the start and skip
+  // those removed meanwhile, so that a removal never makes the walk jump over a handler.
+  std::vector<std::uint64_t> Walk;
+  Walk.reserve(FMethods.size());
+  for (const auto& M : FMethods) Walk.push_back(M.Serial);
+  std::size_t Hint = 0;
+  for (std::uint64_t Serial : Walk) {
+    while (Hint < FMethods.size() && FMethods[Hint].Serial < Serial) ++Hint;
+    if (Hint >= FMethods.size() || FMethods[Hint].Serial != Serial) continue;
+    TNotifyEvent Handler = FMethods[Hint].Handler;  // the handler may remove itself while it runs
     try {
       if (Handler) Handler(FireSender());
     } catch (...) {
@@ -41,6 +48,7 @@ void TxeMethodChain::Fire() {
       }
       if (!DoContinue) return;
     }
+    Hint = 0;  // the list may have shifted
   }
 }
 

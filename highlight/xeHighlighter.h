@@ -79,8 +79,10 @@ class TxeMethodChain : public TObject {
     const void* Object;
     std::uintptr_t Code;
     TNotifyEvent Handler;
+    std::uint64_t Serial;
   };
   std::vector<TMethod> FMethods;
+  std::uint64_t FNextSerial = 0;
   TxeExceptionEvent FExceptionHandler;
 };
 
