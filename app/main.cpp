@@ -1,6 +1,193 @@
 #include "main.h"
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("MainForm");
-    setWindowTitle("Orvex Quillan 2.0 - ");
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSettings>
+#include <QToolButton>
+
+#include "MsgDlg.h"
+
+namespace {
+
+const char* const TitlePrefix = "Orvex Quillan ";
+constexpr int MajorVersion = 2;
+constexpr int MinorVersion = 0;
+
+// Days between 1899-12-30 and 1970-01-01.
+constexpr double EpochDays = 25569.0;
+
+double Stamp(const QDateTime& Time) {
+    const qint64 local = Time.toMSecsSinceEpoch() + qint64(Time.offsetFromUtc()) * 1000;
+    return EpochDays + double(local) / 86400000.0;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    resize(600, 400);
+    DefFn = QDir::homePath() + QStringLiteral("/untitled");
+    CreateEditors();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    ConnectCommands();
+    // Families of commands connect themselves to the actions here.
+
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
+        if (State == Qt::ApplicationActive) AppEventsActivate();
+        else if (State == Qt::ApplicationInactive) AppEventsDeactivate();
+    });
+    FormCreate(Args);
+}
+
+TMainForm::~TMainForm() {
+    if (FShown && !FSettingsWritten) FormClose();
+}
+
+QAction* TMainForm::Action(const QString& ObjectName) const {
+    return findChild<QAction*>(ObjectName);
+}
+
+QMenu* TMainForm::Menu(const QString& ObjectName) const { return findChild<QMenu*>(ObjectName); }
+
+QToolButton* TMainForm::ToolButton(const QString& ObjectName) const {
+    return findChild<QToolButton*>(ObjectName);
+}
+
+void TMainForm::ConnectCommands() {
+    auto on = [this](const char* Name, auto Handler) {
+        connect(Action(QString::fromLatin1(Name)), &QAction::triggered, this, Handler);
+    };
+    on("Newblank1", [this] { Newblank1Click(); });
+    on("HTMLfile1", [this] { NewFromTemplate(1); });
+    on("HTMLFrameset1", [this] { NewFromTemplate(2); });
+    on("JavaScript2", [this] { NewFromTemplate(3); });
+    on("CSSfile1", [this] { NewFromTemplate(4); });
+    on("Open1", [this] { Open1Click(); });
+    on("Save1", [this] { Save1Click(); });
+    on("SaveAs1", [this] { SaveAs1Click(); });
+    on("Exit1", [this] { Exit1Click(); });
+    on("Setup1", [this] { Setup1Click(); });
+    on("EditPaste1", [this] { EditPaste1Execute(); });
+    ConnectEditActions();
+}
+
+void TMainForm::FormCreate(const QStringList& Args) {
+    SetTitle();
+    SetDocType(dtNone);
+    const QString first = Args.value(0);
+    if (!first.isEmpty()) {
+        int type;
+        const bool isSwitch = first == QLatin1String("-html") || first == QLatin1String("-css") ||
+                              first == QLatin1String("-js");
+        if (first == QLatin1String("-html")) type = dtHTML;
+        else if (first == QLatin1String("-css")) type = dtCSS;
+        else if (first == QLatin1String("-js")) type = dtJavaScript;
+        else type = DocTypeOf(first);
+        SetDocType(type);
+        const QString second = Args.value(1);
+        if (!second.isEmpty()) LoadDocument(second);
+        else if (!isSwitch) LoadDocument(first);
+        // A switch keeps its type through the settings application of the first showing.
+        if (isSwitch) FTypeSwitch = type;
+        StartupGuard = true;
+    }
+    LastSeenStamp = NowStamp() + 0.001;
+}
+
+void TMainForm::showEvent(QShowEvent* Event) {
+    QMainWindow::showEvent(Event);
+    if (!FShown) {
+        FShown = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow() {
+    RestorePlacement();
+    LoadSettings();
+    if (DocFileName.isEmpty()) {
+        Newblank1Click();
+        // A lone type switch starts a blank document of that type.
+        if (FTypeSwitch > 0) SetDocType(FTypeSwitch);
+    }
+    ApplyLanguageFile();
+}
+
+void TMainForm::SetTitle() {
+    setWindowTitle(QString::fromLatin1(TitlePrefix) + QString::number(MajorVersion) + QLatin1Char('.') +
+                   QString::number(MinorVersion) + QStringLiteral(" - ") + DocFileName);
+}
+
+double TMainForm::NowStamp() { return Stamp(QDateTime::currentDateTime()); }
+
+void TMainForm::AppEventsDeactivate() { LastSeenStamp = NowStamp(); }
+
+void TMainForm::AppEventsActivate() {
+    if (FInActivate || DocFileName.isEmpty() || !FOnDisk) return;
+    if (EditorHoldsOneEmptyLine()) return;
+    const QFileInfo info(DocFileName);
+    const double fileTime = info.exists() ? Stamp(info.lastModified()) : 2147483647.0;
+    if (fileTime - 0.00002 <= LastSeenStamp) return;
+    FInActivate = true;
+    if (MessageDlg(DocFileName + QStringLiteral(" modified by external software\nReload this file?"), mtWarning,
+                   mbYes | mbNo, this) == mrYes)
+        LoadDocument(DocFileName);
+    FInActivate = false;
+}
+
+void TMainForm::closeEvent(QCloseEvent* Event) {
+    if (!FormCloseQuery()) {
+        Event->ignore();
+        return;
+    }
+    FormClose();
+    Event->accept();
+}
+
+bool TMainForm::FormCloseQuery() { return ConfirmDiscard(); }
+
+void TMainForm::FormClose() {
+    SaveSettings();
+    SavePlacement();
+    FSettingsWritten = true;
+}
+
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::RestorePlacement() {
+    QSettings store(QStringLiteral("Orvex"), QStringLiteral("QN"));
+    const QByteArray placement = store.value(QStringLiteral("MainForm/Placement")).toByteArray();
+    if (!placement.isEmpty()) restoreGeometry(placement);
+}
+
+void TMainForm::SavePlacement() {
+    QSettings store(QStringLiteral("Orvex"), QStringLiteral("QN"));
+    store.setValue(QStringLiteral("MainForm/Placement"), saveGeometry());
+}
+
+bool TMainForm::IsWindowShortcut(const QKeySequence& Keys) const {
+    for (const QAction* action : actions())
+        if (!action->shortcut().isEmpty() && action->shortcut() == Keys) return true;
+    return false;
+}
+
+bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+    // The window's shortcuts come before the editor's own key bindings.
+    if (Event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(Event);
+        const QKeySequence keys(key->keyCombination());
+        if (IsWindowShortcut(keys)) {
+            Event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(Watched, Event);
 }

@@ -1,10 +1,136 @@
-// TMainForm: the main window.
+// TMainForm: the main window. It holds the document editor Memo1, builds the menus, actions and
+// tool bar, and runs the life of the one document (new, open, save, outside changes, close).
+// Other command families find its actions by objectName and connect themselves.
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "DocumentTypes.h"
+
+class QAction;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class TxeCustomEdit;
+class TxeCustomHighLighter;
+class TjxHTMLSyn;
+class TxeJScriptSyn;
+class TxeCSSSyn;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // Args: the command line after the program name: [ "-html" | "-css" | "-js" ] [file].
+    explicit TMainForm(const QStringList& Args = {}, QWidget* Parent = nullptr);
+    ~TMainForm() override;
+
+    // Components of the layout, found by their names.
+    QAction* Action(const QString& ObjectName) const;
+    QMenu* Menu(const QString& ObjectName) const;
+    QToolButton* ToolButton(const QString& ObjectName) const;
+
+    // The editors and highlighters.
+    TxeCustomEdit* Memo1 = nullptr;
+    TxeCustomEdit* Memo0 = nullptr;  // scratch editor of the layout; the file code streams past it
+    TjxHTMLSyn* HTMLSyn = nullptr;
+    TxeJScriptSyn* JScriptSyn = nullptr;
+    TxeCSSSyn* CSSSyn = nullptr;
+
+    // Window state.
+    QString DocFileName;           // full path; empty: no document yet
+    double LastSeenStamp = 0;      // days since 1899-12-30, local time
+    bool StartupGuard = true;      // the next settings application leaves the highlighter alone
+
+    // Live settings, copied from the Setup dialog by ApplySettings.
+    bool AutoHide = false;
+    bool Highlite = true;
+    QString NetscapePath, MSIEPath, CustomPath, ExtendedPath;
+    QString UserName, UserEMail, UserURL;
+    QString DefFn;                 // the user's home folder + "/untitled" until set
+    int DefFT = 0;
+    bool NotFirst = false;
+
+    // The document.
+    int DocType() const { return FDocType; }
+    void SetDocType(int Type);
+    bool LoadDocument(const QString& FileName);
+    bool SaveDocument(const QString& FileName);
+    bool ConfirmDiscard();         // false: the user cancelled
+    bool NewDocument(int Kind);
+    void SetTitle();
+    bool DocumentOnDisk() const { return FOnDisk; }
+
+    // Handlers of the menu items and tool buttons.
+    void Newblank1Click();
+    void NewFromTemplate(int Kind);
+    void Open1Click();
+    bool Save1Click();             // false: not saved (failed or cancelled)
+    bool SaveAs1Click();
+    void Exit1Click();
+    void Setup1Click();
+    void EditPaste1Execute();
+    void HLBtnClick(int Type);     // NoHLBtn, HTMLHLBtn, JSHLBtn, CSSHLBtn = 0..3
+
+    // Settings into the program (from the Setup dialog's controls).
+    void ApplySettings();
+
+    // Application activation and the outside-change check.
+    void AppEventsActivate();
+    void AppEventsDeactivate();
+    bool FormCloseQuery();
+
+    // The current local time in days since 1899-12-30.
+    static double NowStamp();
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void CreateEditors();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void ConnectCommands();
+    void FormCreate(const QStringList& Args);
+    void FormShow();
+    void FormClose();
+    void RestorePlacement();
+    void SavePlacement();
+    void SyncHLButtons();
+    void ConnectEditActions();
+    void RunEditAction(const QString& Name);
+    void LoadSettings();
+    void SaveSettings();
+    void ApplyLanguageFile();
+    bool WriteWithProgress(const QString& FileName, QString* Why);
+
+    // The editor, as the document code uses it.
+    std::size_t EditorLineCount() const;
+    std::string_view EditorLine(std::size_t Index) const;
+    bool EditorHoldsOneEmptyLine() const;
+    bool ReadIntoEditor(const QString& FileName, QString* Why);
+    void EditorSetText(const char* Text);
+    void EditorSetCaret(int X, int Y);
+    bool EditorModified() const;
+    void EditorSetModified(bool Value);
+    void EditorReplaceSelection(const std::string& Text);
+    void EditorSetHighLighter(int Type);
+    bool IsWindowShortcut(const QKeySequence& Keys) const;
+    TxeCustomHighLighter* HighLighterOf(int Type) const;
+
+    QToolBar* FToolBar = nullptr;
+    QToolButton* FHLButtons[4] = {};
+    int FDocType = 0;              // the highlighter button that is down
+    int FTypeSwitch = -1;          // type chosen on the command line for the document it opened
+    bool FShown = false;
+    bool FOnDisk = false;          // the file was loaded or saved since the last New
+    bool FInActivate = false;
+    bool FSettingsWritten = false;
 };

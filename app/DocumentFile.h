@@ -1,0 +1,49 @@
+// Reading and writing document files. Writing never destroys the file on disk: the text goes to a
+// temporary file in the same folder, is flushed to disk and then renamed over the original, which
+// keeps its mode (and, for root, its owner); a symbolic link keeps pointing at its target.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "DocumentText.h"
+
+// Called now and then during long reads and writes with the bytes done so far and the total
+// (the total of a write is its line count instead).
+using TFileProgress = std::function<void(qint64 Done, qint64 Total)>;
+
+// Reads Path as document lines (tab and line-break rules of TDocumentReader). On failure returns
+// false and sets Why; the sink may have received part of the lines.
+bool ReadDocumentFile(const QString& Path, const TDocumentReader::TLineSink& Sink, QString* Why,
+                      const TFileProgress& Progress = {});
+
+// Gives line Index (0-based) of the text being saved.
+using TLineSource = std::function<std::string_view(std::size_t Index)>;
+
+// Writes LineCount lines in file form (AppendFileLine) to Path, safely. On failure returns false,
+// sets Why, and the file on disk is as it was (unless it had to be rewritten in place).
+bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line,
+                       QString* Why, const TFileProgress& Progress = {});
+
+// The safe writer under WriteDocumentFile, for any bytes.
+class TSafeFileWriter {
+public:
+    explicit TSafeFileWriter(const QString& Path);
+    ~TSafeFileWriter();
+
+    bool Open();
+    bool Write(std::string_view Bytes);
+    bool Commit();               // flushes to disk and puts the file in place
+    QString ErrorString() const { return FError; }
+    bool InPlace() const { return FInPlace; }
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
+    QString FTarget;
+    QString FError;
+    bool FInPlace = false;
+    bool FFailed = false;
+};
