@@ -77,22 +77,4 @@ void TMainForm::ConnectEditActions() {}
 
 void TMainForm::RunEditAction(const QString&) {}
 
-void TMainForm::Setup1Click() {}
-
-void TMainForm::ApplySettings() {
-    if (StartupGuard) {
-        StartupGuard = false;
-        return;
-    }
-    if (Highlite) SetDocType(FTypeSwitch >= 0 ? FTypeSwitch : DocTypeOf(DocFileName));
-    else EditorSetHighLighter(dtNone);
-}
-
-void TMainForm::LoadSettings() {
-    ApplySettings();
-    ApplySettings();
-}
-
-void TMainForm::SaveSettings() {}
-
-void TMainForm::ApplyLanguageFile() {}
+QWidget* TMainForm::EditorWidget() const { return Edit(this); }

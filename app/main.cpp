@@ -8,9 +8,10 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QSettings>
 #include <QToolButton>
 
+#include "HelpView.h"
+#include "IniLang.h"
 #include "MsgDlg.h"
 
 namespace {
@@ -38,6 +39,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
     CreateMenus();
     CreateToolBar();
     ConnectCommands();
+    CreateSettings();
     // Families of commands connect themselves to the actions here.
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
@@ -47,9 +49,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
     FormCreate(Args);
 }
 
-TMainForm::~TMainForm() {
-    if (FShown && !FSettingsWritten) FormClose();
-}
+TMainForm::~TMainForm() = default;
 
 QAction* TMainForm::Action(const QString& ObjectName) const {
     return findChild<QAction*>(ObjectName);
@@ -99,6 +99,7 @@ void TMainForm::FormCreate(const QStringList& Args) {
         if (isSwitch) FTypeSwitch = type;
         StartupGuard = true;
     }
+    qApp->setProperty("HelpFile", HelpFilePath());
     LastSeenStamp = NowStamp() + 0.001;
 }
 
@@ -111,12 +112,15 @@ void TMainForm::showEvent(QShowEvent* Event) {
 }
 
 void TMainForm::FormShow() {
-    RestorePlacement();
     LoadSettings();
     if (DocFileName.isEmpty()) {
+        const int typeSwitch = FTypeSwitch;
         Newblank1Click();
         // A lone type switch starts a blank document of that type.
-        if (FTypeSwitch > 0) SetDocType(FTypeSwitch);
+        if (typeSwitch > 0) {
+            SetDocType(typeSwitch);
+            FTypeSwitch = typeSwitch;
+        }
     }
     ApplyLanguageFile();
 }
@@ -148,30 +152,12 @@ void TMainForm::closeEvent(QCloseEvent* Event) {
         Event->ignore();
         return;
     }
-    FormClose();
-    Event->accept();
+    Event->accept();  // the settings store writes itself when the window hides
 }
 
 bool TMainForm::FormCloseQuery() { return ConfirmDiscard(); }
 
-void TMainForm::FormClose() {
-    SaveSettings();
-    SavePlacement();
-    FSettingsWritten = true;
-}
-
 void TMainForm::Exit1Click() { close(); }
-
-void TMainForm::RestorePlacement() {
-    QSettings store(QStringLiteral("Orvex"), QStringLiteral("QN"));
-    const QByteArray placement = store.value(QStringLiteral("MainForm/Placement")).toByteArray();
-    if (!placement.isEmpty()) restoreGeometry(placement);
-}
-
-void TMainForm::SavePlacement() {
-    QSettings store(QStringLiteral("Orvex"), QStringLiteral("QN"));
-    store.setValue(QStringLiteral("MainForm/Placement"), saveGeometry());
-}
 
 bool TMainForm::IsWindowShortcut(const QKeySequence& Keys) const {
     for (const QAction* action : actions())

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,10 @@ class TxeCustomHighLighter;
 class TjxHTMLSyn;
 class TxeJScriptSyn;
 class TxeCSSSyn;
+class TFormStorage;
+class TSetupForm;
+class TMemIniFile;
+struct TSettingsValues;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -40,6 +45,8 @@ public:
     TjxHTMLSyn* HTMLSyn = nullptr;
     TxeJScriptSyn* JScriptSyn = nullptr;
     TxeCSSSyn* CSSSyn = nullptr;
+    TFormStorage* FormStorage = nullptr;
+    TSetupForm* SetupForm = nullptr;
 
     // Window state.
     QString DocFileName;           // full path; empty: no document yet
@@ -76,8 +83,8 @@ public:
     void EditPaste1Execute();
     void HLBtnClick(int Type);     // NoHLBtn, HTMLHLBtn, JSHLBtn, CSSHLBtn = 0..3
 
-    // Settings into the program (from the Setup dialog's controls).
-    void ApplySettings();
+    // The Setup dialog's values into the program.
+    void ApplySettings(const TSettingsValues& Values);
 
     // Application activation and the outside-change check.
     void AppEventsActivate();
@@ -100,14 +107,11 @@ private:
     void ConnectCommands();
     void FormCreate(const QStringList& Args);
     void FormShow();
-    void FormClose();
-    void RestorePlacement();
-    void SavePlacement();
+    void CreateSettings();
     void SyncHLButtons();
     void ConnectEditActions();
     void RunEditAction(const QString& Name);
     void LoadSettings();
-    void SaveSettings();
     void ApplyLanguageFile();
     bool WriteWithProgress(const QString& FileName, QString* Why);
 
@@ -115,6 +119,7 @@ private:
     std::size_t EditorLineCount() const;
     std::string_view EditorLine(std::size_t Index) const;
     bool EditorHoldsOneEmptyLine() const;
+    QWidget* EditorWidget() const;
     bool ReadIntoEditor(const QString& FileName, QString* Why);
     void EditorSetText(const char* Text);
     void EditorSetCaret(int X, int Y);
@@ -132,5 +137,5 @@ private:
     bool FShown = false;
     bool FOnDisk = false;          // the file was loaded or saved since the last New
     bool FInActivate = false;
-    bool FSettingsWritten = false;
+    std::unique_ptr<TMemIniFile> FLanguage;
 };

@@ -1,13 +1,14 @@
-// One QApplication for a whole test program, with settings kept in a test-only folder.
+// One QApplication for a whole test program, with per-user settings in a fresh folder of its own.
 #pragma once
 
 #include <QApplication>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
 inline QApplication* EnsureQtApp() {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
     // Before anything reads a settings file: the user's own settings stay untouched.
-    QStandardPaths::setTestModeEnabled(true);
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     static int argc = 1;
     static char name[] = "tests";
     static char* argv[] = {name, nullptr};
