@@ -9,6 +9,17 @@ function(quillan_library target)
   file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER sources EXCLUDE REGEX "/qn\\.cpp$")
   add_library(${target} STATIC ${sources} ${headers} ${ARGN})
+  quillan_moc_watch(${target} ${sources} ${headers})
   target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   quillan_warnings(${target})
+endfunction()
+
+# AUTOMOC runs again only when a file it scanned before changes, so a file added to a
+# folder would go without moc. A list of the target's files, rewritten only when the
+# list changes, is one of the scanned files and makes moc look again.
+function(quillan_moc_watch target)
+  string(REPLACE ";" "\n// " files "${ARGN}")
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_files.h)
+  file(CONFIGURE OUTPUT ${list_file} CONTENT "// Files of ${target}:\n// ${files}\n")
+  target_sources(${target} PRIVATE ${list_file})
 endfunction()
