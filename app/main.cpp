@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "HelpView.h"
+#include "about.h"
 #include "IniLang.h"
 #include "MsgDlg.h"
 
@@ -41,6 +42,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
     ConnectCommands();
     CreateSettings();
     // Families of commands connect themselves to the actions here.
+    InstallAboutCommand(this);
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
         if (State == Qt::ApplicationActive) AppEventsActivate();
