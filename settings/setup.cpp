@@ -112,6 +112,8 @@ QWidget* TSetupForm::BuildEditorPage() {
     FontBox = new QFontComboBox(page);
     FontBox->setObjectName("FontBox");
     FontBox->setFontFilters(QFontComboBox::MonospacedFonts);
+    // Fonts that cover no alphabet (symbol fonts) are of no use for text.
+    FontBox->setWritingSystem(QFontDatabase::Latin);
     FontSpn = new QSpinBox(page);
     FontSpn->setObjectName("FontSpn");
     FontSpn->setRange(6, 72);
