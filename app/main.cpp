@@ -35,6 +35,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
     setObjectName(QStringLiteral("MainForm"));
     resize(600, 400);
     DefFn = QDir::homePath() + QStringLiteral("/untitled");
+    CreateHighlighters();
     CreateEditors();
     CreateActions();
     CreateMenus();
@@ -51,7 +52,11 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
     FormCreate(Args);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The editor goes first: it must not outlive the highlighter it shows.
+    delete EditorWidget();
+    DestroyHighlighters();
+}
 
 QAction* TMainForm::Action(const QString& ObjectName) const {
     return findChild<QAction*>(ObjectName);

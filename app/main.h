@@ -101,6 +101,8 @@ protected:
 
 private:
     void CreateEditors();
+    void CreateHighlighters();
+    void DestroyHighlighters();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# End to end: the real program under a virtual X server opens a file from its command line, the
+# user types, saves with Ctrl+S and leaves through File > Exit; the file must hold exactly the
+# expected bytes. Usage: e2e_type_save.sh path/to/quillan [screenshot.png]
+set -euo pipefail
+program="$1"
+shot="${2:-}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+printf '<P>\tx\r\nend' > "$work/page.html"
+
+cat > "$work/drive.sh" <<'DRIVE'
+set -euo pipefail
+"$PROGRAM" "$WORK/page.html" 2>"$WORK/stderr" &
+pid=$!
+win=""
+for _ in $(seq 1 100); do
+    win="$(xdotool search --name '^Orvex Quillan 2\.0 - ' 2>/dev/null | head -1 || true)"
+    [ -n "$win" ] && break
+    sleep 0.1
+done
+[ -n "$win" ] || { echo "no window"; kill $pid; exit 1; }
+sleep 0.5
+xdotool windowfocus --sync "$win" || true
+sleep 0.3
+xdotool type --delay 30 'abc'
+sleep 0.2
+xdotool key ctrl+s
+sleep 0.5
+[ -n "$SHOT" ] && import -window root "$SHOT"
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+for _ in $(seq 1 50); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $pid 2>/dev/null; then echo "program did not end"; kill $pid; exit 1; fi
+wait $pid
+DRIVE
+
+PROGRAM="$program" WORK="$work" SHOT="$shot" timeout 30 \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh"
+
+expected="$(printf 'abc<P>\tx\r\nend\r\n' | od -An -c)"
+actual="$(od -An -c < "$work/page.html")"
+if [ "$expected" != "$actual" ]; then
+    echo "saved file differs"
+    echo "expected: $expected"
+    echo "actual:   $actual"
+    exit 1
+fi
+echo "saved file as expected"
