@@ -1,6 +1,8 @@
 // How the document code reaches the editor. Until the editor widget is in place the text lives in a
 // plain line list inside a placeholder widget.
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -73,8 +75,22 @@ void TMainForm::EditorReplaceSelection(const std::string& Text) {
 
 void TMainForm::EditorSetHighLighter(int Type) { Edit(this)->HighLighter = Type; }
 
-void TMainForm::ConnectEditActions() {}
+void TMainForm::ConnectEditActions() {
+    for (const char* name : {"EditCopy1", "EditCut1", "EditDelete1", "EditSelectAll1", "EditUndo1"}) {
+        const QString action = QString::fromLatin1(name);
+        connect(Action(action), &QAction::triggered, this, [this, action] { RunEditAction(action); });
+    }
+}
 
-void TMainForm::RunEditAction(const QString&) {}
+// The standard edit actions work on the focused text field.
+void TMainForm::RunEditAction(const QString& Name) {
+    auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!line) return;
+    if (Name == QLatin1String("EditCopy1")) line->copy();
+    else if (Name == QLatin1String("EditCut1")) line->cut();
+    else if (Name == QLatin1String("EditDelete1")) line->del();
+    else if (Name == QLatin1String("EditSelectAll1")) line->selectAll();
+    else if (Name == QLatin1String("EditUndo1")) line->undo();
+}
 
 QWidget* TMainForm::EditorWidget() const { return Edit(this); }
