@@ -28,15 +28,15 @@ QString SystemError(int Code) { return QString::fromLocal8Bit(std::strerror(Code
 
 }  // namespace
 
-bool ReadDocumentFile(const QString& Path, const TDocumentReader::TLineSink& Sink, QString* Why,
-                      const TFileProgress& Progress) {
+bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, const TFileProgress& Progress) {
     QFile file(Path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (Why) *Why = file.errorString();
         return false;
     }
     const qint64 total = file.size();
-    TDocumentReader reader(Sink);
+    Text.clear();
+    Text.reserve(std::size_t(total > 0 ? total : 0));
     std::string buffer(std::size_t(ChunkSize), '\0');
     qint64 done = 0;
     while (true) {
@@ -46,11 +46,10 @@ bool ReadDocumentFile(const QString& Path, const TDocumentReader::TLineSink& Sin
             return false;
         }
         if (n == 0) break;
-        reader.Feed(std::string_view(buffer.data(), std::size_t(n)));
+        AppendExpandingTabs(Text, std::string_view(buffer.data(), std::size_t(n)));
         done += n;
         if (Progress) Progress(done, total);
     }
-    reader.Finish();
     return true;
 }
 

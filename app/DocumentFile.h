@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "DocumentText.h"
@@ -14,10 +15,9 @@
 // (the total of a write is its line count instead).
 using TFileProgress = std::function<void(qint64 Done, qint64 Total)>;
 
-// Reads Path as document lines (tab and line-break rules of TDocumentReader). On failure returns
-// false and sets Why; the sink may have received part of the lines.
-bool ReadDocumentFile(const QString& Path, const TDocumentReader::TLineSink& Sink, QString* Why,
-                      const TFileProgress& Progress = {});
+// Reads Path whole into Text, every tab as four blanks, for the editor's line list to split. On
+// failure returns false and sets Why.
+bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, const TFileProgress& Progress = {});
 
 // Gives line Index (0-based) of the text being saved.
 using TLineSource = std::function<std::string_view(std::size_t Index)>;

@@ -42,20 +42,34 @@ bool TMainForm::EditorHoldsOneEmptyLine() const {
     return lines.size() == 1 && lines[0].empty();
 }
 
-bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why) {
+static std::vector<std::string> SplitLines(std::string_view Text) {
     std::vector<std::string> lines;
-    if (!ReadDocumentFile(FileName, [&lines](std::string& Line) { lines.push_back(std::move(Line)); }, Why))
-        return false;
-    Edit(this)->Lines = std::move(lines);
+    std::string line;
+    bool open = false;
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '\r' || Text[i] == '\n') {
+            if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
+            lines.push_back(std::move(line));
+            line.clear();
+            open = false;
+        } else {
+            line += Text[i];
+            open = true;
+        }
+    }
+    if (open || lines.empty()) lines.push_back(line);
+    return lines;
+}
+
+bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why) {
+    std::string text;
+    if (!ReadDocumentFile(FileName, text, Why)) return false;
+    Edit(this)->Lines = SplitLines(text);
     return true;
 }
 
 void TMainForm::EditorSetText(const char* Text) {
-    std::vector<std::string> lines;
-    TDocumentReader reader([&lines](std::string& Line) { lines.push_back(std::move(Line)); });
-    reader.Feed(Text);
-    reader.Finish();
-    Edit(this)->Lines = std::move(lines);
+    Edit(this)->Lines = SplitLines(Text);
     Edit(this)->CaretX = Edit(this)->CaretY = 1;
 }
 

@@ -61,12 +61,14 @@ struct DocumentFile : ::testing::Test {
 
 TEST_F(DocumentFile, ReadFailuresAreReported) {
     QString why;
-    std::size_t lines = 0;
-    auto count = [&lines](std::string&) { ++lines; };
-    EXPECT_FALSE(ReadDocumentFile(Path("missing.html"), count, &why));
+    std::string text;
+    EXPECT_FALSE(ReadDocumentFile(Path("missing.html"), text, &why));
     EXPECT_FALSE(why.isEmpty());
     QDir(Dir.path()).mkdir("folder");
-    EXPECT_FALSE(ReadDocumentFile(Path("folder"), count, &why));
+    EXPECT_FALSE(ReadDocumentFile(Path("folder"), text, &why));
+    WriteBytes(Path("tabs.txt"), "a\tb\r\n");
+    EXPECT_TRUE(ReadDocumentFile(Path("tabs.txt"), text, &why));
+    EXPECT_EQ(text, "a    b\r\n");
 }
 
 TEST_F(DocumentFile, SaveReplacesTheFileAndKeepsItsMode) {

@@ -9,10 +9,38 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <random>
+#include <vector>
 
 #include "main_fakes.h"
+#include "orvexStr.h"
 
 namespace {
+
+// What the rules predict for a file saved after loading: split at CR LF, CR or LF (a final break
+// adds no line, an empty file is one empty line); tabs to four blanks; every line written with runs
+// of four blanks as tabs and a CR LF.
+std::string Predicted(const std::string& Bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool open = false;
+    for (std::size_t i = 0; i < Bytes.size(); ++i) {
+        const char c = Bytes[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < Bytes.size() && Bytes[i + 1] == '\n') ++i;
+            lines.push_back(line);
+            line.clear();
+            open = false;
+        } else {
+            line += c == '\t' ? std::string("    ") : std::string(1, c);
+            open = true;
+        }
+    }
+    if (open || lines.empty()) lines.push_back(line);
+    std::string out;
+    for (const std::string& l : lines) out += ReplaceAll(l, "    ", "\t", false) + "\r\n";
+    return out;
+}
 
 struct DocumentLife : ::testing::Test {
     void SetUp() override {
@@ -61,6 +89,26 @@ TEST_F(DocumentLife, OpenAndSaveRoundTrips) {
         EXPECT_EQ(Form->DocFileName, out);
     }
     EXPECT_TRUE(Boxes.Shown.empty());
+}
+
+TEST_F(DocumentLife, RandomFilesLoadAndSaveByteForByte) {
+    std::mt19937 random(20261207);
+    const char alphabet[] = {'\r', '\n', '\t', ' ', ' ', ' ', 'a', '\0', '\xFF', '\xC3', '\xA9'};
+    const QString in = Path("in.bin"), out = Path("out.bin");
+    for (int round = 0; round < 40; ++round) {
+        std::string bytes(random() % 400, '\0');
+        const bool anyByte = round % 4 == 0;
+        for (char& c : bytes) c = anyByte ? char(random()) : alphabet[random() % sizeof alphabet];
+        WriteBytes(in, bytes);
+        ASSERT_TRUE(Form->LoadDocument(in));
+        ASSERT_TRUE(Form->SaveDocument(out));
+        const std::string saved = FileBytes(out);
+        ASSERT_EQ(saved, Predicted(bytes)) << "round " << round;
+        // A file already in that form saves identical.
+        ASSERT_TRUE(Form->LoadDocument(out));
+        ASSERT_TRUE(Form->SaveDocument(in));
+        ASSERT_EQ(FileBytes(in), saved) << "round " << round;
+    }
 }
 
 TEST_F(DocumentLife, OpenUsesItsFilterAndTheTypeOfTheName) {
