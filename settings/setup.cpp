@@ -41,15 +41,18 @@ QString DefaultUntitledName() {
     return QDir::homePath() + QStringLiteral("/untitled");
 }
 
-void ApplyEditorFont(QWidget* editor, const QString& fontName, int fontSize) {
-    if (!editor)
-        return;
-    QFont font = editor->font();
+QFont SettingsFont(const QFont& current, const QString& fontName, int fontSize) {
+    QFont font = current;
     if (!fontName.isEmpty())
         font.setFamilies({fontName});
     if (fontSize >= 1)
         font.setPointSize(fontSize);
-    editor->setFont(font);
+    return font;
+}
+
+void ApplyEditorFont(QWidget* editor, const QString& fontName, int fontSize) {
+    if (editor)
+        editor->setFont(SettingsFont(editor->font(), fontName, fontSize));
 }
 
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {

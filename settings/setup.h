@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <functional>
 
 class QCheckBox;
@@ -34,8 +35,10 @@ struct TSettingsValues {
     int DefaultFileType = 0; // 0 txt, 1 html, 2 css, 3 js; -1 nothing chosen
 };
 
-// Gives the editor the chosen face and size; an empty face or a size below one keeps
-// what the editor has, so a blank setting never leaves it with a proportional font.
+// The editor's font with the chosen face and size; an empty face or a size below one
+// keeps what the editor has, so a blank setting never leaves it with a proportional font.
+QFont SettingsFont(const QFont& current, const QString& fontName, int fontSize);
+// The same, given to a widget through QWidget::setFont.
 void ApplyEditorFont(QWidget* editor, const QString& fontName, int fontSize);
 
 class TSetupForm : public QDialog {
