@@ -8,6 +8,20 @@
 #include <string_view>
 #include <vector>
 
+// Options of the editor's FindReplace, one byte: bit n = option n.
+using TxeSearchOptions = std::uint8_t;
+constexpr TxeSearchOptions srMatchCase = 1u << 0;
+constexpr TxeSearchOptions srWholeWord = 1u << 1;
+constexpr TxeSearchOptions srBackward = 1u << 2;
+constexpr TxeSearchOptions srWholeDocument = 1u << 3;
+constexpr TxeSearchOptions srSelectionOnly = 1u << 4;
+constexpr TxeSearchOptions srReplace = 1u << 5;
+constexpr TxeSearchOptions srReplaceAll = 1u << 6;
+constexpr TxeSearchOptions srPrompt = 1u << 7;
+
+// The answer of OnReplaceText for one occurrence.
+enum TxeReplaceAction : std::uint8_t { rpaCancel = 0, rpaSkip = 1, rpaReplace = 2, rpaReplaceAll = 3 };
+
 class ExeSearchError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
