@@ -1,2 +1,318 @@
-// The window-free editing model behind TxeCustomEdit.
+// TxeEditModel: the window-free editor. It owns the lines, caret and block, options and properties, the undo
+// and redo lists, the marks and bookmarks, and keeps the highlighter's per-line ranges current. The Qt widget
+// TxeCustomEdit inherits it and implements TxeEditView; tests drive it directly with a view of their own.
+//
+// Positions are 1-based (X = byte column, Y = line). After every change of the line list the block collapses
+// to the caret. State changes made inside a painting hold (BeginUpdate/EndUpdate) are reported once, when
+// the outermost hold ends, through OnStatusChange.
 #pragma once
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "xeClipboard.h"
+#include "xeEditList.h"
+#include "xeEditTypes.h"
+#include "xeEditView.h"
+#include "xeKeyCmds.h"
+#include "xeMarks.h"
+#include "xeTypes.h"
+#include "xeUndoList.h"
+
+class TxeCustomHighLighter;
+
+// Raised for programming and platform failures (the clipboard), never for user input.
+class ExeEditError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TxeEditModel : public TObject {
+ public:
+  using TStatusChangeEvent = std::function<void(TObject* Sender, TxeStatusChanges Changes)>;
+  using TPlaceMarkEvent = std::function<void(TObject* Sender, std::unique_ptr<TMark>& Mark)>;
+
+  static constexpr int MaxColumn = 1024;
+
+  TxeEditModel();
+  ~TxeEditModel() override;
+  TxeEditModel(const TxeEditModel&) = delete;
+  TxeEditModel& operator=(const TxeEditModel&) = delete;
+  const char* ClassName() const override { return "TxeEditModel"; }
+
+  // ---- view and clipboard (not owned; null = no window / an in-memory clipboard) ----
+  void SetView(TxeEditView* View);
+  TxeEditView* View() const { return FView; }
+  void SetClipboard(TxeClipboard* Clipboard) { FClipboard = Clipboard; }
+  TxeClipboard& Clipboard() { return FClipboard ? *FClipboard : FOwnClipboard; }
+
+  // ---- lines ----
+  TxeEditList& Lines() { return FLines; }
+  const TxeEditList& Lines() const { return FLines; }
+  int LineCount() const { return FLines.Count(); }
+  // Text of 1-based line Line; empty when it does not exist. Valid until the next change of the lines.
+  std::string_view LineText(int Line) const;
+  int LineLength(int Line) const { return static_cast<int>(LineText(Line).size()); }
+  // Every line followed by CR LF.
+  std::string Text() const { return FLines.Text(); }
+  // Replaces the whole text (one range pass, no per-line hooks) and clears both undo lists.
+  void SetText(std::string Value);
+  std::string CurrentLineText() const { return std::string(LineText(FCaretY)); }
+  void SetCurrentLineText(std::string_view Value);
+
+  // ---- caret and block ----
+  TPoint CaretPos() const { return {FCaretX, FCaretY}; }
+  // Where the bytes of a stream inserted at the caret begin: the caret, or the line end + 1 when the caret
+  // stands beyond it (the insertion pads up to the caret). Undo records start here so that they cover the
+  // padding too.
+  TPoint StreamStart() const { return {std::min(FCaretX, LineLength(FCaretY) + 1), FCaretY}; }
+  // Every caret move goes through here: clamps, keeps the caret visible, reports stCaretCol/stCaretLine.
+  virtual void SetCaretPos(TPoint P);
+  void SetCaretXY(int X, int Y) { SetCaretPos({X, Y}); }
+  int CaretCol() const { return FCaretX; }
+  int CaretLine() const { return FCaretY; }
+  void SetCaretCol(int X) { SetCaretPos({X, FCaretY}); }
+  void SetCaretLine(int Y) { SetCaretPos({FCaretX, Y}); }
+  // The earlier and the later of the two block points.
+  TPoint SelBegin() const;
+  TPoint SelEnd() const;
+  // Collapses the block to P (clamped).
+  void SetSelBegin(TPoint P);
+  // Moves the block's end to P (clamped); ignored with xeoNoSelection.
+  void SetSelEnd(TPoint P);
+  // The block points as stored (not ordered).
+  TPoint BlockBegin() const { return FBlockBegin; }
+  TPoint BlockEnd() const { return FBlockEnd; }
+  // Sets both block points without clamping (double-click word selection).
+  void SetBlockDirect(TPoint Begin, TPoint End);
+  bool HasSelection() const;
+  TSelectionMode SelectionMode() const { return FSelectionMode; }
+  void SetSelectionMode(TSelectionMode Value);
+  // Pending double-byte flag of vertical movement.
+  bool CaretDBFlag() const { return FCaretDBFlag; }
+  void SetCaretDBFlag(bool Value) { FCaretDBFlag = Value; }
+
+  // ---- view quantities ----
+  int FirstVisibleLine() const { return FFirstVisibleLine; }
+  void SetFirstVisibleLine(int Value);
+  int FirstVisibleColumn() const { return FFirstVisibleColumn; }
+  void SetFirstVisibleColumn(int Value);
+  int VisibleLineCount() const { return FView ? FView->VisibleLineCount() : 0; }
+  int VisibleColumnCount() const { return FView ? FView->VisibleColumnCount() : 0; }
+  // The horizontal scroll range: MaxColumn, or more when a longer line exists.
+  int MaxScrollColumn() const;
+  // Display cell (1-based) of byte column Col on Line: tabs reach the next TabWidth stop, wide characters
+  // take two cells; beyond the line's end one cell per column. The widget may refine it.
+  virtual int ColumnToCell(int Line, int Col) const;
+  // The byte column shown in cell Cell of Line (the start of the character covering it).
+  virtual int CellToColumn(int Line, int Cell) const;
+  void ScrollCaretIntoView();
+
+  // ---- properties ----
+  bool InsertMode() const { return FInsertMode; }
+  void SetInsertMode(bool Value);
+  bool Modified() const { return FModified; }
+  void SetModified(bool Value);
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool Value) { FReadOnly = Value; }
+  bool WantTabs() const { return FWantTabs; }
+  void SetWantTabs(bool Value) { FWantTabs = Value; }
+  int TabWidth() const { return FTabWidth; }
+  void SetTabWidth(int Value);
+  int RightEdge() const { return FRightEdge; }
+  void SetRightEdge(int Value);
+  TColor RightEdgeColor() const { return FRightEdgeColor; }
+  void SetRightEdgeColor(TColor Value);
+  bool HideSelection() const { return FHideSelection; }
+  void SetHideSelection(bool Value);
+  int ExtraLineSpacing() const { return FExtraLineSpacing; }
+  void SetExtraLineSpacing(int Value) { FExtraLineSpacing = Value; }
+  TxeEditorOptions Options() const { return FOptions; }
+  bool HasOption(TxeEditorOptions Option) const { return (FOptions & Option) != 0; }
+  void SetOptions(TxeEditorOptions Value);
+  int MaxUndo() const { return FUndoList.MaxUndo(); }
+  // Negative values are ignored; otherwise both lists are trimmed to it.
+  void SetMaxUndo(int Value);
+  // Number of leading characters with codes 1..32 (0 with xeoAutoIndent off).
+  int AutoIndentCount(std::string_view S) const;
+
+  // ---- highlighter ----
+  TxeCustomHighLighter* HighLighter() const { return FHighLighter; }
+  // Attaches (or detaches with null) and rescans every line's range.
+  void SetHighLighter(TxeCustomHighLighter* Value);
+  // A word character for movement: the highlighter's word characters, else every byte above 32.
+  bool IsWordChar(unsigned char C) const;
+
+  // ---- painting hold and status ----
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+  // Adds to the pending status changes; reported at once outside a hold.
+  void StatusChanged(TxeStatusChanges Changes);
+  TxeStatusChanges PendingStatus() const { return FPendingStatus; }
+  // Deferred to the end of the hold; direct outside it (or with Force).
+  void RefreshScrollBars(bool Force = false);
+  void PlaceCaret();
+
+  // ---- invalidation (lines 1-based; (-1, -1) = everything) ----
+  void InvalidateTextRows(int First, int Last);
+  void InvalidateGutterRows(int First, int Last);
+  void InvalidateRow(int Line);
+  void InvalidateLines(int First, int Last) { InvalidateTextRows(First, Last); }
+  void InvalidateAll();
+  bool LinesChanging() const { return FLinesChanging; }
+
+  // ---- selection text and replacement ----
+  std::string SelectedText() const;
+  // Replaces the selection by Value as a stream, recording nothing.
+  void SetSelectedText(std::string_view Value);
+  // The one primitive every edit goes through: deletes the selection in the current mode, then inserts Text
+  // at the caret in InsertMode (smNormal stream, smColumn rectangle, smLine whole lines). LastSegmentWidth
+  // receives the length of the last column segment. Returns the number of lines added.
+  int ReplaceSelection(TSelectionMode InsertMode, std::string_view Text, int* LastSegmentWidth = nullptr);
+  // Replaces the selection by Value, undoable as one step.
+  void ReplaceSelectionWithUndo(std::string_view Value);
+  void SelectAll();
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  bool CanPaste();
+  // ecLineBreak (MoveCaret) and ecInsertLine (caret stays): splits the caret line, records ukLineBreak.
+  void InsertLineBreak(bool MoveCaret);
+
+  // ---- undo ----
+  void Undo();
+  void Redo();
+  void ClearUndo();
+  bool UndoAvailable() const { return FUndoList.ItemCount() > 0; }
+  bool RedoAvailable() const { return FRedoList.ItemCount() > 0; }
+  void LockUndo();
+  void UnlockUndo();
+  TUndoList& UndoList() { return FUndoList; }
+  TUndoList& RedoList() { return FRedoList; }
+  // Pushes onto the undo list.
+  void AddUndo(TUndoKind Kind, TPoint StartPos, TPoint EndPos, std::string_view Text, TSelectionMode Mode) {
+    FUndoList.AddChange(Kind, StartPos, EndPos, Text, Mode);
+  }
+
+  // ---- marks and bookmarks ----
+  TMarkList& Marks() { return FMarks; }
+  // The mark in bookmark slot Number (0..9), or null.
+  TMark* Bookmark(int Number) const;
+  void PlaceBookmark(int Number, int X, int Y);
+  void RemoveBookmark(int Number);
+  void JumpToBookmark(int Number);
+  // Moves every mark on line FromLine or below by Delta lines.
+  void MoveMarks(int FromLine, int Delta);
+
+  // ---- events ----
+  TNotifyEvent OnChange;
+  TNotifyEvent OnCommandDone;
+  TNotifyEvent OnSelectionChange;
+  TStatusChangeEvent OnStatusChange;
+  TPlaceMarkEvent OnPlaceBookmark;
+
+  // ==== Command processor (editor/core/xeCommand*.cpp): declarations go below this line ====
+
+  // ==== end of the command processor's block ====
+
+  // ==== Search and replace (editor/core/xeFindReplace.cpp): declarations go below this line ====
+
+  // ==== end of the search block ====
+
+  // Removes trailing blanks.
+  static std::string_view TrimRight(std::string_view S);
+
+ protected:
+  // Line-list hooks.
+  void LineAdded();
+  void ListCleared();
+  void LineDeleted(int Index);
+  void LineInserted(int Index);
+  void LinePut(int Index);
+  void TextAssigned();
+  void RangesRescan();
+  void LinesChangingStart();
+  void LinesChangingEnd();
+
+  // Highlighter range passes (0-based line indexes).
+  void ScanLine(int Index);
+  // Rescans from Index until a stored range matches; returns the last index touched.
+  int RescanFrom(int Index);
+  void FullRescan();
+  void HighLighterDestroyed();
+
+  // Pieces of the selection primitive.
+  void DeleteBlock();
+  int InsertNormal(std::string_view Text);
+  int InsertColumn(std::string_view Text, int* LastSegmentWidth);
+  int InsertLines(std::string_view Text);
+  int BlockColumnLimit(int Line) const;
+  TPoint ClampBlockPoint(TPoint P) const;
+
+  // Undo and redo of one record; true when the paired record should follow.
+  bool UndoOne(TUndoRecord& R);
+  bool RedoOne(TUndoRecord& R);
+
+ private:
+  TxeEditList FLines;
+  TUndoList FUndoList;
+  TUndoList FRedoList;
+  TMarkList FMarks;
+  std::array<TMark*, 10> FBookmarks{};
+  TxeEditView* FView = nullptr;
+  TxeClipboard* FClipboard = nullptr;
+  TxeMemoryClipboard FOwnClipboard;
+  TxeCustomHighLighter* FHighLighter = nullptr;
+  std::string FScanBuffer;
+
+  int FCaretX = 1;
+  int FCaretY = 1;
+  TPoint FBlockBegin{1, 1};
+  TPoint FBlockEnd{1, 1};
+  TSelectionMode FSelectionMode = smNormal;
+  bool FCaretDBFlag = false;
+  int FFirstVisibleLine = 1;
+  int FFirstVisibleColumn = 1;
+
+  bool FInsertMode = true;
+  bool FModified = false;
+  bool FReadOnly = false;
+  bool FWantTabs = false;
+  int FTabWidth = 8;
+  int FRightEdge = 80;
+  TColor FRightEdgeColor = 12632256;
+  bool FHideSelection = false;
+  int FExtraLineSpacing = 0;
+  TxeEditorOptions FOptions = xeDefaultOptions;
+
+  int FUpdateCount = 0;
+  TxeStatusChanges FPendingStatus = 0;
+  bool FCaretPending = false;
+  bool FScrollBarsPending = false;
+  bool FLinesChanging = false;
+  // Rows waiting while the line list is inside an update.
+  int FPendingFirst = 0;
+  int FPendingLast = 0;
+  unsigned FPendingArea = 0;
+  bool FPendingAll = false;
+  void AddPending(int First, int Last, TxeViewArea Area);
+  void Invalidate(int First, int Last, TxeViewArea Area);
+};
+
+// Holds painting for a scope.
+class TxePaintHold {
+ public:
+  explicit TxePaintHold(TxeEditModel& Model) : FModel(Model) { FModel.BeginUpdate(); }
+  ~TxePaintHold() { FModel.EndUpdate(); }
+  TxePaintHold(const TxePaintHold&) = delete;
+  TxePaintHold& operator=(const TxePaintHold&) = delete;
+
+ private:
+  TxeEditModel& FModel;
+};

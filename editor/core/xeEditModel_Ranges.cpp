@@ -1,0 +1,147 @@
+// The line-list hooks: per-line highlighter ranges kept current, and the rows to repaint.
+#include <algorithm>
+
+#include "xeEditModel.h"
+#include "xeHighlighter.h"
+
+void TxeEditModel::SetHighLighter(TxeCustomHighLighter* Value) {
+  if (Value == FHighLighter) return;
+  if (FHighLighter) {
+    FHighLighter->RemoveChangeHook(this);
+    FHighLighter->RemoveFreeNotification(this);
+  }
+  FHighLighter = Value;
+  if (FHighLighter) {
+    FHighLighter->AddChangeHook(this, [this](TObject*) {
+      if (FView) FView->HighlighterChanged();
+      InvalidateAll();
+    });
+    FHighLighter->AddFreeNotification(this, [this](TxeCustomHighLighter*) { HighLighterDestroyed(); });
+  }
+  if (FView) FView->HighlighterChanged();
+  FLines.BeginUpdate();
+  FullRescan();
+  FLines.EndUpdate();
+  InvalidateAll();
+}
+
+void TxeEditModel::HighLighterDestroyed() {
+  FHighLighter = nullptr;
+  if (FView) FView->HighlighterChanged();
+  InvalidateAll();
+}
+
+bool TxeEditModel::IsWordChar(unsigned char C) const {
+  if (FHighLighter) return FHighLighter->WordCharacters().test(C);
+  return C > 32;
+}
+
+// Scans line Index from its stored range; afterwards the highlighter's range is that of line Index + 1.
+void TxeEditModel::ScanLine(int Index) {
+  const std::string_view s = FLines.Get(Index);
+  FScanBuffer.assign(s.data(), s.size());
+  FHighLighter->RestoreRange(FLines.Objects(Index));
+  FHighLighter->BeginLine(FScanBuffer.c_str(), Index);
+  FHighLighter->ScanToLineEnd();
+}
+
+int TxeEditModel::RescanFrom(int Index) {
+  const int n = FLines.Count();
+  if (Index >= n - 1) return Index;
+  ScanLine(Index);
+  int j = Index + 1;
+  for (;;) {
+    const std::uint32_t r = FHighLighter->CurrentRange();
+    // A stored range that matches means everything below is still valid.
+    if (FLines.Objects(j) == r) break;
+    FLines.PutObject(j, r);
+    ScanLine(j);
+    if (++j >= n) break;
+  }
+  return j - 1;
+}
+
+void TxeEditModel::FullRescan() {
+  const int n = FLines.Count();
+  if (!FHighLighter || n == 0) return;
+  FHighLighter->ClearRange();
+  FLines.PutObject(0, FHighLighter->CurrentRange());
+  for (int i = 1; i < n; ++i) {
+    ScanLine(i - 1);
+    FLines.PutObject(i, FHighLighter->CurrentRange());
+  }
+}
+
+void TxeEditModel::LineAdded() {
+  const int n = FLines.Count();
+  if (FHighLighter && n > 0) {
+    if (n < 2) {
+      FHighLighter->ClearRange();
+      FLines.PutObject(0, FHighLighter->CurrentRange());
+    } else {
+      ScanLine(n - 2);
+      FLines.PutObject(n - 1, FHighLighter->CurrentRange());
+    }
+  }
+  InvalidateRow(n);
+}
+
+void TxeEditModel::ListCleared() {
+  FPendingAll = false;
+  FPendingArea = 0;
+  InvalidateAll();
+  SetSelBegin({1, 1});
+  SetCaretPos({1, 1});
+  SetFirstVisibleLine(1);
+  SetFirstVisibleColumn(1);
+}
+
+void TxeEditModel::LineDeleted(int Index) {
+  const int n = FLines.Count();
+  if (FHighLighter && n > 0) {
+    if (Index <= 0) {
+      FHighLighter->ClearRange();
+      FLines.PutObject(0, FHighLighter->CurrentRange());
+      if (n > 1) RescanFrom(0);
+    } else {
+      RescanFrom(Index - 1);
+    }
+  }
+  InvalidateTextRows(Index + 1, n + 1);
+  InvalidateGutterRows(Index + 1, n + 1);
+}
+
+void TxeEditModel::LineInserted(int Index) {
+  const int n = FLines.Count();
+  if (FHighLighter && n > 0) {
+    if (Index <= 0) {
+      FHighLighter->ClearRange();
+      FLines.PutObject(0, FHighLighter->CurrentRange());
+      if (n > 1) RescanFrom(0);
+    } else {
+      RescanFrom(Index - 1);
+    }
+  }
+  const int last = FFirstVisibleLine + VisibleLineCount();
+  InvalidateTextRows(Index + 1, last);
+  InvalidateGutterRows(Index + 1, last);
+}
+
+void TxeEditModel::LinePut(int Index) {
+  if (FHighLighter) {
+    const int last = RescanFrom(Index);
+    InvalidateTextRows(Index + 1, last + 1);
+  } else {
+    InvalidateTextRows(Index + 1, Index + 1);
+  }
+}
+
+void TxeEditModel::TextAssigned() {
+  if (FLines.Empty()) FLines.Add("");
+  ClearUndo();
+}
+
+void TxeEditModel::RangesRescan() {
+  FullRescan();
+  InvalidateAll();
+}

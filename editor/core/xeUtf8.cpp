@@ -1,0 +1,97 @@
+#include "xeUtf8.h"
+
+#include <cstdint>
+
+namespace {
+
+inline bool IsCont(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Decodes the character at S[I] when it is a valid multi-byte sequence; returns its length or 1.
+int Decode(std::string_view S, std::size_t I, std::uint32_t* Code) {
+  const auto* p = reinterpret_cast<const unsigned char*>(S.data());
+  const std::size_t n = S.size();
+  const unsigned char c = p[I];
+  int len;
+  std::uint32_t cp;
+  if (c < 0x80) {
+    if (Code) *Code = c;
+    return 1;
+  } else if (c >= 0xC2 && c <= 0xDF) {
+    len = 2;
+    cp = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    len = 3;
+    cp = c & 0x0F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    len = 4;
+    cp = c & 0x07;
+  } else {
+    if (Code) *Code = c;
+    return 1;
+  }
+  if (I + len > n) return 1;
+  for (int k = 1; k < len; ++k) {
+    if (!IsCont(p[I + k])) return 1;
+    cp = (cp << 6) | (p[I + k] & 0x3F);
+  }
+  // Overlong forms, surrogates and values beyond U+10FFFF are not characters.
+  if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
+    return 1;
+  if (Code) *Code = cp;
+  return len;
+}
+
+}  // namespace
+
+int Utf8CharLen(std::string_view S, std::size_t I) {
+  if (I >= S.size()) return 0;
+  return Decode(S, I, nullptr);
+}
+
+std::size_t Utf8CharStart(std::string_view S, std::size_t I) {
+  if (I >= S.size()) return I;
+  const auto* p = reinterpret_cast<const unsigned char*>(S.data());
+  if (!IsCont(p[I])) return I;
+  // A continuation byte belongs to the valid sequence starting at most three bytes before it.
+  for (std::size_t back = 1; back <= 3 && back <= I; ++back) {
+    const std::size_t j = I - back;
+    if (!IsCont(p[j])) {
+      const int len = Decode(S, j, nullptr);
+      return static_cast<std::size_t>(len) > back ? j : I;
+    }
+  }
+  return I;
+}
+
+int ColumnCharStart(std::string_view S, int Col) {
+  if (Col < 2 || static_cast<std::size_t>(Col) > S.size()) return Col;
+  return static_cast<int>(Utf8CharStart(S, static_cast<std::size_t>(Col - 1))) + 1;
+}
+
+int ColumnCharNext(std::string_view S, int Col) {
+  if (!ColumnInsideChar(S, Col)) return Col;
+  const std::size_t start = Utf8CharStart(S, static_cast<std::size_t>(Col - 1));
+  return static_cast<int>(start) + Utf8CharLen(S, start) + 1;
+}
+
+int Utf8CellWidth(std::string_view S, std::size_t I) {
+  std::uint32_t cp = 0;
+  if (I >= S.size() || Decode(S, I, &cp) == 1) return 1;
+  // East Asian wide and fullwidth ranges.
+  const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF && cp != 0x303F) ||
+                    (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+                    (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
+                    (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x1F300 && cp <= 0x1F64F) ||
+                    (cp >= 0x1F900 && cp <= 0x1F9FF) || (cp >= 0x20000 && cp <= 0x3FFFD);
+  return wide ? 2 : 1;
+}
+
+bool IsPlainAscii(std::string_view S) {
+  unsigned char acc = 0;
+  bool tab = false;
+  for (unsigned char c : S) {
+    acc |= c;
+    tab |= c == '\t';
+  }
+  return !(acc & 0x80) && !tab;
+}

@@ -1,0 +1,29 @@
+// UTF-8 character helpers: a valid sequence of two to four bytes is one character that the caret, block
+// edges, deletions and overwrites never split; every byte that starts no valid sequence is one character.
+#pragma once
+#include <cstddef>
+#include <string_view>
+
+// Byte length of the character starting at S[I]: 2..4 for a valid multi-byte sequence, else 1 (0 past the end).
+int Utf8CharLen(std::string_view S, std::size_t I);
+
+// Index of the first byte of the character that holds byte I (I itself when it starts one).
+std::size_t Utf8CharStart(std::string_view S, std::size_t I);
+
+// True when byte I lies inside a multi-byte character, on one of its continuation bytes.
+inline bool Utf8IsInside(std::string_view S, std::size_t I) { return I < S.size() && Utf8CharStart(S, I) != I; }
+
+// The same in the editor's 1-based columns: column Col of line S is inside a character.
+inline bool ColumnInsideChar(std::string_view S, int Col) {
+  return Col > 1 && Utf8IsInside(S, static_cast<std::size_t>(Col - 1));
+}
+// Column Col moved back to the start of its character.
+int ColumnCharStart(std::string_view S, int Col);
+// Column Col moved forward to the start of the next character when it lies inside one.
+int ColumnCharNext(std::string_view S, int Col);
+
+// Number of display cells of the character starting at S[I] (2 for East Asian wide characters).
+int Utf8CellWidth(std::string_view S, std::size_t I);
+
+// True when S is plain ASCII without tabs, so byte columns and display cells agree.
+bool IsPlainAscii(std::string_view S);

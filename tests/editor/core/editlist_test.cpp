@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "core_test_support.h"
+#include "xeEditList.h"
+
+namespace {
+
+struct TSplitCase {
+  std::string Text;
+  std::vector<std::string> Lines;
+};
+
+TEST(EditList, TextSplitsAtEveryKindOfBreak) {
+  const std::vector<TSplitCase> cases = {
+      {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+      {"a\r\n", {"a"}},
+      {"", {""}},
+      {"\r\n\r\n", {"", ""}},
+      {"a\n\nb", {"a", "", "b"}},
+      {"a\n\r", {"a", ""}},
+      {"\n", {""}},
+      // A NUL byte is text like any other: nothing after it is lost.
+      {std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+  };
+  for (const auto& c : cases) {
+    TxeEditList list;
+    list.SetText(c.Text);
+    EXPECT_EQ(LinesOf(list), c.Lines) << "text: " << c.Text;
+  }
+}
+
+TEST(EditList, TextGetterEndsEveryLineWithCrLf) {
+  TxeEditList list;
+  list.SetText("");
+  EXPECT_EQ(list.Text(), "\r\n");
+  list.SetText("a\nb");
+  EXPECT_EQ(list.Text(), "a\r\nb\r\n");
+  list.SetText(std::string("x\0y", 3));
+  EXPECT_EQ(list.Text(), std::string("x\0y\r\n", 5));
+}
+
+TEST(EditList, NeverEmptyOutsideALoad) {
+  TxeEditList list;
+  list.Add("a");
+  std::vector<int> deleted;
+  list.OnLineDeleted = [&](int i) { deleted.push_back(i); };
+  list.Delete(0);
+  EXPECT_EQ(LinesOf(list), std::vector<std::string>{""});
+  EXPECT_EQ(deleted, std::vector<int>{0});
+
+  list.Clear();
+  EXPECT_EQ(list.Count(), 1);
+
+  list.IncLoadDepth();
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+  list.DecLoadDepth();
+  EXPECT_EQ(LinesOf(list), std::vector<std::string>{""});
+
+  list.SetText("a\nb\nc");
+  list.DeleteLines(0, 3);
+  EXPECT_EQ(LinesOf(list), std::vector<std::string>{""});
+}
+
+TEST(EditList, HooksFireForEachOperation) {
+  TxeEditList list;
+  std::vector<std::string> log;
+  list.OnLineAdded = [&](TxeEditList*) { log.push_back("added"); };
+  list.OnListCleared = [&](TxeEditList*) { log.push_back("cleared"); };
+  list.OnLineDeleted = [&](int i) { log.push_back("deleted " + std::to_string(i)); };
+  list.OnLineInserted = [&](int i) { log.push_back("inserted " + std::to_string(i)); };
+  list.OnTextAssigned = [&](TxeEditList*) { log.push_back("assigned"); };
+  list.OnLinePut = [&](int i) { log.push_back("put " + std::to_string(i)); };
+  list.OnChanged = [&](TxeEditList*) { log.push_back("changed"); };
+
+  list.Add("a");
+  list.Insert(0, "b");
+  list.Put(1, "c");
+  list.Delete(0);
+  EXPECT_EQ(log, (std::vector<std::string>{"added", "changed", "inserted 0", "changed", "put 1", "changed",
+                                           "deleted 0", "changed"}));
+  log.clear();
+  list.SetText("x\ny");
+  EXPECT_EQ(log, (std::vector<std::string>{"cleared", "added", "added", "assigned", "changed"}));
+
+  // With a rescan hook the load does one pass instead of per-line adds.
+  log.clear();
+  list.OnRangesRescan = [&](TxeEditList*) { log.push_back("rescan"); };
+  std::istringstream in("1\n2\n3\n");
+  list.LoadFromStream(in);
+  EXPECT_EQ(log, (std::vector<std::string>{"cleared", "assigned", "rescan", "changed"}));
+  EXPECT_EQ(LinesOf(list), (std::vector<std::string>{"1", "2", "3"}));
+  EXPECT_TRUE(list.OnLineAdded);
+  EXPECT_EQ(list.LoadDepth(), 0);
+}
+
+TEST(EditList, BadIndexThrows) {
+  TxeEditList list;
+  EXPECT_THROW(list.Get(1), std::out_of_range);
+  EXPECT_THROW(list.Put(-1, "x"), std::out_of_range);
+  EXPECT_THROW(list.Insert(2, "x"), std::out_of_range);
+}
+
+TEST(EditList, InsertLinesKeepsEverySegment) {
+  TxeEditList list;
+  list.SetText("top\nbottom");
+  list.InsertLines(1, "a\r\nb\rc\n");
+  EXPECT_EQ(LinesOf(list), (std::vector<std::string>{"top", "a", "b", "c", "", "bottom"}));
+  // Many lines share one chunk.
+  std::string many;
+  for (int i = 0; i < 100; ++i) many += std::to_string(i) + "\n";
+  list.InsertLines(0, many);
+  EXPECT_EQ(list.Count(), 6 + 101);
+  EXPECT_EQ(list.Get(99), "99");
+  EXPECT_EQ(list.Get(100), "");
+  EXPECT_EQ(list.Get(101), "top");
+}
+
+// The gap buffer of line records against a plain vector, with edits jumping around the document.
+TEST(EditList, RandomEditsMatchAPlainVector) {
+  std::mt19937 rng(7);
+  TxeEditList list;
+  std::string text;
+  for (int i = 0; i < 500; ++i) text += "line" + std::to_string(i) + "\n";
+  list.SetText(text);
+  std::vector<std::string> ref = LinesOf(list);
+  for (int step = 0; step < 5000; ++step) {
+    const int n = static_cast<int>(ref.size());
+    const int at = std::uniform_int_distribution<int>(0, n - 1)(rng);
+    const std::string s = "s" + std::to_string(step);
+    switch (rng() % 5) {
+      case 0:
+        list.Insert(at, s);
+        ref.insert(ref.begin() + at, s);
+        break;
+      case 1:
+        list.Put(at, s);
+        ref[static_cast<std::size_t>(at)] = s;
+        break;
+      case 2:
+        list.Delete(at);
+        if (n > 1) ref.erase(ref.begin() + at); else ref[0].clear();
+        break;
+      case 3: {
+        const int k = std::min(n - at, 1 + static_cast<int>(rng() % 30));
+        list.DeleteLines(at, k);
+        if (k == n) ref.assign(1, ""); else ref.erase(ref.begin() + at, ref.begin() + at + k);
+        break;
+      }
+      case 4:
+        list.InsertLines(at, s + "\n" + s + "b");
+        ref.insert(ref.begin() + at, {s, s + "b"});
+        break;
+    }
+    list.PutObject(at < list.Count() ? at : 0, static_cast<std::uint32_t>(step));
+  }
+  EXPECT_EQ(LinesOf(list), ref);
+}
+
+TEST(EditList, AssignCopiesLinesAndRanges) {
+  TxeEditList a, b;
+  a.SetText("1\n2");
+  a.PutObject(1, 42);
+  int rescans = 0;
+  b.OnRangesRescan = [&](TxeEditList*) { ++rescans; };
+  b.Assign(a);
+  EXPECT_EQ(LinesOf(b), LinesOf(a));
+  EXPECT_EQ(b.Objects(1), 42u);
+  EXPECT_EQ(rescans, 1);
+  EXPECT_EQ(b.LoadDepth(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include "core_test_support.h"
+
+namespace {
+
+TEST(Model, Defaults) {
+  TxeEditModel m;
+  EXPECT_EQ(m.LineCount(), 1);
+  EXPECT_EQ(m.Text(), "\r\n");
+  EXPECT_EQ(m.Options(), 963);
+  EXPECT_EQ(m.MaxUndo(), 10);
+  EXPECT_EQ(m.TabWidth(), 8);
+  EXPECT_EQ(m.RightEdge(), 80);
+  EXPECT_EQ(m.RightEdgeColor(), 12632256u);
+  EXPECT_TRUE(m.InsertMode());
+  EXPECT_FALSE(m.Modified());
+  EXPECT_EQ(m.SelectionMode(), smNormal);
+  EXPECT_EQ(m.CaretPos(), (TPoint{1, 1}));
+}
+
+struct TCaretCase {
+  bool PastEol;
+  TPoint Set;
+  TPoint Expect;
+};
+
+TEST(Model, CaretSetterClamps) {
+  const std::string longLine(3000, 'x');
+  const std::vector<TCaretCase> cases = {
+      {false, {50, 1}, {4, 1}},   {true, {50, 1}, {50, 1}},    {true, {2000, 1}, {1025, 1}},
+      {false, {2, 0}, {1, 1}},    {false, {2, 99}, {2, 3}},    {false, {-5, 2}, {1, 2}},
+      {true, {5000, 2}, {3001, 2}},  // every column of a long line is reachable
+      {false, {5000, 2}, {3001, 2}},
+  };
+  for (const auto& c : cases) {
+    TxeEditModel m;
+    m.SetText("abc\n" + longLine + "\nxyz");
+    m.SetOptions(c.PastEol ? (m.Options() | xeoScrollPastEol) : (m.Options() & ~xeoScrollPastEol));
+    m.SetCaretPos(c.Set);
+    EXPECT_EQ(m.CaretPos(), c.Expect) << c.Set.X << "," << c.Set.Y << " pastEol " << c.PastEol;
+  }
+}
+
+TEST(Model, CaretNeverStandsInsideAMultiByteCharacter) {
+  TxeEditModel m;
+  m.SetText("a\xC3\xA9" "b\xE2\x82\xAC" "c\xF0\x9F\x98\x80" "d");  // a é b € c 😀 d
+  const std::vector<std::pair<int, int>> cases = {{3, 2}, {6, 5}, {7, 5}, {10, 9}, {11, 9}, {12, 9}, {13, 13}, {14, 14}};
+  for (auto [set, expect] : cases) {
+    m.SetCaretPos({set, 1});
+    EXPECT_EQ(m.CaretCol(), expect) << set;
+  }
+  // Block points as well.
+  m.SetSelBegin({3, 1});
+  EXPECT_EQ(m.BlockBegin().X, 2);
+  m.SetSelEnd({12, 1});
+  EXPECT_EQ(m.BlockEnd().X, 9);
+  // Invalid bytes are characters of their own.
+  m.SetText("\xC3" "x\x80y");
+  m.SetCaretPos({2, 1});
+  EXPECT_EQ(m.CaretCol(), 2);
+  m.SetCaretPos({3, 1});
+  EXPECT_EQ(m.CaretCol(), 3);
+}
+
+TEST(Model, TurningScrollPastEolOffPullsTheCaretBack) {
+  TxeEditModel m;
+  m.SetText("abc");
+  m.SetCaretPos({20, 1});
+  EXPECT_EQ(m.CaretCol(), 20);
+  m.SetOptions(m.Options() & ~xeoScrollPastEol);
+  EXPECT_EQ(m.CaretCol(), 4);
+}
+
+TEST(Model, SelBeginAndEndAreOrdered) {
+  TxeEditModel m;
+  m.SetText("hello\nworld\nagain");
+  m.SetSelBegin({5, 2});
+  m.SetSelEnd({1, 1});
+  EXPECT_EQ(m.SelBegin(), (TPoint{1, 1}));
+  EXPECT_EQ(m.SelEnd(), (TPoint{5, 2}));
+  EXPECT_TRUE(m.HasSelection());
+  // In normal mode the block stops at the line end; in column mode it may go beyond.
+  m.SetSelBegin({40, 1});
+  EXPECT_EQ(m.BlockBegin(), (TPoint{6, 1}));
+  m.SetSelectionMode(smColumn);
+  m.SetSelBegin({40, 1});
+  EXPECT_EQ(m.BlockBegin(), (TPoint{40, 1}));
+  m.SetSelEnd({40, 3});
+  EXPECT_FALSE(m.HasSelection());  // same column, column mode
+  m.SetSelEnd({2000, 3});
+  EXPECT_EQ(m.BlockEnd().X, 1024);
+  // xeoNoSelection ignores the block end.
+  m.SetOptions(m.Options() | xeoNoSelection);
+  m.SetSelEnd({1, 1});
+  EXPECT_EQ(m.BlockEnd().X, 1024);
+}
+
+TEST(Model, StatusChangesAreReportedOncePerHold) {
+  TxeEditModel m;
+  m.SetText("one\ntwo\nthree");
+  std::vector<TxeStatusChanges> reports;
+  m.OnStatusChange = [&](TObject*, TxeStatusChanges c) { reports.push_back(c); };
+  m.BeginUpdate();
+  m.SetCaretPos({2, 1});
+  m.SetCaretPos({2, 3});
+  m.BeginUpdate();
+  m.SetModified(true);
+  m.EndUpdate();
+  EXPECT_TRUE(reports.empty());
+  m.EndUpdate();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], stCaretCol | stCaretLine | stModified);
+  // Outside a hold each change is reported at once.
+  reports.clear();
+  m.SetInsertMode(false);
+  m.SetModified(true);  // unchanged: nothing
+  EXPECT_EQ(reports, std::vector<TxeStatusChanges>{stInsertMode});
+}
+
+TEST(Model, PropertySettersClamp) {
+  TxeEditModel m;
+  m.SetTabWidth(300);
+  EXPECT_EQ(m.TabWidth(), 256);
+  m.SetTabWidth(-1);
+  EXPECT_EQ(m.TabWidth(), 0);
+  m.SetMaxUndo(3);
+  m.SetMaxUndo(-1);
+  EXPECT_EQ(m.MaxUndo(), 3);
+  EXPECT_EQ(m.RedoList().MaxUndo(), 3);
+  m.SetOptions(xeoAutoIndent);
+  EXPECT_EQ(m.AutoIndentCount(" \t x"), 3);
+  m.SetOptions(0);
+  EXPECT_EQ(m.AutoIndentCount("   x"), 0);
+}
+
+TEST(Model, ViewQuantitiesDriveScrolling) {
+  TxeEditModel m;
+  TTestView v;
+  v.Rows = 10;
+  v.Cols = 20;
+  m.SetView(&v);
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "line " + std::to_string(i) + "\n";
+  m.SetText(text);
+  m.SetCaretPos({1, 50});
+  EXPECT_EQ(m.FirstVisibleLine(), 41);
+  m.SetCaretPos({1, 5});
+  EXPECT_EQ(m.FirstVisibleLine(), 5);
+  m.SetFirstVisibleLine(1000);
+  EXPECT_EQ(m.FirstVisibleLine(), 100);
+  m.SetFirstVisibleColumn(5000);
+  EXPECT_EQ(m.FirstVisibleColumn(), 1024 - 20 + 1);
+  m.SetCaretPos({30, 5});
+  EXPECT_EQ(m.FirstVisibleColumn(), 30);
+  m.SetView(nullptr);
+}
+
+TEST(Model, SettingTheTextClearsBothUndoLists) {
+  TxeEditModel m;
+  m.ReplaceSelectionWithUndo("abc");
+  m.Undo();
+  m.ReplaceSelectionWithUndo("x");
+  EXPECT_TRUE(m.UndoAvailable());
+  EXPECT_TRUE(m.RedoAvailable());
+  m.SetText("new");
+  EXPECT_FALSE(m.UndoAvailable());
+  EXPECT_FALSE(m.RedoAvailable());
+  m.SetText("");
+  EXPECT_EQ(m.LineCount(), 1);
+}
+
+// ---- highlighter ranges ----
+
+std::vector<std::uint32_t> Ranges(const TxeEditModel& m) {
+  std::vector<std::uint32_t> out;
+  for (int i = 0; i < m.LineCount(); ++i) out.push_back(m.Lines().Objects(i));
+  return out;
+}
+
+TEST(Model, RangesFollowEveryKindOfEdit) {
+  TxeEditModel m;
+  TBraceHighlighter h;
+  m.SetText("a{\nb\nc}\nd\ne");
+  m.SetHighLighter(&h);
+  EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 1, 1, 0, 0}));
+
+  m.Lines().Put(1, "{{");  // the change runs down until a stored range matches
+  EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 1, 3, 2, 2}));
+  m.Lines().Insert(0, "}");
+  EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 0, 1, 3, 2, 2}));
+  m.Lines().Delete(2);
+  EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 0, 1, 0, 0}));
+  m.Lines().Add("{");
+  m.Lines().Add("x");
+  EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 0, 1, 0, 0, 0, 1}));
+  m.Lines().InsertLines(1, "{\n{");
+  EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 0, 1, 2, 3, 2, 2, 2, 3}));
+}
+
+TEST(Model, RescanStopsWhereAStoredRangeMatches) {
+  TxeEditModel m;
+  TBraceHighlighter h;
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += "line\n";
+  m.SetText(text);
+  m.SetHighLighter(&h);
+  h.LinesScanned = 0;
+  m.Lines().Put(500, "no brace");
+  EXPECT_EQ(h.LinesScanned, 1);
+  h.LinesScanned = 0;
+  m.Lines().Put(500, "{");
+  EXPECT_EQ(h.LinesScanned, 500);  // everything below changes
+  h.LinesScanned = 0;
+  m.Lines().Put(998, "}");
+  EXPECT_EQ(h.LinesScanned, 2);
+  EXPECT_EQ(m.Lines().Objects(999), 0u);
+}
+
+TEST(Model, BulkLoadScansEachLineOnce) {
+  TxeEditModel m;
+  TBraceHighlighter h;
+  m.SetHighLighter(&h);
+  h.LinesScanned = 0;
+  m.SetText("{\n{\n}\nx\n");
+  EXPECT_EQ(h.LinesScanned, 3);
+  EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 1, 2, 1}));
+  m.SetHighLighter(nullptr);
+  m.SetText("}");
+  EXPECT_EQ(m.Lines().Objects(0), TxeEditList::NoRange);
+}
+
+TEST(Model, DestroyedHighlighterIsForgotten) {
+  TxeEditModel m;
+  {
+    TBraceHighlighter h;
+    m.SetHighLighter(&h);
+  }
+  EXPECT_EQ(m.HighLighter(), nullptr);
+  m.Lines().Put(0, "{");  // must not touch the freed highlighter
+}
+
+TEST(Model, EditsInvalidateTheChangedRowsOnce) {
+  TxeEditModel m;
+  TTestView v;
+  m.SetView(&v);
+  m.SetText("a\nb\nc\nd");
+  v.Invalidated.clear();
+  m.SetCaretPos({2, 2});
+  m.ReplaceSelection(smNormal, "x");
+  ASSERT_EQ(v.Invalidated.size(), 1u);
+  EXPECT_EQ(v.Invalidated[0], (std::pair<int, int>{2, 2}));
+  m.SetView(nullptr);
+}
+
+TEST(Model, BookmarksOnePerLine) {
+  TxeEditModel m;
+  m.SetText("1\n2\n3");
+  m.PlaceBookmark(5, 1, 2);
+  m.PlaceBookmark(3, 1, 2);
+  EXPECT_EQ(m.Bookmark(5), nullptr);
+  ASSERT_NE(m.Bookmark(3), nullptr);
+  EXPECT_EQ(m.Marks().Count(), 1);
+  m.PlaceBookmark(3, 1, 9);  // no such line
+  EXPECT_EQ(m.Bookmark(3)->Line(), 2);
+  m.SetText("1");
+  m.JumpToBookmark(3);  // its line is gone: nothing happens
+  EXPECT_EQ(m.CaretPos(), (TPoint{1, 1}));
+}
+
+}  // namespace

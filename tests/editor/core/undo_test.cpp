@@ -1,0 +1,315 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+#include "core_test_support.h"
+#include "xeUtf8.h"
+
+namespace {
+
+TEST(Undo, MaxUndoLimitsWhatCanBeUndone) {
+  for (int max : {2, 0}) {
+    TxeEditModel m;
+    m.SetMaxUndo(max);
+    for (const char* c : {"a", "b", "c"}) m.ReplaceSelectionWithUndo(c);
+    m.Undo();
+    m.Undo();
+    m.Undo();
+    EXPECT_EQ(m.Text(), max == 2 ? "a\r\n" : "ab\r\n") << max;
+  }
+}
+
+TEST(Undo, LockedListsLeaveModifiedAlone) {
+  TxeEditModel m;
+  m.LockUndo();
+  m.ReplaceSelectionWithUndo("x");
+  m.UnlockUndo();
+  EXPECT_FALSE(m.UndoAvailable());
+  EXPECT_FALSE(m.Modified());
+}
+
+TEST(Undo, TypingOverASelectionIsOneStep) {
+  TxeEditModel m;
+  int changes = 0;
+  m.OnChange = [&](TObject*) { ++changes; };
+  m.SetText("abc def");
+  m.SetSelBegin({5, 1});
+  m.SetSelEnd({8, 1});
+  m.ReplaceSelectionWithUndo("X");
+  EXPECT_EQ(changes, 2);
+  m.ReplaceSelectionWithUndo("Y");
+  EXPECT_EQ(m.Text(), "abc XY\r\n");
+  m.Undo();
+  EXPECT_EQ(m.Text(), "abc X\r\n");
+  m.Undo();
+  EXPECT_EQ(m.Text(), "abc def\r\n");
+  EXPECT_EQ(m.SelectedText(), "def");
+  m.Redo();
+  EXPECT_EQ(m.Text(), "abc X\r\n");
+  m.Redo();
+  EXPECT_EQ(m.Text(), "abc XY\r\n");
+  EXPECT_FALSE(m.RedoAvailable());
+}
+
+TEST(Undo, OverwrittenTextComesBack) {
+  TxeEditModel m;
+  m.SetText("abcd");
+  // An overwrite of "b" by "X", as typing in overwrite mode records it.
+  m.SetCaretPos({2, 1});
+  m.Lines().Put(0, "aXcd");
+  m.AddUndo(ukTyped, {2, 1}, {3, 1}, "b", smNormal);
+  m.Undo();
+  EXPECT_EQ(m.Text(), "abcd\r\n");
+  m.Redo();
+  EXPECT_EQ(m.Text(), "aXcd\r\n");
+  m.Undo();
+  EXPECT_EQ(m.Text(), "abcd\r\n");
+}
+
+struct TBreakCase {
+  std::string Line;
+  TPoint Caret;
+  std::vector<std::string> After;
+  TPoint CaretAfter;
+};
+
+TEST(Undo, LineBreaksSplitAndRejoin) {
+  const std::vector<TBreakCase> cases = {
+      {"    abcdef", {8, 1}, {"    abc", "    def"}, {5, 2}},
+      {"abc", {1, 1}, {"", "abc"}, {1, 2}},
+      {"abc", {9, 1}, {"abc", ""}, {1, 2}},
+      {"", {1, 1}, {"", ""}, {1, 2}},
+      {"    x", {3, 1}, {"", "    x"}, {3, 2}},
+      {"ab  cd", {5, 1}, {"ab", "cd"}, {1, 2}},
+  };
+  for (const auto& c : cases) {
+    TxeEditModel m;
+    m.SetText(c.Line + "\nnext");
+    m.PlaceBookmark(1, 1, 2);
+    m.SetCaretPos(c.Caret);
+    m.InsertLineBreak(true);
+    std::vector<std::string> after = c.After;
+    after.push_back("next");
+    EXPECT_EQ(LinesOf(m.Lines()), after) << c.Line;
+    EXPECT_EQ(m.CaretPos(), c.CaretAfter) << c.Line;
+    EXPECT_EQ(m.Bookmark(1)->Line(), 3) << c.Line;
+    m.Undo();
+    EXPECT_EQ(LinesOf(m.Lines()), (std::vector<std::string>{c.Line, "next"})) << c.Line;
+    EXPECT_EQ(m.Bookmark(1)->Line(), 2) << c.Line;
+    m.Redo();
+    EXPECT_EQ(LinesOf(m.Lines()), after) << c.Line;
+  }
+}
+
+TEST(Undo, IndentAndUnindentRecords) {
+  TxeEditModel m;
+  m.SetTabWidth(2);
+  m.SetText("a\nb\nc");
+  // What ecBlockIndent does for a block from (1,1) to (2,2).
+  m.SetSelectionMode(smColumn);
+  m.ReplaceSelection(smColumn, "  \r\n  ");
+  m.SetSelectionMode(smNormal);
+  m.AddUndo(ukIndented, {1, 1}, {2, 2}, {}, smColumn);
+  EXPECT_EQ(m.Text(), "  a\r\n  b\r\nc\r\n");
+  m.Undo();
+  EXPECT_EQ(m.Text(), "a\r\nb\r\nc\r\n");
+  m.Redo();
+  EXPECT_EQ(m.Text(), "  a\r\n  b\r\nc\r\n");
+
+  m.SetText("  a\n b\nc");
+  m.Lines().Put(0, "a");
+  m.Lines().Put(1, "b");
+  m.AddUndo(ukUnindented, {3, 1}, {2, 3}, "  \r\n \r\n", smColumn);
+  m.Undo();
+  EXPECT_EQ(m.Text(), "  a\r\n b\r\nc\r\n");
+  m.Redo();
+  EXPECT_EQ(m.Text(), "a\r\nb\r\nc\r\n");
+}
+
+TEST(Undo, DeletedLastLineComesBackAtTheEnd) {
+  TxeEditModel m;
+  m.SetText("a\nb");
+  // ecDeleteLine on the last line.
+  m.SetCaretPos({1, 2});
+  m.AddUndo(ukDeletedForward, {1, 2}, {1, 2}, "b\r\n", smNormal);
+  m.Lines().Delete(1);
+  m.Undo();
+  EXPECT_EQ(m.Text(), "a\r\nb\r\n");
+  m.Redo();
+  EXPECT_EQ(m.Text(), "a\r\n");
+}
+
+TEST(Undo, DragAndDropMoveIsOneStep) {
+  TxeEditModel m;
+  m.SetText("abcdefgh");
+  // Moving "abc" before "f", as the drop does it.
+  m.SetSelBegin({1, 1});
+  m.SetSelEnd({4, 1});
+  m.AddUndo(ukDropRemoved, {1, 1}, {4, 1}, "abc", smNormal);
+  m.LockUndo();
+  m.ReplaceSelectionWithUndo("");
+  m.SetCaretPos({3, 1});
+  m.SetSelBegin({3, 1});
+  m.ReplaceSelectionWithUndo("abc");
+  m.UnlockUndo();
+  m.AddUndo(ukDropInserted, {3, 1}, m.CaretPos(), {}, smNormal);
+  EXPECT_EQ(m.Text(), "deabcfgh\r\n");
+  m.Undo();
+  EXPECT_EQ(m.Text(), "abcdefgh\r\n");
+  m.Redo();
+  EXPECT_EQ(m.Text(), "deabcfgh\r\n");
+}
+
+// ---- random edits with undo and redo ----
+
+std::string RandomPiece(std::mt19937& rng, int maxLen) {
+  static const char* const pieces[] = {"a", "b", "z", "Q", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xFF", "{"};
+  std::string s;
+  const int n = std::uniform_int_distribution<int>(0, maxLen)(rng);
+  for (int i = 0; i < n; ++i) s += pieces[rng() % std::size(pieces)];
+  return s;
+}
+
+std::string RandomDocument(std::mt19937& rng) {
+  std::string doc;
+  const int lines = std::uniform_int_distribution<int>(1, 25)(rng);
+  for (int i = 0; i < lines; ++i) {
+    doc += RandomPiece(rng, rng() % 10 == 0 ? 1500 : 12);
+    if (i + 1 < lines) doc += "\n";
+  }
+  return doc;
+}
+
+std::string RandomInsert(std::mt19937& rng) {
+  std::string s = RandomPiece(rng, 4);
+  const int breaks = rng() % 3 == 0 ? std::uniform_int_distribution<int>(1, 3)(rng) : 0;
+  for (int i = 0; i < breaks; ++i) s += (rng() % 2 ? "\r\n" : "\n") + RandomPiece(rng, 4);
+  return s;
+}
+
+void ExpectValid(const TxeEditModel& m, const std::string& where) {
+  const int n = m.LineCount();
+  ASSERT_GE(n, 1) << where;
+  const TPoint c = m.CaretPos();
+  ASSERT_GE(c.Y, 1) << where;
+  ASSERT_LE(c.Y, n) << where;
+  ASSERT_GE(c.X, 1) << where;
+  ASSERT_LE(c.X, std::max(TxeEditModel::MaxColumn + 1, m.LineLength(c.Y) + 1)) << where;
+  ASSERT_FALSE(ColumnInsideChar(m.LineText(c.Y), c.X)) << where;
+  for (TPoint b : {m.BlockBegin(), m.BlockEnd()}) {
+    ASSERT_GE(b.Y, 1) << where;
+    ASSERT_LE(b.Y, n) << where;
+    ASSERT_GE(b.X, 1) << where;
+    ASSERT_FALSE(ColumnInsideChar(m.LineText(b.Y), b.X)) << where;
+  }
+}
+
+// Runs Steps random operations; returns an empty string when undoing and redoing everything restores the
+// start and end texts exactly, else what went wrong.
+std::string RunRandomEdits(unsigned Seed, int Steps, bool Log = false) {
+  std::mt19937 rng(Seed);
+  TxeEditModel m;
+  TBraceHighlighter h;
+  m.SetHighLighter(&h);
+  m.SetMaxUndo(1000000);
+  if (Seed % 2) m.SetOptions(m.Options() & ~xeoScrollPastEol);
+  m.SetText(RandomDocument(rng));
+  const std::string start = m.Text();
+  for (int step = 0; step < Steps; ++step) {
+    const std::string where = "seed " + std::to_string(Seed) + " step " + std::to_string(step);
+    const int n = m.LineCount();
+    auto randomPoint = [&] {
+      const int y = std::uniform_int_distribution<int>(1, n)(rng);
+      return TPoint{std::uniform_int_distribution<int>(1, m.LineLength(y) + 3)(rng), y};
+    };
+    const unsigned op = rng() % 10;
+    switch (op) {
+      case 0:
+      case 1:
+        m.SetSelectionMode(rng() % 3 == 0 ? smLine : smNormal);
+        m.SetCaretPos(randomPoint());
+        m.SetSelBegin(m.CaretPos());
+        if (rng() % 2) m.SetSelEnd(randomPoint());
+        break;
+      case 2:
+      case 3:
+      case 4:
+        m.ReplaceSelectionWithUndo(RandomInsert(rng));
+        break;
+      case 5:
+        m.InsertLineBreak(rng() % 2);
+        break;
+      case 6:
+      case 7:
+        m.Undo();
+        break;
+      default:
+        m.Redo();
+        break;
+    }
+    if (Log) std::printf("step %d op %u caret %d,%d\n%s\n", step, op, m.CaretCol(), m.CaretLine(), m.Text().c_str());
+    ExpectValid(m, where);
+    if (::testing::Test::HasFatalFailure()) return where;
+  }
+  const std::string end = m.Text();
+  const int staleRedo = m.RedoList().ItemCount();
+  int guard = 0;
+  std::vector<std::string> texts;
+  while (m.UndoAvailable() && ++guard < 100000) {
+    texts.push_back(m.Text());
+    if (Log) {
+      const TUndoRecord* r = m.UndoList().Peek();
+      std::printf("undo kind %d %d,%d..%d,%d mode %d text [%s] line1 [%s]\n", r->Kind, r->StartPos.X, r->StartPos.Y,
+                  r->EndPos.X, r->EndPos.Y, r->SelectionMode, r->Text.c_str(), std::string(m.LineText(1)).c_str());
+    }
+    m.Undo();
+  }
+  if (m.Text() != start) return "undo, seed " + std::to_string(Seed);
+  while (m.RedoList().ItemCount() > staleRedo && ++guard < 200000) {
+    const TUndoRecord* r = m.RedoList().Peek();
+    const std::string before = m.Text();
+    if (Log)
+      std::printf("redo kind %d %d,%d..%d,%d mode %d text [%s] replaced %d,%d\n", r->Kind, r->StartPos.X,
+                  r->StartPos.Y, r->EndPos.X, r->EndPos.Y, r->SelectionMode, r->Text.c_str(), r->ReplacedEnd.X,
+                  r->ReplacedEnd.Y);
+    m.Redo();
+    if (Log && !texts.empty()) {
+      const std::string want = texts.back();
+      texts.pop_back();
+      if (m.Text() != want) {
+        std::printf("MISMATCH before:\n%s\nafter:\n%s\nwant:\n%s\n", before.c_str(), m.Text().c_str(), want.c_str());
+        break;
+      }
+    }
+  }
+  if (m.Text() != end) return "redo, seed " + std::to_string(Seed);
+  // The stored ranges are those a full pass gives.
+  std::vector<std::uint32_t> kept;
+  for (int i = 0; i < m.LineCount(); ++i) kept.push_back(m.Lines().Objects(i));
+  m.Lines().OnRangesRescan(&m.Lines());
+  for (int i = 0; i < m.LineCount(); ++i)
+    if (m.Lines().Objects(i) != kept[static_cast<std::size_t>(i)]) return "ranges, seed " + std::to_string(Seed);
+  return {};
+}
+
+TEST(Undo, RandomEditsUndoAndRedoExactly) {
+  const char* many = std::getenv("QUILLAN_RANDOM_SEEDS");
+  const unsigned seeds = many ? static_cast<unsigned>(std::atoi(many)) : 40;
+  for (unsigned seed = 1; seed <= seeds; ++seed) {
+    const std::string failure = RunRandomEdits(seed, 250);
+    if (!failure.empty()) {
+      // Report the shortest run that fails, which is far easier to follow.
+      int steps = 1;
+      while (steps < 250 && RunRandomEdits(seed, steps).empty()) ++steps;
+      FAIL() << failure << " (first fails after " << steps << " steps)";
+    }
+  }
+}
+
+}  // namespace
+TEST(UndoDebug, Trace) {
+  if (!std::getenv("TRACE_SEED")) GTEST_SKIP();
+  RunRandomEdits(static_cast<unsigned>(std::atoi(std::getenv("TRACE_SEED"))), std::atoi(std::getenv("TRACE_STEPS")), true);
+}
