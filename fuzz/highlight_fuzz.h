@@ -72,6 +72,16 @@ inline void FuzzHighlighter(TxeCustomHighLighter& H, const std::uint8_t* Data, s
     H.RestoreRange(Range);
     HL_CHECK(FuzzScanLine(H, Exact.get(), Visible) == Full);
     HL_CHECK(H.CurrentRange() == After);
+    // A scan to the line end, from the start or after some tokens, leaves the same range and position.
+    for (std::size_t Skip : {std::size_t(0), Full.size() / 2}) {
+      H.RestoreRange(Range);
+      H.BeginLine(Exact.get(), 0);
+      for (std::size_t I = 0; I < Skip; ++I) H.Advance();
+      H.ScanToLineEnd();
+      HL_CHECK(H.AtLineEnd());
+      HL_CHECK(static_cast<std::size_t>(H.CurrentStart()) == Visible && H.CurrentLength() == 0);
+      HL_CHECK(H.CurrentRange() == After);
+    }
     Range = After;
     Pos = Eol + 1;
   }

@@ -242,20 +242,27 @@ void TjxHTMLSyn::ExportToken() {
   }
 }
 
-const std::array<TjxHTMLSyn::TProc, 256>& TjxHTMLSyn::ProcTable() {
-  static const std::array<TProc, 256> Table = [] {
-    std::array<TProc, 256> T;
+namespace {
+
+// Routine numbers of the dispatch table.
+enum : std::uint8_t { pIdentProc, pNullProc, pLFProc, pCRProc, pSpaceProc, pStringProc, pAndProc, pOpenProc, pEqualProc, pCloseProc };
+
+}  // namespace
+
+const std::array<std::uint8_t, 256>& TjxHTMLSyn::ProcTable() {
+  static const std::array<std::uint8_t, 256> Table = [] {
+    std::array<std::uint8_t, 256> T{};
     for (int C = 0; C < 256; ++C) {
-      TProc P = &TjxHTMLSyn::IdentProc;
-      if (C == 0) P = &TjxHTMLSyn::NullProc;
-      else if (C == 10) P = &TjxHTMLSyn::LFProc;
-      else if (C == 13) P = &TjxHTMLSyn::CRProc;
-      else if (C <= 32) P = &TjxHTMLSyn::SpaceProc;
-      else if (C == '"') P = &TjxHTMLSyn::StringProc;
-      else if (C == '&') P = &TjxHTMLSyn::AndProc;
-      else if (C == '<') P = &TjxHTMLSyn::OpenProc;
-      else if (C == '=') P = &TjxHTMLSyn::EqualProc;
-      else if (C == '>') P = &TjxHTMLSyn::CloseProc;
+      std::uint8_t P = pIdentProc;
+      if (C == 0) P = pNullProc;
+      else if (C == 10) P = pLFProc;
+      else if (C == 13) P = pCRProc;
+      else if (C <= 32) P = pSpaceProc;
+      else if (C == '"') P = pStringProc;
+      else if (C == '&') P = pAndProc;
+      else if (C == '<') P = pOpenProc;
+      else if (C == '=') P = pEqualProc;
+      else if (C == '>') P = pCloseProc;
       T[static_cast<std::size_t>(C)] = P;
     }
     return T;
@@ -271,7 +278,7 @@ void TjxHTMLSyn::Next() {
     case rsASP: AspProc(); break;
     case rsComment: CommentProc(); break;
     case rsText: TextProc(); break;
-    default: (this->*(*FProcs)[FLine[FRun]])();
+    default: Dispatch((*FProcs)[FLine[FRun]]);
   }
 }
 
@@ -398,7 +405,7 @@ int TjxHTMLSyn::MatchEntity(int Pos) const {
 void TjxHTMLSyn::TextProc() {
   const unsigned char First = FLine[FRun];
   if (First < 32 || First == '<') {
-    (this->*(*FProcs)[First])();
+    Dispatch((*FProcs)[First]);
     return;
   }
   FTokenID = tkText;
@@ -418,7 +425,7 @@ void TjxHTMLSyn::TextProc() {
 
 void TjxHTMLSyn::BlockProc(std::uint8_t Kind) {
   if (IsLineBreak(FLine[FRun])) {
-    (this->*(*FProcs)[FLine[FRun]])();
+    Dispatch((*FProcs)[FLine[FRun]]);
     return;
   }
   FTokenID = Kind;
@@ -438,3 +445,18 @@ void TjxHTMLSyn::BlockProc(std::uint8_t Kind) {
 void TjxHTMLSyn::AspProc() { BlockProc(tkASP); }
 
 void TjxHTMLSyn::CommentProc() { BlockProc(tkComment); }
+
+void TjxHTMLSyn::Dispatch(std::uint8_t Proc) {
+  switch (Proc) {
+    case pIdentProc: IdentProc(); break;
+    case pNullProc: NullProc(); break;
+    case pLFProc: LFProc(); break;
+    case pCRProc: CRProc(); break;
+    case pSpaceProc: SpaceProc(); break;
+    case pStringProc: StringProc(); break;
+    case pAndProc: AndProc(); break;
+    case pOpenProc: OpenProc(); break;
+    case pEqualProc: EqualProc(); break;
+    case pCloseProc: CloseProc(); break;
+  }
+}

@@ -43,11 +43,12 @@ class TjxHTMLSyn : public TxeTableHighLighter<TjxHTMLSyn> {
   void LineStarted();
 
  private:
-  using TProc = void (TjxHTMLSyn::*)();
-  static const std::array<TProc, 256>& ProcTable();
+  // The dispatch table: one routine number per byte, in the order of Procs.
+  static const std::array<std::uint8_t, 256>& ProcTable();
+  void Dispatch(std::uint8_t Proc);
 
   // Tables shared by all instances, looked up once in the constructor.
-  const std::array<TProc, 256>* FProcs;
+  const std::array<std::uint8_t, 256>* FProcs;
   const TxeKeywordTable* FKeywords;
   const TxeKeywordTable::THashTable* FHashValue;
 

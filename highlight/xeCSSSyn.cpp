@@ -8,7 +8,7 @@ const char* const CSSKeywords[] = {"align",  "background", "bottom", "color",   
                                    "shape",  "size",       "style",  "text",     "top",        "vertical",
                                    "weight", "width"};
 
-enum : std::uint8_t { cIdent = 1, cSpaceRun = 2, cDigitNum = 4, cHex = 8, cDecimal = 16 };
+enum : std::uint8_t { cIdent = 1, cSpaceRun = 2, cDigitNum = 4, cHex = 8, cDecimal = 16, cRangeStop = 32 };
 
 constexpr std::array<std::uint8_t, 256> MakeClasses() {
   std::array<std::uint8_t, 256> T{};
@@ -21,6 +21,7 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
     if (Digit || C == 'e' || C == 'E') V |= cDigitNum;
     if (Digit || (C >= 'A' && C <= 'F') || (C >= 'a' && C <= 'f')) V |= cHex;
     if (Digit) V |= cDecimal;
+    if (C == 0 || C == '/' || C == '\'') V |= cRangeStop;
     T[static_cast<std::size_t>(C)] = V;
   }
   return T;
@@ -131,22 +132,29 @@ void TxeCSSSyn::ExportToken() {
   }
 }
 
-const std::array<TxeCSSSyn::TProc, 256>& TxeCSSSyn::ProcTable() {
-  static const std::array<TProc, 256> Table = [] {
-    std::array<TProc, 256> T;
+namespace {
+
+// Routine numbers of the dispatch table.
+enum : std::uint8_t { pUnknownProc, pNullProc, pLFProc, pCRProc, pSpaceProc, pHexProc, pStringProc, pSymbolProc, pSlashProc, pNumberProc, pIdentProc, pBraceProc };
+
+}  // namespace
+
+const std::array<std::uint8_t, 256>& TxeCSSSyn::ProcTable() {
+  static const std::array<std::uint8_t, 256> Table = [] {
+    std::array<std::uint8_t, 256> T{};
     for (int C = 0; C < 256; ++C) {
-      TProc P = &TxeCSSSyn::UnknownProc;
-      if (C == 0) P = &TxeCSSSyn::NullProc;
-      else if (C == 10) P = &TxeCSSSyn::LFProc;
-      else if (C == 13) P = &TxeCSSSyn::CRProc;
-      else if (Classes[static_cast<std::size_t>(C)] & cSpaceRun) P = &TxeCSSSyn::SpaceProc;
-      else if (C == '#' || C == '$') P = &TxeCSSSyn::HexProc;
-      else if (C == '\'') P = &TxeCSSSyn::StringProc;
-      else if (C == '(' || C == ')') P = &TxeCSSSyn::SymbolProc;
-      else if (C == '/') P = &TxeCSSSyn::SlashProc;
-      else if (C >= '0' && C <= '9') P = &TxeCSSSyn::NumberProc;
-      else if (Classes[static_cast<std::size_t>(C)] & cIdent) P = &TxeCSSSyn::IdentProc;
-      else if (C == '{' || C == '}') P = &TxeCSSSyn::BraceProc;
+      std::uint8_t P = pUnknownProc;
+      if (C == 0) P = pNullProc;
+      else if (C == 10) P = pLFProc;
+      else if (C == 13) P = pCRProc;
+      else if (Classes[static_cast<std::size_t>(C)] & cSpaceRun) P = pSpaceProc;
+      else if (C == '#' || C == '$') P = pHexProc;
+      else if (C == '\'') P = pStringProc;
+      else if (C == '(' || C == ')') P = pSymbolProc;
+      else if (C == '/') P = pSlashProc;
+      else if (C >= '0' && C <= '9') P = pNumberProc;
+      else if (Classes[static_cast<std::size_t>(C)] & cIdent) P = pIdentProc;
+      else if (C == '{' || C == '}') P = pBraceProc;
       T[static_cast<std::size_t>(C)] = P;
     }
     return T;
@@ -156,7 +164,7 @@ const std::array<TxeCSSSyn::TProc, 256>& TxeCSSSyn::ProcTable() {
 
 void TxeCSSSyn::Next() {
   FTokenPos = FRun;
-  (this->*(*FProcs)[FLine[FRun]])();
+  Dispatch((*FProcs)[FLine[FRun]]);
 }
 
 void TxeCSSSyn::NullProc() { FTokenID = tkNull; }
@@ -255,4 +263,40 @@ void TxeCSSSyn::BraceProc() {
 void TxeCSSSyn::UnknownProc() {
   FTokenID = tkUnknown;
   ++FRun;
+}
+
+void TxeCSSSyn::Dispatch(std::uint8_t Proc) {
+  switch (Proc) {
+    case pUnknownProc: UnknownProc(); break;
+    case pNullProc: NullProc(); break;
+    case pLFProc: LFProc(); break;
+    case pCRProc: CRProc(); break;
+    case pSpaceProc: SpaceProc(); break;
+    case pHexProc: HexProc(); break;
+    case pStringProc: StringProc(); break;
+    case pSymbolProc: SymbolProc(); break;
+    case pSlashProc: SlashProc(); break;
+    case pNumberProc: NumberProc(); break;
+    case pIdentProc: IdentProc(); break;
+    case pBraceProc: BraceProc(); break;
+  }
+}
+
+// No other token holds a quote or a slash, so every quote and slash met outside strings and comments
+// starts a token: the range comes out as a token-by-token scan leaves it.
+void TxeCSSSyn::DoScanToLineEnd() {
+  if (FTokenID == tkNull) return;
+  int P = FRun;
+  for (;;) {
+    while (!(Classes[FLine[P]] & cRangeStop)) ++P;
+    if (FLine[P] == 0) break;
+    FTokenPos = FRun = P;
+    if (FLine[P] == '/')
+      SlashProc();
+    else
+      StringProc();
+    P = FRun;
+  }
+  FTokenPos = FRun = P;
+  FTokenID = tkNull;
 }

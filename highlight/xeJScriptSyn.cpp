@@ -30,7 +30,7 @@ const char* const JScriptKeywords[] = {
     "var", "vlinkColor", "vspace", "while", "width", "window", "with", "write", "writeln"};
 
 // Byte classes for the inner loops.
-enum : std::uint8_t { cIdent = 1, cSpaceRun = 2, cDigitNum = 4, cHex = 8, cDecimal = 16 };
+enum : std::uint8_t { cIdent = 1, cSpaceRun = 2, cDigitNum = 4, cHex = 8, cDecimal = 16, cRangeStop = 32 };
 
 constexpr std::array<std::uint8_t, 256> MakeClasses() {
   std::array<std::uint8_t, 256> T{};
@@ -43,6 +43,7 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
     if (Digit || C == 'e' || C == 'E') V |= cDigitNum;
     if (Digit || (C >= 'A' && C <= 'F') || (C >= 'a' && C <= 'f')) V |= cHex;
     if (Digit) V |= cDecimal;
+    if (C == 0 || C == '/' || C == '"' || C == '\'') V |= cRangeStop;
     T[static_cast<std::size_t>(C)] = V;
   }
   return T;
@@ -155,29 +156,36 @@ void TxeJScriptSyn::ExportToken() {
   }
 }
 
-const std::array<TxeJScriptSyn::TProc, 256>& TxeJScriptSyn::ProcTable() {
-  static const std::array<TProc, 256> Table = [] {
-    std::array<TProc, 256> T;
+namespace {
+
+// Routine numbers of the dispatch table.
+enum : std::uint8_t { pUnknownProc, pNullProc, pLFProc, pCRProc, pSpaceProc, pStringProc, pHashProc, pDollarProc, pPercentProc, pAndProc, pSymbolProc, pStarProc, pPlusProc, pMinusProc, pPointProc, pSlashProc, pNumberProc, pIdentProc, pOrProc };
+
+}  // namespace
+
+const std::array<std::uint8_t, 256>& TxeJScriptSyn::ProcTable() {
+  static const std::array<std::uint8_t, 256> Table = [] {
+    std::array<std::uint8_t, 256> T{};
     for (int C = 0; C < 256; ++C) {
-      TProc P = &TxeJScriptSyn::UnknownProc;
-      if (C == 0) P = &TxeJScriptSyn::NullProc;
-      else if (C == 10) P = &TxeJScriptSyn::LFProc;
-      else if (C == 13) P = &TxeJScriptSyn::CRProc;
-      else if (Classes[static_cast<std::size_t>(C)] & cSpaceRun) P = &TxeJScriptSyn::SpaceProc;
-      else if (C == '"' || C == '\'') P = &TxeJScriptSyn::StringProc;
-      else if (C == '#') P = &TxeJScriptSyn::HashProc;
-      else if (C == '$') P = &TxeJScriptSyn::DollarProc;
-      else if (C == '%') P = &TxeJScriptSyn::PercentProc;
-      else if (C == '&') P = &TxeJScriptSyn::AndProc;
-      else if (C == '(' || C == ')' || C == ',' || C == '{' || C == '}' || C == '~') P = &TxeJScriptSyn::SymbolProc;
-      else if (C == '*') P = &TxeJScriptSyn::StarProc;
-      else if (C == '+') P = &TxeJScriptSyn::PlusProc;
-      else if (C == '-') P = &TxeJScriptSyn::MinusProc;
-      else if (C == '.') P = &TxeJScriptSyn::PointProc;
-      else if (C == '/') P = &TxeJScriptSyn::SlashProc;
-      else if (C >= '0' && C <= '9') P = &TxeJScriptSyn::NumberProc;
-      else if (Classes[static_cast<std::size_t>(C)] & cIdent) P = &TxeJScriptSyn::IdentProc;
-      else if (C == '|') P = &TxeJScriptSyn::OrProc;
+      std::uint8_t P = pUnknownProc;
+      if (C == 0) P = pNullProc;
+      else if (C == 10) P = pLFProc;
+      else if (C == 13) P = pCRProc;
+      else if (Classes[static_cast<std::size_t>(C)] & cSpaceRun) P = pSpaceProc;
+      else if (C == '"' || C == '\'') P = pStringProc;
+      else if (C == '#') P = pHashProc;
+      else if (C == '$') P = pDollarProc;
+      else if (C == '%') P = pPercentProc;
+      else if (C == '&') P = pAndProc;
+      else if (C == '(' || C == ')' || C == ',' || C == '{' || C == '}' || C == '~') P = pSymbolProc;
+      else if (C == '*') P = pStarProc;
+      else if (C == '+') P = pPlusProc;
+      else if (C == '-') P = pMinusProc;
+      else if (C == '.') P = pPointProc;
+      else if (C == '/') P = pSlashProc;
+      else if (C >= '0' && C <= '9') P = pNumberProc;
+      else if (Classes[static_cast<std::size_t>(C)] & cIdent) P = pIdentProc;
+      else if (C == '|') P = pOrProc;
       T[static_cast<std::size_t>(C)] = P;
     }
     return T;
@@ -187,7 +195,7 @@ const std::array<TxeJScriptSyn::TProc, 256>& TxeJScriptSyn::ProcTable() {
 
 void TxeJScriptSyn::Next() {
   FTokenPos = FRun;
-  (this->*(*FProcs)[FLine[FRun]])();
+  Dispatch((*FProcs)[FLine[FRun]]);
 }
 
 void TxeJScriptSyn::NullProc() { FTokenID = tkNull; }
@@ -336,4 +344,47 @@ void TxeJScriptSyn::OrProc() {
 void TxeJScriptSyn::UnknownProc() {
   FTokenID = tkUnknown;
   ++FRun;
+}
+
+void TxeJScriptSyn::Dispatch(std::uint8_t Proc) {
+  switch (Proc) {
+    case pUnknownProc: UnknownProc(); break;
+    case pNullProc: NullProc(); break;
+    case pLFProc: LFProc(); break;
+    case pCRProc: CRProc(); break;
+    case pSpaceProc: SpaceProc(); break;
+    case pStringProc: StringProc(); break;
+    case pHashProc: HashProc(); break;
+    case pDollarProc: DollarProc(); break;
+    case pPercentProc: PercentProc(); break;
+    case pAndProc: AndProc(); break;
+    case pSymbolProc: SymbolProc(); break;
+    case pStarProc: StarProc(); break;
+    case pPlusProc: PlusProc(); break;
+    case pMinusProc: MinusProc(); break;
+    case pPointProc: PointProc(); break;
+    case pSlashProc: SlashProc(); break;
+    case pNumberProc: NumberProc(); break;
+    case pIdentProc: IdentProc(); break;
+    case pOrProc: OrProc(); break;
+  }
+}
+
+// No other token holds a quote or a slash, so every quote and slash met outside strings and comments
+// starts a token: the range comes out as a token-by-token scan leaves it.
+void TxeJScriptSyn::DoScanToLineEnd() {
+  if (FTokenID == tkNull) return;
+  int P = FRun;
+  for (;;) {
+    while (!(Classes[FLine[P]] & cRangeStop)) ++P;
+    if (FLine[P] == 0) break;
+    FTokenPos = FRun = P;
+    if (FLine[P] == '/')
+      SlashProc();
+    else
+      StringProc();
+    P = FRun;
+  }
+  FTokenPos = FRun = P;
+  FTokenID = tkNull;
 }

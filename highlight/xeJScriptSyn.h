@@ -35,12 +35,19 @@ class TxeJScriptSyn : public TxeTableHighLighter<TxeJScriptSyn> {
   void Next();
   void ExportToken();
 
+ protected:
+  // Only strings and comments can move the range, so a scan to the line end only looks for them.
+  void DoScanToLineEnd() override;
+
+ public:
+
  private:
-  using TProc = void (TxeJScriptSyn::*)();
-  static const std::array<TProc, 256>& ProcTable();
+  // The dispatch table: one routine number per byte, in the order of Procs.
+  static const std::array<std::uint8_t, 256>& ProcTable();
+  void Dispatch(std::uint8_t Proc);
 
   // Tables shared by all instances, looked up once in the constructor.
-  const std::array<TProc, 256>* FProcs;
+  const std::array<std::uint8_t, 256>* FProcs;
   const TxeKeywordTable* FKeywords;
   const TxeKeywordTable::THashTable* FHashValue;
 

@@ -99,6 +99,24 @@ TEST(Golden, LineByLineEqualsOnePass) {
   }
 }
 
+TEST(Golden, ScanToLineEndLeavesTheRangeOfATokenByTokenScan) {
+  for (const auto& File : Inputs()) {
+    auto H = ForFile(File);
+    const auto Lines = SplitLines(ReadFile(File.string()));
+    std::vector<std::uint32_t> Ranges;
+    ByLines(*H, Lines, &Ranges);
+    Ranges.push_back(H->CurrentRange());
+    for (std::size_t I = 0; I < Lines.size(); ++I) {
+      H->RestoreRange(Ranges[I]);
+      H->BeginLine(Lines[I], static_cast<int>(I));
+      H->ScanToLineEnd();
+      EXPECT_TRUE(H->AtLineEnd());
+      EXPECT_EQ(H->CurrentStart(), static_cast<int>(Lines[I].size()));
+      EXPECT_EQ(H->CurrentRange(), Ranges[I + 1]) << File << " line " << I + 1;
+    }
+  }
+}
+
 TEST(Golden, AnyLineRescannedFromItsStoredRange) {
   std::mt19937 Random(7);
   for (const auto& File : Inputs()) {
