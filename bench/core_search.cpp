@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "jxHTMLSyn.h"
+#include "xeEditModel.h"
 #include "xeEditSearch.h"
 
 namespace {
@@ -67,8 +69,53 @@ void BM_EngineNoMatchOneByte(benchmark::State& state) { ScanNoMatch(state, "#", 
 void BM_EngineManyMatches(benchmark::State& state) { ScanNoMatch(state, "div", false, false); }
 void BM_EngineWholeWord(benchmark::State& state) { ScanNoMatch(state, "the", false, true); }
 
+std::string Document(std::size_t bytes) {
+  std::string text;
+  for (const auto& l : SyntheticHtml(bytes)) {
+    text += l;
+    text += "\r\n";
+  }
+  return text;
+}
+
+// Replace-all over a 10 MB page with the HTML highlighter attached: undo records and range rescans included.
+void BM_ReplaceAllDivBySpan(benchmark::State& state) {
+  const std::string text = Document(10u << 20);
+  TjxHTMLSyn html;
+  int replaced = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    TxeEditModel m;
+    m.SetMaxUndo(2);
+    m.SetHighLighter(&html);
+    m.SetText(text);
+    state.ResumeTiming();
+    replaced = m.FindReplace("div", "span", srReplaceAll);
+    benchmark::DoNotOptimize(replaced);
+    state.PauseTiming();
+    m.SetHighLighter(nullptr);
+    state.ResumeTiming();
+  }
+  state.counters["occurrences"] = replaced;
+}
+
+// A find that runs through 100 MB without a match.
+void BM_FindNoMatch100MB(benchmark::State& state) {
+  TxeEditModel m;
+  m.SetText(Document(100u << 20));
+  std::size_t bytes = 0;
+  for (int i = 1; i <= m.LineCount(); ++i) bytes += m.LineText(i).size();
+  for (auto _ : state) {
+    m.SetCaretXY(1, 1);
+    benchmark::DoNotOptimize(m.FindReplace("zebra", "", 0));
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+
 }  // namespace
 
+BENCHMARK(BM_ReplaceAllDivBySpan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNoMatch100MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatchCase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatchOneByte)->Unit(benchmark::kMillisecond);

@@ -17,6 +17,7 @@
 
 #include "xeClipboard.h"
 #include "xeEditList.h"
+#include "xeEditSearch.h"
 #include "xeEditTypes.h"
 #include "xeEditView.h"
 #include "xeKeyCmds.h"
@@ -222,7 +223,31 @@ class TxeEditModel : public TObject {
   // ==== end of the command processor's block ====
 
   // ==== Search and replace (editor/core/xeFindReplace.cpp): declarations go below this line ====
+  using TReplaceTextEvent = std::function<void(TObject* Sender, std::string_view ASearch, std::string_view AReplace,
+                                               int Line, int Column, TxeReplaceAction& Action)>;
+  // Asked before each replacement when srPrompt is given.
+  TReplaceTextEvent OnReplaceText;
+  // Finds, or replaces, ASearch; returns the number of occurrences found and processed.
+  int FindReplace(std::string_view ASearch, std::string_view AReplace, TxeSearchOptions Options);
+  TxeEditSearch& SearchEngine() { return FSearchEngine; }
 
+ private:
+  // Where matches may lie: a stream between Start and End (smNormal), the columns Left..Right of the
+  // lines Start.Y..End.Y (smColumn), or whole lines (smLine).
+  struct TSearchRange {
+    TPoint Start, End;
+    int Left = 0, Right = 0;
+    TSelectionMode Limits = smNormal;
+    bool Usable(int Line, int P, int Length) const;
+  };
+  TSearchRange SearchRange(TxeSearchOptions Options) const;
+  void SelectMatch(int Line, int P, int Length, bool Backward);
+  void ReplaceMatch(std::string_view AReplace);
+  int ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, std::string_view ASearch,
+                         std::string_view AReplace);
+  TxeEditSearch FSearchEngine;
+
+ public:
   // ==== end of the search block ====
 
   // Removes trailing blanks.

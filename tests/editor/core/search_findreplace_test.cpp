@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "xeEditModel.h"
+
+namespace {
+
+std::vector<std::string> Lines(const TxeEditModel& m) {
+  std::vector<std::string> out;
+  for (int i = 1; i <= m.LineCount(); ++i) out.emplace_back(m.LineText(i));
+  return out;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const auto& l : lines) s += l + "\n";
+  return s;
+}
+
+struct TFindCase {
+  const char* name;
+  std::vector<std::string> text;
+  TPoint caret;
+  TPoint selBegin, selEnd;  // a block set after the caret when selBegin.X > 0
+  TSelectionMode mode;
+  TxeSearchOptions options;
+  const char* search;
+  const char* replace;
+  int count;
+  std::vector<std::string> expected;
+  TPoint expectBegin, expectEnd;  // checked when expectBegin.X > 0
+  TPoint expectCaret;             // checked when X > 0
+};
+
+void Prepare(TxeEditModel& m, const TFindCase& c) {
+  m.SetText(Joined(c.text));
+  m.SetSelectionMode(c.mode);
+  m.SetCaretPos(c.caret);
+  m.SetSelBegin(c.caret);
+  if (c.selBegin.X > 0) {
+    m.SetSelBegin(c.selBegin);
+    m.SetSelEnd(c.selEnd);
+  }
+}
+
+TEST(FindReplace, OptionsRangesAndModes) {
+  const TPoint none{0, 0};
+  const std::vector<TFindCase> cases = {
+      {"find from the caret skips what lies left of it", {"abc abc"}, {3, 1}, none, none, smNormal, 0, "abc", "", 1,
+       {"abc abc"}, {5, 1}, {8, 1}, {8, 1}},
+      {"whole document starts at the top", {"abc abc"}, {3, 1}, none, none, smNormal, srWholeDocument, "abc", "", 1,
+       {"abc abc"}, {1, 1}, {4, 1}, {4, 1}},
+      {"backward ends at the caret, caret on the match start", {"abc abc abc"}, {8, 1}, none, none, smNormal,
+       srBackward, "abc", "", 1, {"abc abc abc"}, {5, 1}, {8, 1}, {5, 1}},
+      {"backward over lines", {"abc", "x", "y"}, {1, 3}, none, none, smNormal, srBackward, "ABC", "", 1,
+       {"abc", "x", "y"}, {1, 1}, {4, 1}, {1, 1}},
+      {"case-insensitive by default", {"xabc"}, {1, 1}, none, none, smNormal, 0, "ABC", "", 1, {"xabc"}, {2, 1},
+       {5, 1}, none},
+      {"match case", {"xabc"}, {1, 1}, none, none, smNormal, srMatchCase, "ABC", "", 0, {"xabc"}, none, none, {1, 1}},
+      {"no match leaves everything", {"abc"}, {2, 1}, none, none, smNormal, 0, "zz", "", 0, {"abc"}, {2, 1}, {2, 1},
+       {2, 1}},
+      {"empty pattern", {"abc"}, {1, 1}, none, none, smNormal, srReplaceAll, "", "x", 0, {"abc"}, none, none, none},
+      {"whole words", {"ab cab ab_"}, {1, 1}, none, none, smNormal, srWholeWord | srReplaceAll, "ab", "X", 2,
+       {"X cab X_"}, none, none, none},
+      {"replace all", {"a a a"}, {1, 1}, none, none, smNormal, srReplaceAll, "a", "bb", 3, {"bb bb bb"}, none, none,
+       {9, 1}},
+      {"replace takes the next occurrence only", {"a a a"}, {2, 1}, none, none, smNormal, srReplace, "a", "x", 1,
+       {"a x a"}, none, none, {4, 1}},
+      {"replace all from the caret leaves the lines above", {"div", "div", "div div"}, {1, 2}, none, none, smNormal,
+       srReplaceAll, "div", "span", 3, {"div", "span", "span span"}, none, none, {10, 3}},
+      {"replace all backward", {"a a", "a"}, {2, 2}, none, none, smNormal, srReplaceAll | srBackward, "a", "xy", 3,
+       {"xy xy", "xy"}, none, none, {3, 1}},
+      {"selection only, stream", {"aaaa", "aaaa"}, {1, 1}, {2, 1}, {3, 2}, smNormal,
+       srSelectionOnly | srReplaceAll, "a", "b", 5, {"abbb", "bbaa"}, none, none, none},
+      {"selection only, end column follows longer replacements", {"aaaa"}, {1, 1}, {1, 1}, {3, 1}, smNormal,
+       srSelectionOnly | srReplaceAll, "a", "bb", 2, {"bbbbaa"}, none, none, none},
+      {"selection only, column block", {"xaax", "xaax", "xaax"}, {1, 1}, {2, 1}, {4, 3}, smColumn,
+       srSelectionOnly | srReplaceAll, "a", "b", 6, {"xbbx", "xbbx", "xbbx"}, none, none, none},
+      {"selection only, whole lines", {"a a", "a", "a"}, {1, 1}, {2, 1}, {1, 2}, smLine,
+       srSelectionOnly | srReplaceAll, "a", "b", 3, {"b b", "b", "a"}, none, none, none},
+      {"selection only without a selection searches from the caret", {"a a"}, {2, 1}, none, none, smNormal,
+       srSelectionOnly | srReplaceAll, "a", "b", 1, {"a b"}, none, none, none},
+      {"line mode replaces the occurrence, not the line", {"abc def"}, {1, 1}, none, none, smLine, srReplace, "def",
+       "x", 1, {"abc x"}, none, none, none},
+      {"column mode finds from the caret as a stream", {"xx ab", "ab"}, {4, 1}, none, none, smColumn,
+       srReplaceAll, "ab", "c", 2, {"xx c", "c"}, none, none, none},
+      {"a replacement with line breaks", {"a a", "a"}, {1, 1}, none, none, smNormal, srReplaceAll, "a", "x\ny", 3,
+       {"x", "y x", "y", "x", "y"}, none, none, {2, 5}},
+      {"shorter replacement", {"<div><div></div>"}, {1, 1}, none, none, smNormal, srReplaceAll, "div", "p", 3,
+       {"<p><p></p>"}, none, none, {10, 1}},
+      {"deleting trims the line end", {"a b", "b b  "}, {1, 1}, none, none, smNormal, srReplaceAll, "b", "", 3,
+       {"a", ""}, none, none, none},
+  };
+  for (const auto& c : cases) {
+    TxeEditModel m;
+    Prepare(m, c);
+    EXPECT_EQ(m.FindReplace(c.search, c.replace, c.options), c.count) << c.name;
+    EXPECT_EQ(Lines(m), c.expected) << c.name;
+    if (c.expectBegin.X > 0) {
+      EXPECT_EQ(m.SelBegin(), c.expectBegin) << c.name;
+      EXPECT_EQ(m.SelEnd(), c.expectEnd) << c.name;
+    }
+    if (c.expectCaret.X > 0) {
+      EXPECT_EQ(m.CaretPos(), c.expectCaret) << c.name;
+    }
+  }
+}
+
+TEST(FindReplace, RepeatedFindsWalkThroughTheDocument) {
+  for (const TSelectionMode mode : {smNormal, smColumn, smLine}) {
+    TxeEditModel m;
+    m.SetText("ab ab\nab\n");
+    m.SetSelectionMode(mode);
+    std::vector<TPoint> starts;
+    for (int i = 0; i < 4; ++i) {
+      if (m.FindReplace("ab", "", 0) == 0) break;
+      starts.push_back(m.SelBegin());
+    }
+    EXPECT_EQ(starts, (std::vector<TPoint>{{1, 1}, {4, 1}, {1, 2}})) << "mode " << int(mode);
+  }
+}
+
+struct TPromptCase {
+  const char* name;
+  std::vector<TxeReplaceAction> answers;
+  TxeSearchOptions options;
+  const char* expected;
+  int count;
+  int asked;
+};
+
+TEST(FindReplace, PromptedReplacement) {
+  const std::vector<TPromptCase> cases = {
+      {"skip then replace", {rpaSkip, rpaReplace, rpaSkip}, srReplaceAll | srPrompt, "a b a", 3, 3},
+      {"cancel stops at once", {rpaCancel}, srReplaceAll | srPrompt, "a a a", 1, 1},
+      {"replace all stops asking", {rpaSkip, rpaReplaceAll}, srReplaceAll | srPrompt, "a b b", 3, 2},
+      {"single replace asks once", {rpaReplace}, srReplace | srPrompt, "b a a", 1, 1},
+      {"single replace turned into replace all", {rpaReplaceAll}, srReplace | srPrompt, "b b b", 3, 1},
+      {"skip on a single replace ends it", {rpaSkip}, srReplace | srPrompt, "a a a", 1, 1},
+  };
+  for (const auto& c : cases) {
+    TxeEditModel m;
+    m.SetText("a a a");
+    std::vector<int> columns;
+    m.OnReplaceText = [&](TObject* Sender, std::string_view S, std::string_view R, int Line, int Column,
+                          TxeReplaceAction& Action) {
+      EXPECT_EQ(Sender, &m);
+      EXPECT_EQ(S, "a");
+      EXPECT_EQ(R, "b");
+      EXPECT_EQ(Line, 1);
+      EXPECT_EQ(Action, rpaCancel);
+      Action = c.answers.at(columns.size());
+      columns.push_back(Column);
+    };
+    EXPECT_EQ(m.FindReplace("a", "b", c.options), c.count) << c.name;
+    EXPECT_EQ(m.LineText(1), c.expected) << c.name;
+    EXPECT_EQ(static_cast<int>(columns.size()), c.asked) << c.name;
+  }
+}
+
+TEST(FindReplace, ReplaceAllIsUndoneOccurrenceByOccurrence) {
+  TxeEditModel m;
+  m.SetText("a a a");
+  EXPECT_EQ(m.FindReplace("a", "bb", srReplaceAll), 3);
+  EXPECT_TRUE(m.Modified());
+  EXPECT_FALSE(m.HasSelection());
+  const std::vector<std::string> steps = {"bb bb a", "bb a a", "a a a"};
+  for (const auto& expected : steps) {
+    m.Undo();
+    EXPECT_EQ(m.LineText(1), expected);
+  }
+}
+
+TEST(FindReplace, ReplaceAllReportsStatusOnce) {
+  TxeEditModel m;
+  m.SetText("a\na\na");
+  int reports = 0;
+  m.OnStatusChange = [&](TObject*, TxeStatusChanges) { ++reports; };
+  EXPECT_EQ(m.FindReplace("a", "b", srReplaceAll), 3);
+  EXPECT_EQ(reports, 1);
+}
+
+TEST(FindReplace, ReachesColumnsBeyondTheMaximum) {
+  TxeEditModel m;
+  m.SetText(std::string(2000, 'x') + "needle x needle y");
+  EXPECT_EQ(m.FindReplace("needle", "", 0), 1);
+  EXPECT_EQ(m.SelBegin(), (TPoint{2001, 1}));
+  EXPECT_EQ(m.SelectedText(), "needle");
+  EXPECT_EQ(m.FindReplace("NEEDLE", "pin", srReplace), 1);  // the next one, after the caret
+  EXPECT_EQ(m.LineText(1).substr(2000), "needle x pin y");
+}
+
+// Replace-all without prompting takes a whole line at once; prompting replaces one occurrence at a time.
+// Both must give the same text, count, caret and undo steps.
+TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
+  std::mt19937 rng(99);
+  const std::string alphabet = "ab aB-";
+  for (int round = 0; round < 400; ++round) {
+    std::string text;
+    for (int line = 0, n = 1 + static_cast<int>(rng() % 4); line < n; ++line) {
+      for (int i = 0, len = static_cast<int>(rng() % 14); i < len; ++i) text += alphabet[rng() % alphabet.size()];
+      text += '\n';
+    }
+    std::string search, replace;
+    for (int i = 0, len = 1 + static_cast<int>(rng() % 2); i < len; ++i) search += "ab"[rng() % 2];
+    for (int i = 0, len = static_cast<int>(rng() % 3); i < len; ++i) replace += "xy"[rng() % 2];
+    TxeSearchOptions options = srReplaceAll;
+    if (rng() % 2) options |= srBackward;
+    if (rng() % 3 == 0) options |= srWholeDocument;
+    if (rng() % 4 == 0) options |= srWholeWord;
+    const bool pastEol = rng() % 2;
+    const int caretX = 1 + static_cast<int>(rng() % 6), caretY = 1 + static_cast<int>(rng() % 3);
+
+    TxeEditModel batched, single;
+    for (TxeEditModel* m : {&batched, &single}) {
+      m->SetOptions(pastEol ? m->Options() | xeoScrollPastEol : m->Options() & ~xeoScrollPastEol);
+      m->SetText(text);
+      m->SetCaretXY(caretX, caretY);
+    }
+    single.OnReplaceText = [](TObject*, std::string_view, std::string_view, int, int, TxeReplaceAction& Action) {
+      Action = rpaReplace;
+    };
+    const std::string where = "'" + search + "'->'" + replace + "' in\n" + text;
+    ASSERT_EQ(batched.FindReplace(search, replace, options), single.FindReplace(search, replace, options | srPrompt))
+        << where;
+    ASSERT_EQ(Lines(batched), Lines(single)) << where;
+    ASSERT_EQ(batched.CaretPos(), single.CaretPos()) << where;
+    ASSERT_EQ(batched.Modified(), single.Modified()) << where;
+    for (int undo = 0; undo < 3; ++undo) {
+      batched.Undo();
+      single.Undo();
+      ASSERT_EQ(Lines(batched), Lines(single)) << where << " after undo " << undo + 1;
+    }
+  }
+}
+
+}  // namespace
