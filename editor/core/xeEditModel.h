@@ -220,6 +220,44 @@ class TxeEditModel : public TObject {
 
   // ==== Command processor (editor/core/xeCommand*.cpp): declarations go below this line ====
 
+  // (Sender, var Command, var AChar, Data): may change the command or the character, or cancel with ecNone.
+  using TProcessCommandEvent =
+      std::function<void(TObject* Sender, TxeEditorCommand& Command, char32_t& AChar, const void* Data)>;
+  TProcessCommandEvent OnProcessCommand;
+  TProcessCommandEvent OnProcessUserCommand;
+  // Runs one command: the hook, then (codes 1..1000) the command inside a painting hold, then OnCommandDone.
+  // AChar is the typed character of ecChar; Data points to a TPoint for ecGotoXY and ecSelGotoXY, and to a
+  // zero-terminated UTF-8 string for ecImeStr.
+  void CommandProcessor(TxeEditorCommand Command, char32_t AChar = 0, const void* Data = nullptr);
+  void RunCommand(TxeEditorCommand Command, char32_t AChar = 0, const void* Data = nullptr) {
+    CommandProcessor(Command, AChar, Data);
+  }
+  // The command itself, without the hooks; false when OnCommandDone is to be skipped.
+  virtual bool ExecuteCommand(TxeEditorCommand Command, char32_t AChar, const void* Data);
+  // The keystroke map, filled with the default keys.
+  TxeKeyStrokes& Keystrokes() { return FKeystrokes; }
+  const TxeKeyStrokes& Keystrokes() const { return FKeystrokes; }
+  // Copies Value, or clears the map when given none.
+  void SetKeystrokes(const TxeKeyStrokes* Value);
+  // One key-down: runs the bound command and returns true (the key's character is then ignored), or returns
+  // false so that the character goes on to ecChar. Two-key sequences wait for their second key here.
+  bool KeyDown(std::uint16_t Key, TShiftState Shift);
+  // Whether the bookmark keys work; the widget answers from its bookmark options.
+  virtual bool BookmarkKeysEnabled() const { return FBookmarkKeysEnabled; }
+  void SetBookmarkKeysEnabled(bool Value) { FBookmarkKeysEnabled = Value; }
+  // Sets the options without the setter's side effects, for a switch that lasts one command.
+  void SetOptionsQuiet(TxeEditorOptions Value) { FOptions = Value; }
+
+ private:
+  TxeKeyStrokes FKeystrokes = [] {
+    TxeKeyStrokes k;
+    k.LoadDefaultKeys();
+    return k;
+  }();
+  TxeKeyPending FPendingKey;
+  bool FBookmarkKeysEnabled = true;
+
+ public:
   // ==== end of the command processor's block ====
 
   // ==== Search and replace (editor/core/xeFindReplace.cpp): declarations go below this line ====

@@ -1,0 +1,127 @@
+// Typing (ecChar, ecImeStr), line breaks and ecTab.
+#include <algorithm>
+#include <cstring>
+
+#include "xeCommandText.h"
+#include "xeCommands.h"
+#include "xeUtf8.h"
+
+namespace {
+
+using namespace xeCmd;
+
+// Typing far to the right scrolls ahead in one jump rather than column by column.
+void JumpScroll(TxeEditModel& M) {
+  const int cols = M.VisibleColumnCount();
+  if (cols < 2) return;
+  const TPoint c = M.CaretPos();
+  if (M.ColumnToCell(c.Y, c.X) >= M.FirstVisibleColumn() + cols)
+    M.SetFirstVisibleColumn(M.FirstVisibleColumn() + std::min(25, cols - 1));
+}
+
+int CharacterCount(std::string_view s) {
+  int n = 0;
+  for (std::size_t i = 0; i < s.size(); i += static_cast<std::size_t>(Utf8CharLen(s, i))) ++n;
+  return n;
+}
+
+// Puts Text at the caret in the current insert/overwrite mode (overwriting as many whole characters as Text
+// holds), stores the line without trailing blanks and records ukTyped.
+void TypeText(TxeEditModel& M, std::string_view Text) {
+  TOptionHold pastEol(M, xeoScrollPastEol, true);
+  TLinesHold lines(M);
+  const TPoint p = M.CaretPos();
+  std::string t(M.LineText(p.Y));
+  const auto col = static_cast<std::size_t>(p.X - 1);
+  // Padding up to a caret beyond the line end is part of what was typed, so undo removes it too.
+  TPoint start = p;
+  if (t.size() < col) {
+    start.X = static_cast<int>(t.size()) + 1;
+    t.append(col - t.size(), ' ');
+  }
+  std::string replaced;
+  if (M.InsertMode()) {
+    t.insert(col, Text);
+  } else {
+    std::size_t end = col;
+    for (int n = CharacterCount(Text); n > 0 && end < t.size(); --n)
+      end += static_cast<std::size_t>(Utf8CharLen(t, end));
+    replaced = t.substr(col, end - col);
+    t.replace(col, end - col, Text);
+  }
+  t.resize(TxeEditModel::TrimRight(t).size());
+  M.Lines().Put(p.Y - 1, std::move(t));
+  const TPoint after{p.X + static_cast<int>(Text.size()), p.Y};
+  M.AddUndo(ukTyped, start, after, replaced, smNormal);
+  M.SetCaretPos(after);
+  JumpScroll(M);
+}
+
+// A selection typed over goes first, undoable together with what replaces it.
+void DeleteSelectionForTyping(TxeEditModel& M) {
+  if (!M.HasSelection()) return;
+  M.AddUndo(ukSelectionReplaced, M.SelBegin(), M.SelEnd(), M.SelectedText(), M.SelectionMode());
+  M.ReplaceSelection(smNormal, {});
+}
+
+bool Char(TxeEditModel& M, TxeEditorCommand, char32_t AChar, const void*) {
+  if (AChar < 32 || AChar == 127) return true;
+  TxePaintHold hold(M);
+  DeleteSelectionForTyping(M);
+  TypeText(M, xeCmdText::EncodeUtf8(AChar));
+  return true;
+}
+
+bool ImeStr(TxeEditModel& M, TxeEditorCommand, char32_t, const void* Data) {
+  if (!Data) return true;
+  // Control characters would end up inside a line: they are dropped.
+  std::string s;
+  for (const char* p = static_cast<const char*>(Data); *p; ++p) {
+    const auto b = static_cast<unsigned char>(*p);
+    if (b >= 32 && b != 127) s += *p;
+  }
+  TxePaintHold hold(M);
+  DeleteSelectionForTyping(M);
+  if (!s.empty()) TypeText(M, s);
+  return true;
+}
+
+bool LineBreak(TxeEditModel& M, TxeEditorCommand Command, char32_t, const void*) {
+  M.InsertLineBreak(Command == ecLineBreak);
+  return true;
+}
+
+bool Tab(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
+  TxePaintHold hold(M);
+  const TPoint caret = M.CaretPos();
+  int width = 0;
+  if (M.HasOption(xeoSmartTabs) && caret.Y >= 2) width = xeCmdText::SmartTabWidth(M.Lines(), caret);
+  if (width <= 0) width = xeCmdText::TabStopDistance(caret.X, M.TabWidth());
+  if (M.HasSelection()) {
+    M.AddUndo(ukDeletedBack, M.SelBegin(), M.SelEnd(), M.SelectedText(), M.SelectionMode());
+    M.ReplaceSelection(smNormal, {});
+  }
+  TOptionHold pastEol(M, xeoScrollPastEol, true);
+  TLinesHold lines(M);
+  const TPoint start = M.CaretPos();
+  M.ReplaceSelection(smNormal, std::string(static_cast<std::size_t>(width), ' '));
+  const std::string_view line = M.LineText(start.Y);
+  const std::size_t trimmed = TxeEditModel::TrimRight(line).size();
+  if (trimmed != line.size()) M.Lines().Put(start.Y - 1, std::string(line.substr(0, trimmed)));
+  M.ScrollCaretIntoView();
+  if (M.LineLength(start.Y) >= start.X) M.AddUndo(ukTyped, start, M.CaretPos(), {}, smNormal);
+  return true;
+}
+
+bool ShiftTab(TxeEditModel&, TxeEditorCommand, char32_t, const void*) { return true; }
+
+}  // namespace
+
+void AddEditingCommands(TxeCommandTable& T) {
+  T[ecChar] = {Char, true};
+  T[ecImeStr] = {ImeStr, true};
+  T[ecLineBreak] = {LineBreak, true};
+  T[ecInsertLine] = {LineBreak, true};
+  T[ecTab] = {Tab, true};
+  T[ecShiftTab] = {ShiftTab, false};
+}
