@@ -1,6 +1,7 @@
 // The About window: its texts, the credits scroll and the menu command.
 #include "GoToWeb.h"
 #include "about.h"
+#include "QtTestApp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,17 +18,7 @@ namespace {
 
 class AboutTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (!QApplication::instance())
-            FApp = new QApplication(FArgc, FArgv);
-    }
-    void TearDown() override { delete FApp; }
-
-private:
-    int FArgc = 1;
-    char FName[12] = "about_test";
-    char* FArgv[2] = {FName, nullptr};
-    QApplication* FApp = nullptr;
+    void SetUp() override { EnsureQtApp(); }
 };
 
 class TUrlCatcher : public QObject {
