@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class TMarkupEditor {
 public:
@@ -19,4 +20,7 @@ public:
     virtual void SetCaretXY(int x, int y) = 0;
     // Byte length of line y (1-based).
     virtual int LineLength(int y) = 0;
+    virtual int LineCount() = 0;
+    // Line y (1-based) as it stands.
+    virtual std::string_view LineText(int y) = 0;
 };

@@ -22,7 +22,21 @@ QString QtFilterOf(const QString& filter) {
     return out.join(";;");
 }
 
+TPicturePicker& Picker() {
+    static TPicturePicker picker;
+    return picker;
+}
+
 } // namespace
+
+void SetPicturePicker(TPicturePicker picker) { Picker() = std::move(picker); }
+
+QString PickPicture(QWidget* parent) {
+    if (Picker()) return Picker()(parent);
+    TOpenPicDlg dialog(parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
 
 TOpenPicDlg::TOpenPicDlg(QWidget* parent) : QFileDialog(parent) {
     setObjectName("OpenPicDlg");

@@ -3,11 +3,19 @@
 
 #include <QFileDialog>
 
+#include <functional>
+
 class QLabel;
 
 inline constexpr const char* kPictureFilter =
     "All (*.png;*.gif;*.jpg;*.jpeg)|*.png;*.gif;*.jpg;*.jpeg|Portable Network Graphics (*.png)|*.png|"
     "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg";
+
+// Asks for a picture; empty when cancelled. Tests put their own answer in place; an empty
+// function restores the dialog.
+using TPicturePicker = std::function<QString(QWidget* parent)>;
+void SetPicturePicker(TPicturePicker picker);
+QString PickPicture(QWidget* parent);
 
 class TOpenPicDlg : public QFileDialog {
     Q_OBJECT

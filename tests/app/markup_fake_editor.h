@@ -58,6 +58,8 @@ public:
         BX = EX = X, BY = EY = Y;
     }
     int LineLength(int y) override { return int(Lines[y - 1].size()); }
+    int LineCount() override { return int(Lines.size()); }
+    std::string_view LineText(int y) override { return Lines[y - 1]; }
 
 private:
     void Insert(const std::string& text) {
