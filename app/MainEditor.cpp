@@ -1,93 +1,85 @@
-// How the document code reaches the editor. Until the editor widget is in place the text lives in a
-// plain line list inside a placeholder widget.
+// How the document code reaches the editor. Until the editor widget is in place, Memo1 is a plain
+// widget over the window-free editing model.
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QWidget>
-#include <string>
-#include <vector>
+#include <QProgressDialog>
+#include <memory>
 
 #include "DocumentFile.h"
 #include "main.h"
+#include "xeEditModel.h"
 
 namespace {
 
-class TPlaceholderEdit : public QWidget {
+class TPlaceholderEdit : public QWidget, public TxeEditModel {
 public:
     using QWidget::QWidget;
-    std::vector<std::string> Lines{std::string()};
-    bool Modified = false;
-    int CaretX = 1, CaretY = 1;
-    int HighLighter = 0;
 };
 
-}  // namespace
+TPlaceholderEdit* Edit(const TMainForm* Form) { return Form->findChild<TPlaceholderEdit*>(QStringLiteral("Memo1")); }
 
-static TPlaceholderEdit* Edit(const TMainForm* Form) {
-    return Form->findChild<TPlaceholderEdit*>(QStringLiteral("Memo1"));
-}
+}  // namespace
 
 void TMainForm::CreateEditors() {
     auto* memo = new TPlaceholderEdit(this);
     memo->setObjectName(QStringLiteral("Memo1"));
+    memo->SetMaxUndo(2);
+    memo->SetOptions(xeoAutoIndent | xeoDragDropEditing | xeoHalfPageScroll | xeoScrollPastEol | xeoTabsToSpaces |
+                     xeoSmartTabs);
+    memo->SetRightEdge(0);
+    memo->SetWantTabs(true);
     setCentralWidget(memo);
 }
 
-std::size_t TMainForm::EditorLineCount() const { return Edit(this)->Lines.size(); }
+QWidget* TMainForm::EditorWidget() const { return Edit(this); }
 
-std::string_view TMainForm::EditorLine(std::size_t Index) const { return Edit(this)->Lines[Index]; }
+std::size_t TMainForm::EditorLineCount() const { return std::size_t(Edit(this)->LineCount()); }
+
+std::string_view TMainForm::EditorLine(std::size_t Index) const { return Edit(this)->Lines().Get(int(Index)); }
 
 bool TMainForm::EditorHoldsOneEmptyLine() const {
-    const auto& lines = Edit(this)->Lines;
-    return lines.size() == 1 && lines[0].empty();
-}
-
-static std::vector<std::string> SplitLines(std::string_view Text) {
-    std::vector<std::string> lines;
-    std::string line;
-    bool open = false;
-    for (std::size_t i = 0; i < Text.size(); ++i) {
-        if (Text[i] == '\r' || Text[i] == '\n') {
-            if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
-            lines.push_back(std::move(line));
-            line.clear();
-            open = false;
-        } else {
-            line += Text[i];
-            open = true;
-        }
-    }
-    if (open || lines.empty()) lines.push_back(line);
-    return lines;
+    return Edit(this)->LineCount() == 1 && Edit(this)->LineLength(1) == 0;
 }
 
 bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why) {
     std::string text;
-    if (!ReadDocumentFile(FileName, text, Why)) return false;
-    Edit(this)->Lines = SplitLines(text);
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QProgressDialog> progress;
+    const bool ok = ReadDocumentFile(FileName, text, Why, [&](qint64 Done, qint64 Total) {
+        if (!progress && clock.elapsed() >= 500 && Total > 0) {
+            progress = std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName, QString(), 0, 1000, this);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+        }
+        if (progress) progress->setValue(int(Done * 1000 / Total));
+    });
+    if (!ok) return false;
+    // The line list takes the text over without copying it; the undo lists start empty.
+    Edit(this)->SetText(std::move(text));
+    Edit(this)->ClearUndo();
     return true;
 }
 
 void TMainForm::EditorSetText(const char* Text) {
-    Edit(this)->Lines = SplitLines(Text);
-    Edit(this)->CaretX = Edit(this)->CaretY = 1;
+    Edit(this)->SetText(Text);
+    Edit(this)->ClearUndo();
 }
 
 void TMainForm::EditorSetCaret(int X, int Y) {
-    Edit(this)->CaretX = X;
-    Edit(this)->CaretY = Y;
+    Edit(this)->SetCaretCol(X);
+    Edit(this)->SetCaretLine(Y);
 }
 
-bool TMainForm::EditorModified() const { return Edit(this)->Modified; }
+bool TMainForm::EditorModified() const { return Edit(this)->Modified(); }
 
-void TMainForm::EditorSetModified(bool Value) { Edit(this)->Modified = Value; }
+void TMainForm::EditorSetModified(bool Value) { Edit(this)->SetModified(Value); }
 
-void TMainForm::EditorReplaceSelection(const std::string& Text) {
-    Edit(this)->Lines[std::size_t(Edit(this)->CaretY - 1)].append(Text);
-    Edit(this)->Modified = true;
-}
+void TMainForm::EditorReplaceSelection(const std::string& Text) { Edit(this)->ReplaceSelectionWithUndo(Text); }
 
-void TMainForm::EditorSetHighLighter(int Type) { Edit(this)->HighLighter = Type; }
+void TMainForm::EditorSetHighLighter(int Type) { Edit(this)->SetHighLighter(HighLighterOf(Type)); }
 
 void TMainForm::ConnectEditActions() {
     for (const char* name : {"EditCopy1", "EditCut1", "EditDelete1", "EditSelectAll1", "EditUndo1"}) {
@@ -106,5 +98,3 @@ void TMainForm::RunEditAction(const QString& Name) {
     else if (Name == QLatin1String("EditSelectAll1")) line->selectAll();
     else if (Name == QLatin1String("EditUndo1")) line->undo();
 }
-
-QWidget* TMainForm::EditorWidget() const { return Edit(this); }
