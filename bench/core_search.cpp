@@ -1,7 +1,11 @@
 // Search engine throughput over synthetic HTML lines (or bench/corpus/*.html when present).
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -69,18 +73,36 @@ void BM_EngineNoMatchOneByte(benchmark::State& state) { ScanNoMatch(state, "#", 
 void BM_EngineManyMatches(benchmark::State& state) { ScanNoMatch(state, "div", false, false); }
 void BM_EngineWholeWord(benchmark::State& state) { ScanNoMatch(state, "the", false, true); }
 
-std::string Document(std::size_t bytes) {
+std::string Document(std::size_t bytes, const char* lineBreak = "\r\n") {
   std::string text;
   for (const auto& l : SyntheticHtml(bytes)) {
     text += l;
-    text += "\r\n";
+    text += lineBreak;
   }
   return text;
 }
 
+// bench/corpus/scaled/<name> (made by bench/make-corpus.sh; QUILLAN_CORPUS names another folder), or
+// empty when it is missing. The folder sits beside this source, or under the checkout the program is in.
+std::string CorpusFile(const char* name) {
+  namespace fs = std::filesystem;
+  const char* env = std::getenv("QUILLAN_CORPUS");
+  fs::path root = env ? fs::path(env) : fs::path(__FILE__).parent_path() / "corpus";
+  std::error_code error;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+  if (!env && !fs::is_directory(root) && !error) root = exe.parent_path().parent_path().parent_path() / "bench" / "corpus";
+  std::ifstream in(root / "scaled" / name, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
 // Replace-all over a 10 MB page with the HTML highlighter attached: undo records and range rescans included.
-void BM_ReplaceAllDivBySpan(benchmark::State& state) {
-  const std::string text = Document(10u << 20);
+void ReplaceAllDivBySpan(benchmark::State& state, const std::string& text) {
+  if (text.empty()) {
+    state.SkipWithError("no corpus: run bench/make-corpus.sh");
+    return;
+  }
   TjxHTMLSyn html;
   int replaced = 0;
   for (auto _ : state) {
@@ -99,10 +121,21 @@ void BM_ReplaceAllDivBySpan(benchmark::State& state) {
   state.counters["occurrences"] = replaced;
 }
 
+void BM_ReplaceAllDivBySpan(benchmark::State& state) { ReplaceAllDivBySpan(state, Document(10u << 20)); }
+// The same page minified into one line.
+void BM_ReplaceAllDivBySpanOneLine(benchmark::State& state) { ReplaceAllDivBySpan(state, Document(10u << 20, " ")); }
+void BM_ReplaceAllDivBySpanCorpus(benchmark::State& state) {
+  ReplaceAllDivBySpan(state, CorpusFile("html-10m.html"));
+}
+
 // A find that runs through 100 MB without a match.
-void BM_FindNoMatch100MB(benchmark::State& state) {
+void FindNoMatch(benchmark::State& state, std::string text) {
+  if (text.empty()) {
+    state.SkipWithError("no corpus: run bench/make-corpus.sh");
+    return;
+  }
   TxeEditModel m;
-  m.SetText(Document(100u << 20));
+  m.SetText(std::move(text));
   std::size_t bytes = 0;
   for (int i = 1; i <= m.LineCount(); ++i) bytes += m.LineText(i).size();
   for (auto _ : state) {
@@ -111,11 +144,16 @@ void BM_FindNoMatch100MB(benchmark::State& state) {
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
+void BM_FindNoMatch100MB(benchmark::State& state) { FindNoMatch(state, Document(100u << 20)); }
+void BM_FindNoMatch100MBCorpus(benchmark::State& state) { FindNoMatch(state, CorpusFile("html-100m.html")); }
 
 }  // namespace
 
 BENCHMARK(BM_ReplaceAllDivBySpan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAllDivBySpanOneLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAllDivBySpanCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindNoMatch100MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNoMatch100MBCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatchCase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatchOneByte)->Unit(benchmark::kMillisecond);
