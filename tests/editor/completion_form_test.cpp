@@ -1,7 +1,8 @@
 // The completion popup on its own: preselection, keys, scrolling.
 #include "xeCompletionProposal.h"
 
-#include <QApplication>
+#include "QtTestApp.h"
+
 #include <QScrollBar>
 #include <QTest>
 
@@ -9,17 +10,8 @@
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char arg0[] = "editor_tests";
-    static char* argv[] = {arg0, nullptr};
-    static QApplication* app = qApp ? nullptr : new QApplication(argc, argv);
-    (void)app;
-    return *qobject_cast<QApplication*>(QCoreApplication::instance());
-}
-
 TEST(CompletionForm, Preselection) {
-    App();
+    EnsureQtApp();
     struct {
         bool Ansi;
         QString Typed;
@@ -40,7 +32,7 @@ TEST(CompletionForm, Preselection) {
 }
 
 TEST(CompletionForm, KeysInThePopup) {
-    App();
+    EnsureQtApp();
     TCompletionProposal proposal;
     QStringList items;
     for (int i = 0; i < 10; ++i) items << QString("item%1").arg(i);
@@ -92,7 +84,7 @@ TEST(CompletionForm, KeysInThePopup) {
 }
 
 TEST(CompletionForm, PositionOutOfRangeIsIgnored) {
-    App();
+    EnsureQtApp();
     TCompletionProposal proposal;
     proposal.SetItemList({"a", "b"});
     proposal.SetPosition(1);
@@ -104,7 +96,7 @@ TEST(CompletionForm, PositionOutOfRangeIsIgnored) {
 }
 
 TEST(CompletionForm, MouseSelectsOnly) {
-    App();
+    EnsureQtApp();
     TCompletionProposal proposal;
     proposal.SetItemList({"a", "b", "c", "d"});
     bool validated = false;
