@@ -107,17 +107,17 @@ void TheFontStock::SetBaseFont(const QFont* font) {
   FBaseLF.setStrikeOut(false);
   FSlot = nullptr;
   FStyle = -1;
-  int style = (font->bold() ? xefsBold : 0) | (font->italic() ? xefsItalic : 0) |
-              (font->underline() ? xefsUnderline : 0) | (font->strikeOut() ? xefsStrikeOut : 0);
+  int style = (font->bold() ? fsBold : 0) | (font->italic() ? fsItalic : 0) |
+              (font->underline() ? fsUnderline : 0) | (font->strikeOut() ? fsStrikeOut : 0);
   SetStyle(style);
 }
 
 void TheFontStock::CreateStyledFont(int style, FontStyleSlot& slot) {
   QFont f(FBaseLF);
-  f.setWeight((style & xefsBold) ? QFont::Bold : QFont::Normal);
-  f.setItalic(style & xefsItalic);
-  f.setUnderline(style & xefsUnderline);
-  f.setStrikeOut(style & xefsStrikeOut);
+  f.setWeight((style & fsBold) ? QFont::Bold : QFont::Normal);
+  f.setItalic(style & fsItalic);
+  f.setUnderline(style & fsUnderline);
+  f.setStrikeOut(style & fsStrikeOut);
   f.setKerning(false);
   slot.Font = f;
   slot.Raw = QRawFont::fromFont(f);
@@ -156,8 +156,8 @@ int TheFontStock::Ascent() const { return FSlot ? FSlot->Ascent : 0; }
 TheTextDrawer::TheTextDrawer(int metricsStyle, const QFont* font)
     : FStock(font ? font : throw EheTextDrawerException(kNoFont)),
       FMetricsStyle(metricsStyle),
-      FForeground(xeclWindowText),
-      FBackground(xeclWindow) {
+      FForeground(clWindowText),
+      FBackground(clWindow) {
   FFgRGB = ColorToRGB(FForeground);
   FBgRGB = ColorToRGB(FBackground);
   SetBaseFont(font);
@@ -173,8 +173,8 @@ void TheTextDrawer::SetBaseFont(const QFont* font) {
   FStock.SetStyle(FMetricsStyle);
   FCellWidth = FStock.CharAdvance();
   FCellHeight = FStock.CharHeight();
-  SetStyle((font->bold() ? xefsBold : 0) | (font->italic() ? xefsItalic : 0) |
-           (font->underline() ? xefsUnderline : 0) | (font->strikeOut() ? xefsStrikeOut : 0));
+  SetStyle((font->bold() ? fsBold : 0) | (font->italic() ? fsItalic : 0) |
+           (font->underline() ? fsUnderline : 0) | (font->strikeOut() ? fsStrikeOut : 0));
 }
 
 void TheTextDrawer::SetMetricsStyle(int style) {
@@ -192,13 +192,13 @@ void TheTextDrawer::SetStyle(int style) {
   if (FPainter) FPainter->setFont(FStock.Current()->Font);
 }
 
-void TheTextDrawer::SetForeground(std::uint32_t colour) {
+void TheTextDrawer::SetForeground(TColor colour) {
   if (colour == FForeground) return;
   FForeground = colour;
   FFgRGB = ColorToRGB(colour);
 }
 
-void TheTextDrawer::SetBackground(std::uint32_t colour) {
+void TheTextDrawer::SetBackground(TColor colour) {
   if (colour == FBackground) return;
   FBackground = colour;
   FBgRGB = ColorToRGB(colour);
@@ -276,9 +276,9 @@ void TheTextDrawer::CellTextOut(int x, int y, bool opaque, const QRect& rect,
   QGlyphRun run;
   run.setRawFont(slot->Raw);
   run.setRawData(FGlyphs.data(), FPositions.data(), used);
-  run.setUnderline(FStock.Style() & xefsUnderline);
-  run.setStrikeOut(FStock.Style() & xefsStrikeOut);
-  const bool clip = (FStock.Style() & xefsItalic) != 0;
+  run.setUnderline(FStock.Style() & fsUnderline);
+  run.setStrikeOut(FStock.Style() & fsStrikeOut);
+  const bool clip = (FStock.Style() & fsItalic) != 0;
   if (clip) {
     FPainter->save();
     FPainter->setClipRect(rect, Qt::IntersectClip);

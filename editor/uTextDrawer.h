@@ -12,10 +12,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include "xeTypes.h"
+
 class QPainter;
 
-// Style bits: bold 1, italic 2, underline 4, strike-out 8; the value indexes the slots.
-enum : int { xefsBold = 1, xefsItalic = 2, xefsUnderline = 4, xefsStrikeOut = 8 };
 
 class EheTextDrawerException : public std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -118,12 +118,12 @@ class TheTextDrawer {
   virtual void SetBaseFont(const QFont* font);
   virtual void SetMetricsStyle(int style);
   virtual void SetStyle(int style);
-  virtual void SetForeground(std::uint32_t colour);
-  virtual void SetBackground(std::uint32_t colour);
+  virtual void SetForeground(TColor colour);
+  virtual void SetBackground(TColor colour);
   virtual void SetCharSpacing(int extra);
   virtual void ReleaseCachedFonts();
-  std::uint32_t Foreground() const { return FForeground; }
-  std::uint32_t Background() const { return FBackground; }
+  TColor Foreground() const { return FForeground; }
+  TColor Background() const { return FBackground; }
   // Colours already resolved for the painter.
   QColor ForegroundRGB() const { return FFgRGB; }
   QColor BackgroundRGB() const { return FBgRGB; }
@@ -137,8 +137,8 @@ class TheTextDrawer {
   int FMetricsStyle = 0;
   int FCellWidth = 0;
   int FCellHeight = 0;
-  std::uint32_t FForeground;
-  std::uint32_t FBackground;
+  TColor FForeground;
+  TColor FBackground;
   QColor FFgRGB, FBgRGB;
   int FCharSpacing = 0;
   // scratch buffers reused across calls

@@ -24,13 +24,13 @@ QColor SystemColour(unsigned index) {
 
 }  // namespace
 
-QColor ColorToRGB(std::uint32_t colour) {
-  if (colour == xeclNone) return QColor();
+QColor ColorToRGB(TColor colour) {
+  if (colour == clNone) return QColor();
   if (colour & 0x80000000u) return SystemColour(colour & 0xFF);
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-std::uint32_t ColorFromRGB(const QColor& c) {
-  return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
-         (static_cast<std::uint32_t>(c.blue()) << 16);
+TColor ColorFromRGB(const QColor& c) {
+  return static_cast<TColor>(c.red()) | (static_cast<TColor>(c.green()) << 8) |
+         (static_cast<TColor>(c.blue()) << 16);
 }

@@ -3,19 +3,14 @@
 #pragma once
 
 #include <QColor>
-#include <cstdint>
 
-inline constexpr std::uint32_t xeclNone = 0x1FFFFFFF;
-inline constexpr std::uint32_t xeclWindow = 0x80000005;
-inline constexpr std::uint32_t xeclWindowText = 0x80000008;
-inline constexpr std::uint32_t xeclHighlight = 0x8000000D;
-inline constexpr std::uint32_t xeclHighlightText = 0x8000000E;
-inline constexpr std::uint32_t xeclBtnFace = 0x8000000F;
-inline constexpr std::uint32_t xecl3DShadow = 0x80000010;
-inline constexpr std::uint32_t xecl3DHighlight = 0x80000014;
+#include "xeTypes.h"
+
+inline constexpr TColor cl3DDkShadow = 0x80000010;
+inline constexpr TColor cl3DLight = 0x80000014;
 
 // System colours come from the application palette; clNone gives an invalid QColor.
-QColor ColorToRGB(std::uint32_t colour);
+QColor ColorToRGB(TColor colour);
 
 // The 00BBGGRR value of a Qt colour.
-std::uint32_t ColorFromRGB(const QColor& c);
+TColor ColorFromRGB(const QColor& c);

