@@ -240,10 +240,12 @@ void TxeCustomEdit::LinesScrolled(int Delta) {
   } else {
     viewport()->update();
   }
+  UpdateCaret();
 }
 
 void TxeCustomEdit::ColumnsScrolled() {
   viewport()->update(QRect(FGutterWidth, 0, viewport()->width() - FGutterWidth, viewport()->height()));
+  UpdateCaret();
 }
 
 void TxeCustomEdit::LinesChanged() {

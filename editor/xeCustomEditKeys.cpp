@@ -28,7 +28,7 @@ bool TxeCustomEdit::ProcessKey(int QtKey, Qt::KeyboardModifiers Modifiers) {
   TShiftState shift = QtModifiersToShiftState(static_cast<unsigned>(Modifiers.toInt()));
   if (QtKey == Qt::Key_Backtab) shift |= ssShift;
   const TxeEditorCommand cmd = FKeys.TranslateKey(vk, shift, FKeyPending);
-  if (cmd == ecNone) return FKeyPending.Key != 0;  // the first key of a two-key sequence
+  if (cmd == ecNone) return false;
   RunEditorCommand(cmd, 0, nullptr);
   return true;
 }

@@ -146,12 +146,14 @@ void TxeCustomEdit::mousePressEvent(QMouseEvent* e) {
   }
   if (p.x() < FGutterWidth) FGutterPress = true;
   setFocus(Qt::MouseFocusReason);
+  e->accept();
 }
 
 void TxeCustomEdit::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   FLastMousePos = p;
   QAbstractScrollArea::mouseMoveEvent(e);
+  e->accept();
   if (FCaptured && FDragPending && !ReadOnly()) {
     if (std::abs(FMouseDownPos.x() - p.x()) >= QApplication::startDragDistance() ||
         std::abs(FMouseDownPos.y() - p.y()) >= QApplication::startDragDistance()) {
@@ -256,6 +258,7 @@ void TxeCustomEdit::mouseReleaseEvent(QMouseEvent* e) {
   FDragPending = false;
   FDoubleClicked = false;
   FGutterPress = false;
+  e->accept();
 }
 
 void TxeCustomEdit::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -269,6 +272,7 @@ void TxeCustomEdit::mouseDoubleClickEvent(QMouseEvent* e) {
   FDoubleClicked = true;
   FCaptured = false;
   FDragPending = false;
+  e->accept();
 }
 
 void TxeCustomEdit::UpdateCursorShape(const QPoint& p) {

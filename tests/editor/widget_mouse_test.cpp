@@ -32,9 +32,9 @@ TEST_F(MouseTest, ShiftClickExtendsAndPlainClickCollapses) {
   QTest::mouseClick(VP(*Edit), Qt::LeftButton, Qt::ShiftModifier, QPoint(Edit->ColumnToX(5) + 1, lh + lh / 2));
   EXPECT_EQ(Edit->SelBegin(), (TPoint{2, 1}));
   EXPECT_EQ(Edit->SelEnd(), (TPoint{5, 2}));
-  QTest::mouseClick(VP(*Edit), Qt::LeftButton, Qt::ShiftModifier, QPoint(Edit->ColumnToX(7) + 1, lh / 2));
+  QTest::mouseClick(VP(*Edit), Qt::LeftButton, Qt::ShiftModifier, QPoint(Edit->ColumnToX(7) + 1, lh + lh / 2));
   EXPECT_EQ(Edit->SelBegin(), (TPoint{2, 1}));
-  EXPECT_EQ(Edit->SelEnd(), (TPoint{7, 1}));
+  EXPECT_EQ(Edit->SelEnd(), (TPoint{7, 2}));
   QTest::mouseClick(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(4) + 1, lh / 2));
   EXPECT_FALSE(Edit->HasSelection());
   EXPECT_EQ(Edit->CaretPos(), (TPoint{4, 1}));

@@ -75,7 +75,9 @@ TEST_F(PaintTest, TabsWideCharactersAndInvalidBytesTakeTheirCells) {
     EXPECT_TRUE(CellHasInk(img, c.xCell, 1, Rgb(kBack))) << c.name;
     EXPECT_FALSE(CellHasInk(img, c.xCell + 1, 1, Rgb(kBack))) << c.name;
     // the cell before x holds something only when it is a glyph, never for blanks
-    if (c.line[0] == 'a') EXPECT_FALSE(CellHasInk(img, c.xCell - 1, 1, Rgb(kBack))) << c.name;
+    if (c.line[0] == 'a') {
+      EXPECT_FALSE(CellHasInk(img, c.xCell - 1, 1, Rgb(kBack))) << c.name;
+    }
   }
 }
 
