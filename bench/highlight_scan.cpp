@@ -100,7 +100,6 @@ void Scan(benchmark::State& State, const TDataSet& D) {
 void Tokens(benchmark::State& State, const TDataSet& D) {
   const TCorpus& C = Load(D);
   auto H = Make(D.Lang);
-  std::vector<std::uint32_t> Ranges(C.LineStart.size() + 1);
   std::size_t Count = 0;
   for (auto _ : State) {
     Count = 0;

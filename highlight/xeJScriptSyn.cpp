@@ -51,6 +51,22 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
 
 constexpr std::array<std::uint8_t, 256> Classes = MakeClasses();
 
+// Hash value of each identifier character (letters 1..26, underscore 31, digits 0); NotIdent for the rest.
+constexpr std::uint8_t NotIdent = 0xFF;
+constexpr std::array<std::uint8_t, 256> MakeIdentHash() {
+  std::array<std::uint8_t, 256> T{};
+  for (int C = 0; C < 256; ++C) {
+    std::uint8_t V = NotIdent;
+    if (C >= '0' && C <= '9') V = 0;
+    if (C >= 'A' && C <= 'Z') V = static_cast<std::uint8_t>(C - 64);
+    if (C >= 'a' && C <= 'z') V = static_cast<std::uint8_t>(C - 96);
+    if (C == '_') V = 31;
+    T[static_cast<std::size_t>(C)] = V;
+  }
+  return T;
+}
+constexpr std::array<std::uint8_t, 256> IdentHash = MakeIdentHash();
+
 const TxeHighlighterClassInfo ClassInfo{"TxeJScriptSyn",
                                         [] { return std::unique_ptr<TxeCustomHighLighter>(new TxeJScriptSyn); }};
 const bool Registered = (RegisterHighlighterClass(&ClassInfo), true);
@@ -327,9 +343,8 @@ void TxeJScriptSyn::NumberProc() {
 void TxeJScriptSyn::IdentProc() {
   FToIdent = FRun;
   std::size_t Hash = 0;
-  const TxeKeywordTable::THashTable& HashValue = *FHashValue;
   int P = FRun;
-  while (Classes[FLine[P]] & cIdent) Hash += HashValue[FLine[P++]];
+  for (unsigned V; (V = IdentHash[FLine[P]]) != NotIdent; ++P) Hash += V;
   FStringLen = P - FRun;
   FTokenID = Hash < KeywordTableSize && FKeywords->Match(Hash, FLine + FToIdent, FStringLen) ? tkKey : tkIdentifier;
   FRun = P;

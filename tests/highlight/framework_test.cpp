@@ -218,17 +218,17 @@ TEST(Highlighter, EmptyLineAndZeroByte) {
   }
 }
 
-TEST(Highlighter, FixedValues) {
+TEST(Highlighter, WordCharactersAndStandardAttributes) {
   TjxHTMLSyn Html;
   TxeJScriptSyn Js;
   TxeCSSSyn Css;
-  EXPECT_EQ(Html.LanguageTitle(), "HTML Document");
-  EXPECT_EQ(Js.LanguageTitle(), "Javascript");
-  EXPECT_EQ(Css.LanguageTitle(), "CSS");
-  EXPECT_EQ(Html.GetDefaultFilter(), "HTML Document (*.htm,*.html)|*.htm;*.html");
-  EXPECT_EQ(Js.GetDefaultFilter(), "Javascript files (*.js)|*.js");
-  EXPECT_EQ(Css.GetDefaultFilter(), "SCC files (*.css)|*.css");
-  EXPECT_EQ(Html.GetCapabilities(), 6);
+  // HTML has no underscore, the others do; nothing above 'z' and no hyphen.
+  EXPECT_FALSE(Html.WordCharacters()['_']);
+  EXPECT_TRUE(Js.WordCharacters()['_']);
+  EXPECT_TRUE(Css.WordCharacters()['7']);
+  EXPECT_FALSE(Css.WordCharacters()['-']);
+  EXPECT_FALSE(Js.WordCharacters()[200]);
+  EXPECT_EQ(Html.WordCharacters().count(), 62u);
   EXPECT_EQ(Html.StandardAttribute(0), Html.SpaceAttri());
   EXPECT_EQ(Js.StandardAttribute(1), Js.CommentAttri());
   EXPECT_EQ(Css.StandardAttribute(2), Css.KeyAttri());
@@ -236,22 +236,6 @@ TEST(Highlighter, FixedValues) {
   EXPECT_EQ(Html.CurrentRange(), static_cast<std::uint32_t>(TjxHTMLSyn::rsText));
   EXPECT_EQ(Js.CurrentRange(), 1u);
   EXPECT_EQ(Css.CurrentRange(), 0u);
-  // Word characters: HTML has no underscore, the others do; nothing above 'z'.
-  EXPECT_FALSE(Html.WordCharacters()['_']);
-  EXPECT_TRUE(Js.WordCharacters()['_']);
-  EXPECT_TRUE(Css.WordCharacters()['7']);
-  EXPECT_FALSE(Css.WordCharacters()['-']);
-  EXPECT_FALSE(Js.WordCharacters()[200]);
-  EXPECT_EQ(Html.WordCharacters().count(), 62u);
-  // Constructor defaults that differ from clNone.
-  EXPECT_EQ(Html.KeyAttri()->Foreground(), 16711808u);
-  EXPECT_EQ(Html.ASPAttri()->Background(), 65535u);
-  EXPECT_EQ(Html.ASPAttri()->Foreground(), 0u);
-  EXPECT_EQ(Html.AndAttri()->Style(), fsBold);
-  EXPECT_EQ(Html.ValueAttri()->Foreground(), 16744448u);
-  EXPECT_EQ(Html.UndefKeyAttri()->Foreground(), 255u);
-  EXPECT_EQ(Js.CommentAttri()->Style(), fsItalic);
-  EXPECT_EQ(Css.CommentAttri()->Style(), 0);
 }
 
 TEST(Highlighter, ClassesRegisterOnce) {
