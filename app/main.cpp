@@ -12,6 +12,7 @@
 
 #include "HelpView.h"
 #include "about.h"
+#include "InsertMarkupCommands.h"
 #include "IniLang.h"
 #include "MsgDlg.h"
 
@@ -44,6 +45,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
     CreateSettings();
     // Families of commands connect themselves to the actions here.
     InstallAboutCommand(this);
+    InstallMarkupCommands(*this);
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
         if (State == Qt::ApplicationActive) AppEventsActivate();

@@ -1,0 +1,131 @@
+#include "InsertMarkupCommands.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+#include "ConversionCommands.h"
+#include "FileDlg.h"
+#include "GoToWeb.h"
+#include "InsertMarkup.h"
+#include "InsertMarkupModel.h"
+#include "xeEditModel.h"
+#include "LinkCommands.h"
+#include "LinkCommandsPicDlg.h"
+#include "MsgDlg.h"
+#include "Preview.h"
+#include "main.h"
+#include "DocumentFile.h"
+
+namespace {
+
+constexpr const char* kOpenDlgFilter =
+    "HTML files|*.htm?;*.?htm?;*.htm|Style Sheets|*.css|JavaScript files|*.js|"
+    "Text files|*.txt;*.me;*.diz;*.log|All files|*.*";
+constexpr const char* kOpenLinkedFilter = "URL Shortcuts (*.url)|*.url";
+
+// The document editor's model, whatever widget shows it.
+TxeEditModel& DocumentModel(TMainForm& form) {
+    auto* model = dynamic_cast<TxeEditModel*>(form.findChild<QWidget*>(QStringLiteral("Memo1")));
+    Q_ASSERT(model);
+    return *model;
+}
+
+// The main window as a preview sees it.
+class TMainPreviewHost : public TPreviewHost {
+public:
+    explicit TMainPreviewHost(TMainForm& form) : FForm(form) {}
+    QString DocFileName() override { return FForm.DocFileName; }
+    bool WriteDocument(const QString& fileName) override {
+        TModelMarkupEditor editor(DocumentModel(FForm));
+        TSafeFileWriter writer(fileName);
+        if (!writer.Open()) return false;
+        for (int y = 1, n = editor.LineCount(); y <= n; ++y) {
+            if (!writer.Write(editor.LineText(y)) || !writer.Write("\r\n")) return false;
+        }
+        return writer.Commit();
+    }
+    void ShowInfo(const QString& text) override { MessageDlg(text, mtInformation, mbOK, &FForm); }
+    void ShowError(const QString& text) override { MessageDlg(text, mtError, mbOK, &FForm); }
+    bool StartProgram(const QString& program, const QStringList& arguments) override {
+        return StartDetachedProgram(program, arguments);
+    }
+
+private:
+    TMainForm& FForm;
+};
+
+void On(TMainForm& form, const char* name, std::function<void()> handler) {
+    if (QAction* action = form.Action(QString::fromLatin1(name)))
+        QObject::connect(action, &QAction::triggered, &form, std::move(handler));
+}
+
+void Linktofile1Click(TMainForm& form) {
+    const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenDlgFilter);
+    if (name.isEmpty()) return;
+    TModelMarkupEditor editor(DocumentModel(form));
+    InsertLinkToFile(editor, name.toStdString());
+}
+
+void URLfromfile1Click(TMainForm& form) {
+    const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenLinkedFilter);
+    if (name.isEmpty()) return;
+    TModelMarkupEditor editor(DocumentModel(form));
+    InsertUrlFromFile(editor, name.toStdString());
+}
+
+void Imagefromfile1Click(TMainForm& form) {
+    const QString name = PickPicture(&form);
+    if (name.isEmpty()) return;
+    TModelMarkupEditor editor(DocumentModel(form));
+    if (!InsertImageFromFile(editor, name.toStdString()))
+        MessageDlg(QString("Cannot open file %1").arg(name), mtError, mbOK, &form);
+}
+
+} // namespace
+
+void InstallMarkupCommands(TMainForm& form) {
+    for (const TMarkupItem& item : MarkupItems())
+        On(form, item.Name, [&form, &item] {
+            TModelMarkupEditor editor(DocumentModel(form));
+            InsertMarkupItem(editor, item);
+        });
+    On(form, "Author1", [&form] {
+        TModelMarkupEditor editor(DocumentModel(form));
+        InsertAuthor(editor, form.UserName.toStdString());
+    });
+    On(form, "Linktofile1", [&form] { Linktofile1Click(form); });
+    On(form, "URLfromfile1", [&form] { URLfromfile1Click(form); });
+    On(form, "Imagefromfile1", [&form] { Imagefromfile1Click(form); });
+
+    for (const TConversionItem& item : ConversionItems()) {
+        On(form, item.Name, [&form, &item] {
+            TModelMarkupEditor editor(DocumentModel(form));
+            RunConversion(editor, item.Convert, [&form] {
+                return MessageDlg(kApplyToAllQuestion, mtWarning, mbYes | mbCancel, &form) == mrYes;
+            });
+        });
+    }
+
+    const std::pair<const char*, QString TMainForm::*> previews[] = {
+        {"Netscape1", &TMainForm::NetscapePath},
+        {"MSIE1", &TMainForm::MSIEPath},
+        {"Custon1", &TMainForm::CustomPath},
+        {"Openinextended1", &TMainForm::ExtendedPath},
+    };
+    for (const auto& [name, path] : previews) {
+        On(form, name, [&form, path] {
+            TMainPreviewHost host(form);
+            LaunchWith(host, form.*path);
+        });
+    }
+
+    auto* web = new TGoToWeb(&form);
+    On(form, "OrvexSoftwareonline1", [web] {
+        web->Url = kMakerWebSite;
+        web->OpenUrl();
+    });
+    On(form, "OrvexNetcsnter1", [web] {
+        web->Url = kMakerCenterPage;
+        web->OpenUrl();
+    });
+}
