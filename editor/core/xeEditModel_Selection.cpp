@@ -196,6 +196,8 @@ int TxeEditModel::InsertColumn(std::string_view Text, int* LastSegmentWidth) {
         t.assign(static_cast<std::size_t>(c - 1), ' ');
         t.append(seg);
       }
+      // Padding of short lines in a copied block must not become trailing blanks.
+      t.resize(TrimRight(t).size());
       FLines.Add(t);
     } else if (!seg.empty()) {
       const std::string_view line = LineText(y);
@@ -211,6 +213,7 @@ int TxeEditModel::InsertColumn(std::string_view Text, int* LastSegmentWidth) {
         t.append(seg);
         t.append(line.substr(at));
       }
+      t.resize(TrimRight(t).size());
       FLines.Put(y - 1, std::move(t));
     }
     if (!seg.empty()) lastWidth = static_cast<int>(seg.size());

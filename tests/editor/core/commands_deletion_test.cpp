@@ -122,7 +122,7 @@ TEST(CommandsBlock, IndentAndUnindent) {
       // The caret goes back where it was.
       {"indent two lines", "a|b\ncd\nef", "{S-Down}{BlockIndent}", "        ab\n |       cd\nef"},
       {"indent stops before a column-1 end", "|ab\ncd\nef", "{S-Down}{BlockIndent}", "        ab\n|cd\nef"},
-      {"empty lines too", "|ab\n\ncd", "{S-Down*2}{S-Right}{BlockIndent}", "        ab\n        \n |       cd"},
+      {"empty lines stay empty", "|ab\n\ncd", "{S-Down*2}{S-Right}{BlockIndent}", "        ab\n\n |       cd"},
       {"no selection: nothing", "a|b", "{BlockIndent}{BlockUnindent}", "a|b"},
       {"unindent", "  |  ab\n cd\nef", "{S-Down*2}{S-Right}{BlockUnindent}", "ab\ncd\nef~|"},
       {"unindent at most a tab width", "          a|b\nx", "{S-Down}{BlockUnindent}", "  ab\nx~~~~~~~~~~|"},
