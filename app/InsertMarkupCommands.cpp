@@ -14,6 +14,7 @@
 #include "MsgDlg.h"
 #include "Preview.h"
 #include "main.h"
+#include "xeCompletionProposal.h"
 #include "DocumentFile.h"
 
 namespace {
@@ -118,6 +119,15 @@ void InstallMarkupCommands(TMainForm& form) {
             LaunchWith(host, form.*path);
         });
     }
+
+    // The window's completion component: set up as laid out, but given no editor and no entries.
+    auto* completion = new TXeCompletionProposal(&form);
+    completion->setObjectName("XeCompletionProposal1");
+    completion->SetNbLinesInWindow(6);
+    completion->SetClSelect(clHighlight);
+    completion->SetAnsiStrings(false);
+    completion->ShortCut = 16416;
+    completion->EndOfTokenChr = "()[].";
 
     auto* web = new TGoToWeb(&form);
     On(form, "OrvexSoftwareonline1", [web] {

@@ -3,27 +3,17 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPalette>
 #include <QPixmap>
 #include <QScrollBar>
+
+#include <algorithm>
+
+#include "xeColors.h"
+#include "xeCustomEdit.h"
 
 namespace {
 
 constexpr int kFormWidth = 262;
-
-QColor ToQColor(TColor c) {
-    if (c & 0x80000000u) {
-        const QPalette pal = QApplication::palette();
-        switch (c & 0xFF) {
-        case 0x05: return pal.color(QPalette::Base);
-        case 0x08: return pal.color(QPalette::Text);
-        case 0x0D: return pal.color(QPalette::Highlight);
-        case 0x0E: return pal.color(QPalette::HighlightedText);
-        default: return pal.color(QPalette::Button);
-        }
-    }
-    return QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF));
-}
 
 } // namespace
 
@@ -119,7 +109,7 @@ void TCompletionProposalForm::Fire(const TCompletionNotifyEvent& handler) {
 void TCompletionProposalForm::paintEvent(QPaintEvent*) {
     UpdateScrollRange();
     QPixmap bitmap(FBitmapRect.size().expandedTo(QSize(1, 1)));
-    bitmap.fill(ToQColor(clWindow));
+    bitmap.fill(ColorToRGB(clWindow));
     {
         QPainter canvas(&bitmap);
         canvas.setFont(font());
@@ -129,7 +119,7 @@ void TCompletionProposalForm::paintEvent(QPaintEvent*) {
             const int k = first + i;
             const int y = i * FEntryHeight;
             if (k == FPosition) {
-                canvas.fillRect(QRect(0, y, bitmap.width(), FEntryHeight), ToQColor(ClSelect));
+                canvas.fillRect(QRect(0, y, bitmap.width(), FEntryHeight), ColorToRGB(ClSelect));
             }
             canvas.setPen(Qt::black);
             if (OnPaintItem && OnPaintItem(FItemList[k], canvas, 0, y)) continue;
@@ -213,4 +203,106 @@ void TCompletionProposal::Popup(const QString& fragment, int x, int y) {
     FForm->show();
     FForm->activateWindow();
     FForm->setFocus();
+}
+
+TXeCompletionProposal::TXeCompletionProposal(QObject* owner) : TCompletionProposal(owner) { InstallPopupHandlers(); }
+
+TXeCompletionProposal::~TXeCompletionProposal() {
+    while (!FEditors.empty()) DetachEditor(FEditors.back().Editor);
+}
+
+TxeCustomEdit* TXeCompletionProposal::Editor() const { return FEditors.empty() ? nullptr : FEditors.front().Editor; }
+
+void TXeCompletionProposal::AttachEditor(TxeCustomEdit* editor) {
+    if (!editor) return;
+    for (const TBinding& b : FEditors)
+        if (b.Editor == editor) return;
+    QObject* object = editor;
+    const auto destroyed = connect(object, &QObject::destroyed, this, [this, object] { Forget(object); });
+    FEditors.push_back({editor, object, destroyed});
+    object->installEventFilter(this);
+}
+
+void TXeCompletionProposal::DetachEditor(TxeCustomEdit* editor) {
+    for (auto it = FEditors.begin(); it != FEditors.end(); ++it) {
+        if (it->Editor != editor) continue;
+        disconnect(it->Destroyed);
+        it->Object->removeEventFilter(this);
+        if (Form()->CurrentEditor == editor) Form()->CurrentEditor = nullptr;
+        FEditors.erase(it);
+        return;
+    }
+}
+
+void TXeCompletionProposal::Forget(QObject* editor) {
+    // Called while the editor is being destroyed: its TxeCustomEdit part is gone already.
+    for (auto it = FEditors.begin(); it != FEditors.end(); ++it) {
+        if (it->Object == editor) {
+            FEditors.erase(it);
+            return;
+        }
+    }
+}
+
+std::string TXeCompletionProposal::TokenBeforeCaret(TxeCustomEdit* editor) const {
+    if (!editor) return {};
+    const std::string line = editor->CurrentLineText();
+    const int caret = editor->CaretCol();
+    int i = caret - 1;
+    if (i > int(line.size())) return {};
+    const QByteArray ends = EndOfTokenChr.toUtf8();
+    while (i > 0) {
+        const auto c = static_cast<unsigned char>(line[size_t(i - 1)]);
+        if (c <= 32 || ends.contains(char(c))) break;
+        --i;
+    }
+    return line.substr(size_t(i), size_t(caret - 1 - i));
+}
+
+bool TXeCompletionProposal::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto it = std::find_if(FEditors.begin(), FEditors.end(), [watched](const TBinding& b) { return b.Object == watched; });
+    if (it == FEditors.end()) return false;
+    TxeCustomEdit* editor = it->Editor;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool keypad = key->modifiers() & Qt::KeypadModifier;
+    const TShortCut pressed = ::ShortCut(QtKeyToVirtualKey(key->key(), keypad),
+                                         QtModifiersToShiftState(unsigned(key->modifiers())));
+    if (editor->ReadOnly() || pressed != ShortCut) return false;
+    const QPoint caret = editor->TextPosToPixel(editor->CaretPos()) + QPoint(0, editor->LineHeight());
+    const QPoint p = editor->viewport()->mapToGlobal(caret);
+    Form()->CurrentEditor = editor;
+    Popup(QString::fromUtf8(TokenBeforeCaret(editor)), p.x(), p.y());
+    return true; // the editor sees neither the key nor its character
+}
+
+void TXeCompletionProposal::InstallPopupHandlers() {
+    TCompletionProposalForm* form = Form();
+    form->OnKeyPress = [form](QObject*, QChar& key) {
+        if (TxeCustomEdit* editor = form->CurrentEditor) editor->CommandProcessor(ecChar, key.unicode());
+    };
+    form->OnKeyDelete = [form](QObject*) {
+        if (TxeCustomEdit* editor = form->CurrentEditor) editor->CommandProcessor(ecDeleteLastChar);
+    };
+    form->OnValidate = [form](QObject*) {
+        TxeCustomEdit* editor = form->CurrentEditor;
+        if (!editor) return;
+        const int length = int(form->CurrentString().toUtf8().size());
+        const int pos = form->Position();
+        // An empty list (or no entry under the selection) has nothing to insert.
+        if (pos >= 0 && pos < form->ItemList().size()) {
+            editor->SetSelBegin({editor->CaretCol() - length, editor->CaretLine()});
+            editor->SetSelEnd({editor->CaretCol(), editor->CaretLine()});
+            editor->ReplaceSelectionWithUndo(form->ItemList()[pos].toStdString());
+        }
+        form->hide();
+        editor->setFocus();
+    };
+    form->OnCancel = [form](QObject*) {
+        TxeCustomEdit* editor = form->CurrentEditor;
+        if (!editor) return;
+        form->hide();
+        if (QWidget* owner = editor->parentWidget()) owner->setFocus();
+        editor->setFocus();
+    };
 }

@@ -102,3 +102,41 @@ public:
 private:
     std::unique_ptr<TCompletionProposalForm> FForm;
 };
+
+// Binds the component to editors: their shortcut key opens the popup with the fragment left of
+// the caret, and the popup's keys edit that editor. The key hooks are event filters, so they go
+// away with the component.
+class TXeCompletionProposal : public TCompletionProposal {
+    Q_OBJECT
+public:
+    explicit TXeCompletionProposal(QObject* owner = nullptr);
+    ~TXeCompletionProposal() override;
+
+    TShortCut ShortCut = 16416; // Ctrl+Space
+    QString EndOfTokenChr = "()[].";
+
+    // The first attached editor, or none.
+    TxeCustomEdit* Editor() const;
+    void SetEditor(TxeCustomEdit* editor) { AttachEditor(editor); }
+    void AttachEditor(TxeCustomEdit* editor);
+    void DetachEditor(TxeCustomEdit* editor);
+    int EditorCount() const { return int(FEditors.size()); }
+
+    // The word fragment left of the editor's caret (bytes of the line).
+    std::string TokenBeforeCaret(TxeCustomEdit* editor) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void InstallPopupHandlers();
+    void Forget(QObject* editor);
+
+    struct TBinding {
+        TxeCustomEdit* Editor;
+        QObject* Object;
+        QMetaObject::Connection Destroyed;
+    };
+    std::vector<TBinding> FEditors;
+};
+

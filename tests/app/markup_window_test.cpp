@@ -4,6 +4,7 @@
 #include "InsertMarkup.h"
 #include "LinkCommandsPicDlg.h"
 #include "main_fakes.h"
+#include "xeCompletionProposal.h"
 #include "xeEditModel.h"
 
 #include <QAction>
@@ -134,6 +135,18 @@ TEST_F(MarkupWindow, ImageFromFile) {
     EXPECT_EQ(Boxes.Shown[0].Text, "Cannot open file " + answer);
     EXPECT_EQ(Boxes.Shown[0].Type, mtError);
     SetPicturePicker({});
+}
+
+TEST_F(MarkupWindow, CompletionComponentIsIdle) {
+    auto* completion = Form->findChild<TXeCompletionProposal*>("XeCompletionProposal1");
+    ASSERT_NE(completion, nullptr);
+    EXPECT_EQ(completion->NbLinesInWindow(), 6);
+    EXPECT_EQ(completion->ClSelect(), clHighlight);
+    EXPECT_FALSE(completion->AnsiStrings());
+    EXPECT_EQ(completion->ShortCut, 16416);
+    EXPECT_EQ(completion->EndOfTokenChr, "()[].");
+    EXPECT_EQ(completion->Editor(), nullptr);
+    EXPECT_TRUE(completion->ItemList().isEmpty());
 }
 
 class TUrlCatcher : public QObject {
