@@ -49,33 +49,32 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Maps each valid UTF-8 run through Qt; invalid bytes are copied as they are, so nothing is
-// lost or replaced by U+FFFD.
+// ASCII bytes map directly; each run of valid multi-byte characters goes through Qt; bytes that
+// are not UTF-8 are copied as they are, so nothing is lost or replaced by U+FFFD.
 template <typename Map>
 std::string MapValidRuns(std::string_view text, Map map) {
     std::string out;
     out.reserve(text.size());
     size_t p = 0;
     while (p < text.size()) {
+        const auto b = static_cast<unsigned char>(text[p]);
+        if (b < 0x80) {
+            out += map(text[p++]);
+            continue;
+        }
         size_t runEnd = p;
-        bool ascii = true;
-        while (runEnd < text.size()) {
-            const size_t n = Utf8SeqLength(text, runEnd);
-            if (n == 0) break;
-            ascii = ascii && n == 1;
+        size_t n;
+        while (runEnd < text.size() && static_cast<unsigned char>(text[runEnd]) >= 0x80 &&
+               (n = Utf8SeqLength(text, runEnd)) != 0)
             runEnd += n;
+        if (runEnd == p) {
+            out += text[p++];
+            continue;
         }
-        if (runEnd > p) {
-            const std::string_view run = text.substr(p, runEnd - p);
-            if (ascii) {
-                for (char ch : run) out += map(ch);
-            } else {
-                const QByteArray mapped = map(QString::fromUtf8(run.data(), qsizetype(run.size()))).toUtf8();
-                out.append(mapped.constData(), size_t(mapped.size()));
-            }
-            p = runEnd;
-        }
-        if (p < text.size() && Utf8SeqLength(text, p) == 0) out += text[p++];
+        const std::string_view run = text.substr(p, runEnd - p);
+        const QByteArray mapped = map(QString::fromUtf8(run.data(), qsizetype(run.size()))).toUtf8();
+        out.append(mapped.constData(), size_t(mapped.size()));
+        p = runEnd;
     }
     return out;
 }
