@@ -1,5 +1,9 @@
 #include "xeCellMap.h"
 
+#include <cstdint>
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 inline bool IsCont(unsigned char b) { return (b & 0xC0) == 0x80; }
@@ -65,6 +69,21 @@ int CodePointCells(char32_t c) {
   return 1;
 }
 
+int SkipPlainAscii(const char* p, int from, int to) {
+  constexpr std::uint64_t kHigh = 0x8080808080808080ull, kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kTabs = 0x0909090909090909ull;
+  int i = from;
+  while (i + 8 <= to) {
+    std::uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    const std::uint64_t t = w ^ kTabs;  // a tab byte becomes zero
+    if ((w & kHigh) || ((t - kOnes) & ~t & kHigh)) break;
+    i += 8;
+  }
+  while (i < to && static_cast<unsigned char>(p[i]) < 0x80 && p[i] != '\t') ++i;
+  return i;
+}
+
 int TxeCellMap::CellOfByte(std::string_view line, int byteIndex, int tabWidth) {
   if (byteIndex <= 0) return 0;
   const int len = static_cast<int>(line.size());
@@ -73,12 +92,10 @@ int TxeCellMap::CellOfByte(std::string_view line, int byteIndex, int tabWidth) {
   int cell = 0;
   int i = 0;
   while (i < stop) {
-    const auto b = static_cast<unsigned char>(p[i]);
-    if (b < 0x80 && b != '\t') {
-      ++cell;
-      ++i;
-      continue;
-    }
+    const int plain = SkipPlainAscii(p, i, stop);
+    cell += plain - i;
+    i = plain;
+    if (i >= stop) break;
     TxeCellChar ch = DecodeCellChar(p + i, static_cast<std::size_t>(len - i));
     if (i + ch.Bytes > byteIndex) return cell;  // byteIndex is a continuation byte
     cell += ch.Tab ? TabCells(cell, tabWidth) : ch.Cells;
@@ -95,10 +112,15 @@ int TxeCellMap::ByteOfCell(std::string_view line, int cell, int tabWidth, int* c
   int c = 0;
   int i = 0;
   while (i < len) {
-    const auto b = static_cast<unsigned char>(p[i]);
+    // plain bytes before the asked cell map one to one
+    const int plain = SkipPlainAscii(p, i, std::min(len, i + (cell - c)));
+    c += plain - i;
+    i = plain;
+    if (i >= len) break;
     int w = 1, n = 1;
+    const auto b = static_cast<unsigned char>(p[i]);
     if (b >= 0x80 || b == '\t') {
-      TxeCellChar ch = DecodeCellChar(p + i, static_cast<std::size_t>(len - i));
+      const TxeCellChar ch = DecodeCellChar(p + i, static_cast<std::size_t>(len - i));
       w = ch.Tab ? TabCells(c, tabWidth) : ch.Cells;
       n = ch.Bytes;
     }

@@ -28,6 +28,10 @@ inline int TabCells(int cell, int tabWidth) {
   return tabWidth - cell % tabWidth;
 }
 
+// Index of the first byte at or after `from` (and before `to`) that is a tab or not ASCII; `to` when
+// there is none. Eight bytes at a time, so plain stretches of long lines cost little.
+int SkipPlainAscii(const char* p, int from, int to);
+
 class TxeCellMap {
  public:
   // 0-based cell where the byte at 0-based index `byteIndex` starts. Beyond the end of the line

@@ -130,6 +130,11 @@ void TxeCustomEdit::SetScrollBars(TScrollStyle Value) {
   InvalidateAll();
 }
 
+void TxeCustomEdit::SetBorderStyle(TBorderStyle Value) {
+  FBorderStyle = Value;
+  setFrameStyle(Value == bsSingle ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
+}
+
 TColor TxeCustomEdit::EditorBackground() const {
   if (TxeCustomHighLighter* hl = HighLighter()) {
     if (const TxeHighLightAttributes* a = hl->StandardAttribute(0))

@@ -24,6 +24,7 @@ class QMenu;
 
 enum TCaretType : unsigned char { ctVerticalLine = 0, ctHorizontalLine = 1, ctHalfBlock = 2, ctBlock = 3 };
 enum TScrollStyle : unsigned char { ssNone = 0, ssHorizontal = 1, ssVertical = 2, ssBoth = 3 };
+enum TBorderStyle : unsigned char { bsNone = 0, bsSingle = 1 };
 
 class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public TxeEditView {
   Q_OBJECT
@@ -57,6 +58,8 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   void SetOverwriteCaret(TCaretType Value);
   TScrollStyle ScrollBars() const { return FScrollBars; }
   void SetScrollBars(TScrollStyle Value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
   QMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(QMenu* Menu) { FPopupMenu = Menu; }
   TheTextDrawer& TextDrawer() { return *FTextDrawer; }
@@ -141,6 +144,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   void wheelEvent(QWheelEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dragMoveEvent(QDragMoveEvent* e) override;
   void dropEvent(QDropEvent* e) override;
@@ -171,6 +175,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   TCaretType FInsertCaret = ctVerticalLine;
   TCaretType FOverwriteCaret = ctBlock;
   TScrollStyle FScrollBars = ssBoth;
+  TBorderStyle FBorderStyle = bsSingle;
   QMenu* FPopupMenu = nullptr;
 
   int FCharWidth = 8;

@@ -2,6 +2,8 @@
 // area), word selection, dragging text inside the editor, files dropped from the file manager.
 #include <QApplication>
 #include <QChar>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimerEvent>
@@ -342,6 +344,15 @@ void TxeCustomEdit::GutterClicked(int X, int Y) {
     }
   }
   OnGutterClick(this, X, Y, line, clicked);
+}
+
+void TxeCustomEdit::contextMenuEvent(QContextMenuEvent* e) {
+  if (!FPopupMenu) {
+    e->ignore();
+    return;
+  }
+  FPopupMenu->popup(e->globalPos());
+  e->accept();
 }
 
 // ---------------------------------------------------------------- files from the file manager

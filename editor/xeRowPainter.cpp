@@ -31,15 +31,21 @@ void TxeRowPainter::AdvanceTo(int to) {
   int i = FCurByte, cell = FCurCell;
   const int v0 = S.FirstCell;
   while (i < to) {
+    // plain bytes: one cell each; remember the last character start at or left of the first visible cell
+    const int plain = SkipPlainAscii(p, i, to);
+    if (plain > i) {
+      if (cell <= v0) {
+        const int k = std::min(plain - 1, i + (v0 - cell));
+        FChkByte = k;
+        FChkCell = cell + (k - i);
+      }
+      cell += plain - i;
+      i = plain;
+      continue;
+    }
     if (cell <= v0) {
       FChkByte = i;
       FChkCell = cell;
-    }
-    const auto b = static_cast<unsigned char>(p[i]);
-    if (b < 0x80 && b != '\t') {
-      ++cell;
-      ++i;
-      continue;
     }
     const TxeCellChar ch = DecodeCellChar(p + i, static_cast<std::size_t>(len - i));
     cell += ch.Tab ? TabCells(cell, S.TabWidth) : ch.Cells;
