@@ -121,7 +121,7 @@ void BM_TypeMiddle10MB(benchmark::State& state) {
   e->SetCaretPos({10, mid});
   QApplication::processEvents();
   for (auto _ : state) {
-    e->RunEditorCommand(ecChar, 'x', nullptr);
+    e->CommandProcessor(ecChar, U'x');
     QApplication::processEvents();
   }
   state.counters["rows"] = e->LastPaintRows();
@@ -138,7 +138,7 @@ void BM_JumpToEnd100MB(benchmark::State& state) {
     e->SetCaretPos({1, 1});
     QApplication::processEvents();
     state.ResumeTiming();
-    e->RunEditorCommand(ecEditorBottom, 0, nullptr);
+    e->CommandProcessor(ecEditorBottom);
     PaintAll(*e, img);
   }
 }
@@ -168,7 +168,7 @@ void BM_LongLineTypeMiddle(benchmark::State& state) {
   e->SetCaretPos({static_cast<int>(e->LineLength(1) / 2), 1});
   QApplication::processEvents();
   for (auto _ : state) {
-    e->RunEditorCommand(ecChar, 'x', nullptr);
+    e->CommandProcessor(ecChar, U'x');
     QApplication::processEvents();
   }
   state.counters["firstcol"] = e->FirstVisibleColumn();

@@ -43,7 +43,6 @@ TxeCustomEdit::TxeCustomEdit(QWidget* parent) : QAbstractScrollArea(parent) {
   FBookMarkOptions.OnChange = [this](TObject*) { InvalidateGutterRows(-1, -1); };
   FGutterWidth = FGutter.PixelWidth(FCharWidth);
 
-  FKeys.LoadDefaultKeys();
   SetClipboard(&FQtClipboard);
   SetView(this);
 

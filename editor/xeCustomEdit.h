@@ -114,8 +114,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   // ---- keyboard ----
   // Runs one key press through the keystroke map; true when it became a command.
   bool ProcessKey(int QtKey, Qt::KeyboardModifiers Modifiers);
-  // Runs a command with its character and data (the command processor's entry for the widget).
-  void RunEditorCommand(TxeEditorCommand Command, char AChar, const std::string* Data);
+  bool BookmarkKeysEnabled() const override { return FBookMarkOptions.EnableKeys(); }
 
   // Paints the rectangle of the viewport (the paint handler).
   void Paint(QPainter& Canvas, const QRect& Clip);
@@ -207,11 +206,6 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   bool FDoubleClicked = false;
   bool FGutterPress = false;
   QBasicTimer FAutoScrollTimer;
-
-  // keyboard
-  TxeKeyStrokes FKeys;
-  TxeKeyPending FKeyPending;
-  int FSkipChars = 0;
 
   int FLastDrawCalls = 0;
   int FLastPaintRows = 0;

@@ -25,6 +25,25 @@ TEST_F(InputTest, TypedTextAndKeysReachTheText) {
   EXPECT_EQ(Edit->Text(), "abX\r\nc\r\n");  // the whole character goes
 }
 
+TEST_F(InputTest, TabReachesTheEditorWhenItWantsTabs) {
+  QWidget window;
+  auto* edit = new TxeCustomEdit(&window);
+  auto* next = new QWidget(&window);
+  next->setFocusPolicy(Qt::StrongFocus);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (bool want : {true, false}) {
+    edit->SetText("x");
+    edit->SetCaretPos({1, 1});
+    edit->SetWantTabs(want);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(edit->hasFocus(), want);
+    EXPECT_EQ(edit->LineLength(1) > 1, want);
+  }
+}
+
 TEST_F(InputTest, ClipboardKeepsColumnBlocksAndTakesOthersAsPlainText) {
   TxeQtClipboard cb;
   const std::string block = std::string(1, '\x01') + "bc\r\nde" + std::string(1, '\0');
