@@ -126,8 +126,7 @@ const TxeKeywordTable::THashTable& TjxHTMLSyn::CharHashValue() {
 namespace {
 
 // The tag-name hash: '!', '/' and letters by their hash values, then the digits that follow by their values.
-std::size_t TagHash(const unsigned char* S, int& Length) {
-  const auto& HashValue = TjxHTMLSyn::CharHashValue();
+std::size_t TagHash(const TxeKeywordTable::THashTable& HashValue, const unsigned char* S, int& Length) {
   std::size_t Hash = 0;
   int P = 0;
   while (Classes[S[P]] & cTagChar) Hash += HashValue[S[P++]];
@@ -143,7 +142,7 @@ const TxeKeywordTable& TjxHTMLSyn::Keywords() {
     TxeKeywordTable T(CharHashValue(), KeywordTableSize);
     auto Add = [&T](const std::string& W) {
       int Length = 0;
-      T.Add(TagHash(reinterpret_cast<const unsigned char*>(W.c_str()), Length), W);
+      T.Add(TagHash(CharHashValue(), reinterpret_cast<const unsigned char*>(W.c_str()), Length), W);
     };
     for (const char* W : TagNames) Add(W);
     for (const char* W : TagNames) {
@@ -362,7 +361,7 @@ void TjxHTMLSyn::CloseProc() {
 
 std::size_t TjxHTMLSyn::HashIdent(int Pos) {
   FToIdent = Pos;
-  return TagHash(FLine + Pos, FStringLen);
+  return TagHash(*FHashValue, FLine + Pos, FStringLen);
 }
 
 void TjxHTMLSyn::IdentProc() {

@@ -43,7 +43,7 @@ class TjxHTMLSyn : public TxeTableHighLighter<TjxHTMLSyn> {
   void LineStarted();
 
  private:
-  // The dispatch table: one routine number per byte, in the order of Procs.
+  // The dispatch table: one routine number per byte, run by Dispatch.
   static const std::array<std::uint8_t, 256>& ProcTable();
   void Dispatch(std::uint8_t Proc);
 

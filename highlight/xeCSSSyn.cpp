@@ -99,7 +99,6 @@ TxeCSSSyn::TxeCSSSyn() {
   FSymbolAttri = Make("Symbol");
   SetAttributeChangeHandler([this](TObject* Sender) { AttributeChanged(Sender); });
   FKeywords = &Keywords();
-  FHashValue = &CharHashValue();
   FProcs = &ProcTable();
   FRange = rsNormal;
   SetDefaultFilter("SCC files (*.css)|*.css");

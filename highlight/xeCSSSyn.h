@@ -32,6 +32,7 @@ class TxeCSSSyn : public TxeTableHighLighter<TxeCSSSyn> {
   static const TxeKeywordTable::THashTable& CharHashValue();
   static const TxeKeywordTable& Keywords();
 
+  // One token (what Advance does, without the virtual call).
   void Next();
   void ExportToken();
 
@@ -39,17 +40,14 @@ class TxeCSSSyn : public TxeTableHighLighter<TxeCSSSyn> {
   // Only strings and comments can move the range, so a scan to the line end only looks for them.
   void DoScanToLineEnd() override;
 
- public:
-
  private:
-  // The dispatch table: one routine number per byte, in the order of Procs.
+  // The dispatch table: one routine number per byte, run by Dispatch.
   static const std::array<std::uint8_t, 256>& ProcTable();
   void Dispatch(std::uint8_t Proc);
 
   // Tables shared by all instances, looked up once in the constructor.
   const std::array<std::uint8_t, 256>* FProcs;
   const TxeKeywordTable* FKeywords;
-  const TxeKeywordTable::THashTable* FHashValue;
 
   void NullProc();
   void SpaceProc();

@@ -123,7 +123,6 @@ TxeJScriptSyn::TxeJScriptSyn() {
   FSymbolAttri = Make("Symbol");
   SetAttributeChangeHandler([this](TObject* Sender) { AttributeChanged(Sender); });
   FKeywords = &Keywords();
-  FHashValue = &CharHashValue();
   FProcs = &ProcTable();
   FRange = rsNormal;
   SetDefaultFilter("Javascript files (*.js)|*.js");
