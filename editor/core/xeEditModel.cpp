@@ -122,12 +122,25 @@ TPoint TxeEditModel::ClampBlockPoint(TPoint P) const {
   return {x, y};
 }
 
-TPoint TxeEditModel::SelBegin() const { return PointBefore(FBlockEnd, FBlockBegin) ? FBlockEnd : FBlockBegin; }
+TPoint TxeEditModel::EffectivePoint(TPoint P) const {
+  // A point set in another mode may lie beyond its line's end; in normal mode it means the end.
+  if (FSelectionMode == smNormal) P.X = std::min(P.X, LineLength(P.Y) + 1);
+  return P;
+}
 
-TPoint TxeEditModel::SelEnd() const { return PointBefore(FBlockEnd, FBlockBegin) ? FBlockBegin : FBlockEnd; }
+TPoint TxeEditModel::SelBegin() const {
+  const TPoint b = EffectivePoint(FBlockBegin), e = EffectivePoint(FBlockEnd);
+  return PointBefore(e, b) ? e : b;
+}
+
+TPoint TxeEditModel::SelEnd() const {
+  const TPoint b = EffectivePoint(FBlockBegin), e = EffectivePoint(FBlockEnd);
+  return PointBefore(e, b) ? b : e;
+}
 
 bool TxeEditModel::HasSelection() const {
-  return FBlockBegin.X != FBlockEnd.X || (FBlockBegin.Y != FBlockEnd.Y && FSelectionMode != smColumn);
+  const TPoint b = EffectivePoint(FBlockBegin), e = EffectivePoint(FBlockEnd);
+  return b.X != e.X || (b.Y != e.Y && FSelectionMode != smColumn);
 }
 
 void TxeEditModel::SetSelBegin(TPoint P) {

@@ -316,6 +316,7 @@ class TxeEditModel : public TObject {
   int InsertColumn(std::string_view Text, int* LastSegmentWidth);
   int InsertLines(std::string_view Text);
   int BlockColumnLimit(int Line) const;
+  TPoint EffectivePoint(TPoint P) const;
   TPoint ClampBlockPoint(TPoint P) const;
 
   // Undo and redo of one record; true when the paired record should follow.

@@ -88,8 +88,12 @@ void TxeEditModel::DeleteBlock() {
       const std::string_view first = LineText(s.Y);
       const std::string_view last = LineText(e.Y);
       std::string joined(first.substr(0, std::min<std::size_t>(static_cast<std::size_t>(s.X - 1), first.size())));
-      if (static_cast<std::size_t>(e.X - 1) < last.size()) joined.append(last.substr(static_cast<std::size_t>(e.X - 1)));
-      if (HasOption(xeoScrollPastEol)) joined.resize(TrimRight(joined).size());
+      if (static_cast<std::size_t>(e.X - 1) < last.size()) {
+        joined.append(last.substr(static_cast<std::size_t>(e.X - 1)));
+      } else if (HasOption(xeoScrollPastEol)) {
+        // Blanks left at the end go (undo pads them back); blanks of a remaining tail are the text's own.
+        joined.resize(TrimRight(joined).size());
+      }
       if (e.Y > s.Y) FLines.DeleteLines(s.Y, e.Y - s.Y);
       FLines.Put(s.Y - 1, std::move(joined));
       for (int i = 0; i < FMarks.Count(); ++i) {

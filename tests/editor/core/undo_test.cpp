@@ -217,7 +217,10 @@ std::string RunRandomEdits(unsigned Seed, int Steps, bool Log = false) {
   if (Seed % 2) m.SetOptions(m.Options() & ~xeoScrollPastEol);
   m.SetText(RandomDocument(rng));
   const std::string start = m.Text();
+  std::vector<std::pair<int, std::string>> hist;  // undo-list size and the text it stands for
   for (int step = 0; step < Steps; ++step) {
+    const int countBefore = m.UndoList().ItemCount();
+    const std::string textBefore = Log ? m.Text() : std::string();
     const std::string where = "seed " + std::to_string(Seed) + " step " + std::to_string(step);
     const int n = m.LineCount();
     auto randomPoint = [&] {
@@ -249,7 +252,19 @@ std::string RunRandomEdits(unsigned Seed, int Steps, bool Log = false) {
         m.Redo();
         break;
     }
+    if (Log && m.UndoList().ItemCount() > countBefore) {
+      for (int k = countBefore; k < m.UndoList().ItemCount(); ++k) {
+        const TUndoRecord& r = m.UndoList().Item(k);
+        std::printf("pushed kind %d %d,%d..%d,%d mode %d text [%s]\n", r.Kind, r.StartPos.X, r.StartPos.Y, r.EndPos.X,
+                    r.EndPos.Y, r.SelectionMode, r.Text.c_str());
+      }
+    }
     if (Log) std::printf("step %d op %u caret %d,%d\n%s\n", step, op, m.CaretCol(), m.CaretLine(), m.Text().c_str());
+    if (Log) {
+      const int c = m.UndoList().ItemCount();
+      while (!hist.empty() && hist.back().first >= c) hist.pop_back();
+      if (c > countBefore) hist.emplace_back(countBefore, textBefore);
+    }
     ExpectValid(m, where);
     if (::testing::Test::HasFatalFailure()) return where;
   }
@@ -265,6 +280,14 @@ std::string RunRandomEdits(unsigned Seed, int Steps, bool Log = false) {
                   r->EndPos.X, r->EndPos.Y, r->SelectionMode, r->Text.c_str(), std::string(m.LineText(1)).c_str());
     }
     m.Undo();
+    while (Log && !hist.empty() && hist.back().first > m.UndoList().ItemCount()) hist.pop_back();
+    if (Log && !hist.empty() && hist.back().first == m.UndoList().ItemCount()) {
+      if (hist.back().second != m.Text()) {
+        std::printf("UNDO MISMATCH got:\n%s\nwant:\n%s\n", m.Text().c_str(), hist.back().second.c_str());
+        break;
+      }
+      hist.pop_back();
+    }
   }
   if (m.Text() != start) return "undo, seed " + std::to_string(Seed);
   while (m.RedoList().ItemCount() > staleRedo && ++guard < 200000) {
