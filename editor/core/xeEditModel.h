@@ -176,6 +176,10 @@ class TxeEditModel : public TObject {
   // at the caret in InsertMode (smNormal stream, smColumn rectangle, smLine whole lines). LastSegmentWidth
   // receives the length of the last column segment. Returns the number of lines added.
   int ReplaceSelection(TSelectionMode InsertMode, std::string_view Text, int* LastSegmentWidth = nullptr);
+  // Records the selection's deletion (Kind: ukSelectionReplaced, ukDeletedBack, ...) and deletes it.
+  void DeleteSelectionWithUndo(TUndoKind Kind);
+  // Blanks the last deletion trimmed from the end of the joined line's remaining tail.
+  int LastTrimmedTail() const { return FLastTrimmedTail; }
   // Replaces the selection by Value, undoable as one step.
   void ReplaceSelectionWithUndo(std::string_view Value);
   void SelectAll();
@@ -317,6 +321,7 @@ class TxeEditModel : public TObject {
   int InsertLines(std::string_view Text);
   int BlockColumnLimit(int Line) const;
   TPoint EffectivePoint(TPoint P) const;
+  void AppendTail(int Blanks);
   TPoint ClampBlockPoint(TPoint P) const;
 
   // Undo and redo of one record; true when the paired record should follow.
@@ -360,6 +365,7 @@ class TxeEditModel : public TObject {
   bool FCaretPending = false;
   bool FScrollBarsPending = false;
   bool FLinesChanging = false;
+  int FLastTrimmedTail = 0;
   // Rows waiting while the line list is inside an update.
   int FPendingFirst = 0;
   int FPendingLast = 0;

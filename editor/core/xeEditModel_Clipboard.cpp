@@ -22,15 +22,7 @@ void TxeEditModel::CutToClipboard() {
   const std::string text = SelectedText();
   TxePaintHold hold(*this);
   CopyToClipboard();
-  FUndoList.AddChange(ukDeletedBack, SelBegin(), SelEnd(), text, FSelectionMode);
-  LockUndo();
-  try {
-    ReplaceSelectionWithUndo({});
-  } catch (...) {
-    UnlockUndo();
-    throw;
-  }
-  UnlockUndo();
+  DeleteSelectionWithUndo(ukDeletedBack);
 }
 
 void TxeEditModel::PasteFromClipboard() {
@@ -44,8 +36,7 @@ void TxeEditModel::PasteFromClipboard() {
     // The block ends with one zero byte; zero bytes inside the text belong to it.
     if (!text.empty() && text.back() == '\0') text.remove_suffix(1);
     if (HasSelection()) {
-      FUndoList.AddChange(ukSelectionReplaced, SelBegin(), SelEnd(), SelectedText(), FSelectionMode);
-      ReplaceSelection(FSelectionMode, {});
+      DeleteSelectionWithUndo(ukSelectionReplaced);
     }
     const TPoint p = mode == smColumn ? CaretPos() : StreamStart();
     ReplaceSelection(mode, text);
@@ -64,8 +55,7 @@ void TxeEditModel::PasteFromClipboard() {
   } else if (clip.HasText()) {
     const std::string text = clip.Text();
     if (HasSelection()) {
-      FUndoList.AddChange(ukSelectionReplaced, SelBegin(), SelEnd(), SelectedText(), FSelectionMode);
-      ReplaceSelection(FSelectionMode, {});
+      DeleteSelectionWithUndo(ukSelectionReplaced);
     }
     const TPoint p = StreamStart();
     ReplaceSelection(smNormal, text);

@@ -88,11 +88,14 @@ void TxeEditModel::DeleteBlock() {
       const std::string_view first = LineText(s.Y);
       const std::string_view last = LineText(e.Y);
       std::string joined(first.substr(0, std::min<std::size_t>(static_cast<std::size_t>(s.X - 1), first.size())));
-      if (static_cast<std::size_t>(e.X - 1) < last.size()) {
-        joined.append(last.substr(static_cast<std::size_t>(e.X - 1)));
-      } else if (HasOption(xeoScrollPastEol)) {
-        // Blanks left at the end go (undo pads them back); blanks of a remaining tail are the text's own.
-        joined.resize(TrimRight(joined).size());
+      const std::size_t head = joined.size();
+      if (static_cast<std::size_t>(e.X - 1) < last.size()) joined.append(last.substr(static_cast<std::size_t>(e.X - 1)));
+      if (HasOption(xeoScrollPastEol)) {
+        // Blanks trimmed from the remaining tail are remembered for undo (those before the block come back
+        // by padding).
+        const std::size_t kept = TrimRight(joined).size();
+        FLastTrimmedTail = static_cast<int>(joined.size() - std::max(kept, head));
+        joined.resize(kept);
       }
       if (e.Y > s.Y) FLines.DeleteLines(s.Y, e.Y - s.Y);
       FLines.Put(s.Y - 1, std::move(joined));
@@ -272,6 +275,7 @@ int TxeEditModel::ReplaceSelection(TSelectionMode InsertMode, std::string_view T
   const std::string text(Text);
   TxePaintHold hold(*this);
   FLines.BeginUpdate();
+  FLastTrimmedTail = 0;
   int added = 0;
   try {
     if (HasSelection()) DeleteBlock();
@@ -306,12 +310,32 @@ int TxeEditModel::ReplaceSelection(TSelectionMode InsertMode, std::string_view T
 
 void TxeEditModel::SetSelectedText(std::string_view Value) { ReplaceSelection(smNormal, Value); }
 
+void TxeEditModel::DeleteSelectionWithUndo(TUndoKind Kind) {
+  if (!HasSelection()) return;
+  TUndoRecord r;
+  r.Kind = Kind;
+  r.StartPos = SelBegin();
+  r.EndPos = SelEnd();
+  r.Text = SelectedText();
+  r.SelectionMode = FSelectionMode;
+  r.ReplacedEnd = r.StartPos;
+  ReplaceSelection(FSelectionMode, {});
+  r.Tail = FLastTrimmedTail;
+  FUndoList.AddRecord(std::move(r));
+}
+
+void TxeEditModel::AppendTail(int Blanks) {
+  if (Blanks <= 0 || FCaretY < 1 || FCaretY > LineCount()) return;
+  std::string line(LineText(FCaretY));
+  line.append(static_cast<std::size_t>(Blanks), ' ');
+  FLines.Put(FCaretY - 1, std::move(line));
+}
+
 void TxeEditModel::ReplaceSelectionWithUndo(std::string_view Value) {
   const std::string value(Value);
   TxePaintHold hold(*this);
   if (HasSelection()) {
-    FUndoList.AddChange(ukSelectionReplaced, SelBegin(), SelEnd(), SelectedText(), FSelectionMode);
-    ReplaceSelection(FSelectionMode, {});
+    DeleteSelectionWithUndo(ukSelectionReplaced);
   }
   // The insertion starts where the deletion left the caret (in column and line mode that is not the
   // block's first point).
@@ -337,8 +361,7 @@ void TxeEditModel::InsertLineBreak(bool MoveCaret) {
   FLines.BeginUpdate();
   try {
     if (HasSelection()) {
-      FUndoList.AddChange(ukDeletedBack, SelBegin(), SelEnd(), SelectedText(), FSelectionMode);
-      ReplaceSelection(FSelectionMode, {});
+      DeleteSelectionWithUndo(ukDeletedBack);
     }
     const int y = FCaretY;
     const int x = FCaretX;

@@ -84,6 +84,7 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
     }
     std::string inserted = SelectedText();
     ReplaceSelection(FSelectionMode, {});
+    const int trimmed = FLastTrimmedTail;
     SetCaretPos(s);
     const TPoint at = StreamStart();
     TPoint restoredEnd = at;
@@ -94,6 +95,7 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
       FSelectionMode = mode;
       restoredEnd = CaretPos();
     }
+    AppendTail(R.Tail);
     TUndoRecord redo;
     redo.Kind = R.Kind;
     // From the block's start, not the caret: the deletion may have trimmed blanks there that redo must pad.
@@ -102,6 +104,7 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
     redo.Text = std::move(inserted);
     redo.SelectionMode = FSelectionMode;
     redo.ReplacedEnd = restoredEnd;
+    redo.Tail = trimmed;
     FRedoList.AddRecord(std::move(redo));
     SetCaretPos(s);
     const TUndoKind next = FUndoList.PeekKind();
@@ -133,6 +136,7 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
     ReplaceSelection(mode, text);
     FSelectionMode = saved;
     const TPoint end = CaretPos();
+    AppendTail(R.Tail);
     TUndoRecord redo;
     redo.Kind = R.Kind;
     if (mode == smColumn) {
@@ -208,9 +212,16 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
     SetBlockFor(*this, R.StartPos, R.EndPos);
     const TPoint b = FBlockBegin;
     const TPoint e = FBlockEnd;
-    const std::string removed = SelectedText();
+    TUndoRecord undo;
+    undo.Kind = R.Kind;
+    undo.StartPos = b;
+    undo.EndPos = e;
+    undo.Text = SelectedText();
+    undo.SelectionMode = FSelectionMode;
+    undo.ReplacedEnd = b;
     ReplaceSelection(FSelectionMode, {});
-    FUndoList.AddChange(R.Kind, b, e, removed, FSelectionMode);
+    undo.Tail = FLastTrimmedTail;
+    FUndoList.AddRecord(std::move(undo));
     if (R.Kind == ukDeletedForward) SetCaretPos(R.StartPos);
     const TUndoKind next = FRedoList.PeekKind();
     return (R.Kind == ukSelectionReplaced && IsInsertion(next)) ||
@@ -223,6 +234,7 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
     SetBlockFor(*this, R.StartPos, R.ReplacedEnd);
     const std::string overwritten = SelectedText();
     ReplaceSelection(smNormal, {});
+    const int trimmed = FLastTrimmedTail;
     FSelectionMode = mode;
     const TxeEditorOptions o = FOptions;
     FOptions |= xeoScrollPastEol;
@@ -232,10 +244,13 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
     TPoint p = mode == smColumn ? CaretPos() : StreamStart();
     if (mode == smLine) p.X = 1;
     ReplaceSelection(mode, R.Text);
+    const TPoint end = CaretPos();
+    AppendTail(R.Tail);
     TUndoRecord undo;
     undo.Kind = R.Kind;
     undo.StartPos = p;
-    undo.EndPos = CaretPos();
+    undo.EndPos = end;
+    undo.Tail = trimmed;
     undo.Text = overwritten;
     // Whole lines went in like a stream at column 1; undoing them as a stream is exact.
     undo.SelectionMode = mode == smLine ? smNormal : mode;

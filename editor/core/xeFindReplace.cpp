@@ -138,9 +138,16 @@ int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backwar
     out.resize(n);
   }
 
+  // The line's trailing blanks go with the first deletion; its undo puts them back.
+  std::size_t tail = 0;
+  if (HasOption(xeoScrollPastEol)) {
+    const std::size_t after = text.size() - std::min(text.size(), static_cast<std::size_t>(used.front().first - 1 + len));
+    while (tail < after && text[text.size() - 1 - tail] == ' ') ++tail;
+  }
   for (const auto& [p, q] : used) {
     FUndoList.AddChange(ukSelectionReplaced, {q, Line}, {q + len, Line},
-                        text.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(len)), smNormal);
+                        text.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(len)), smNormal,
+                        static_cast<int>(std::exchange(tail, 0)));
     FUndoList.AddChange(ukTyped, {q, Line}, {q + rlen, Line}, {}, smNormal);
   }
   const int caretX = used.back().second + rlen;

@@ -1,7 +1,7 @@
 #include "xeUndoList.h"
 
 void TUndoList::AddChange(TUndoKind Kind, TPoint StartPos, TPoint EndPos, std::string_view Text,
-                          TSelectionMode Mode) {
+                          TSelectionMode Mode, int Tail) {
   if (FLocked) return;
   TUndoRecord r;
   r.Kind = Kind;
@@ -10,6 +10,7 @@ void TUndoList::AddChange(TUndoKind Kind, TPoint StartPos, TPoint EndPos, std::s
   r.Text.assign(Text);
   r.SelectionMode = Mode;
   r.ReplacedEnd = StartPos;
+  r.Tail = Tail;
   AddRecord(std::move(r));
 }
 

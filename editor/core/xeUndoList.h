@@ -30,13 +30,17 @@ struct TUndoRecord {
   // For inserting kinds on the redo list: the end of the text that replaying must remove first (the text the
   // insertion had overwritten, restored by the undo); equals StartPos when there is none.
   TPoint ReplacedEnd;
+  // Blanks that ended the line after the change and went with the trailing-blank trim of a deletion; the
+  // replay appends them to the line again.
+  int Tail = 0;
 };
 
 class TUndoList {
  public:
   explicit TUndoList(int MaxUndo = 10) : FMaxUndo(MaxUndo) {}
 
-  void AddChange(TUndoKind Kind, TPoint StartPos, TPoint EndPos, std::string_view Text, TSelectionMode Mode);
+  void AddChange(TUndoKind Kind, TPoint StartPos, TPoint EndPos, std::string_view Text, TSelectionMode Mode,
+                 int Tail = 0);
   void AddRecord(TUndoRecord Record);
   // Removes the newest record and hands it over; ukNone (and Record untouched) when the list is empty.
   TUndoKind GetChange(TUndoRecord& Record);

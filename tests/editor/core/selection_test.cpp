@@ -225,3 +225,22 @@ TEST(Clipboard, FailuresRaise) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Selection, UndoGivesBackBlanksTheDeletionTrimmed) {
+  TxeEditModel m;
+  m.SetText("ab cd  ");
+  m.SetSelBegin({4, 1});
+  m.SetSelEnd({6, 1});
+  m.ReplaceSelectionWithUndo("");
+  EXPECT_EQ(m.Text(), "ab\r\n");  // the joined line keeps no trailing blanks
+  m.Undo();
+  EXPECT_EQ(m.Text(), "ab cd  \r\n");
+  m.Redo();
+  EXPECT_EQ(m.Text(), "ab\r\n");
+  m.Undo();
+  EXPECT_EQ(m.Text(), "ab cd  \r\n");
+}
+
+}  // namespace
