@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
+#include <QWidget>
 #include <algorithm>
 #include <string>
 
@@ -85,9 +86,8 @@ class TPrintJob {
   void Run();
 
  private:
-  bool Status(TxePrintStatus status, int page) {
-    bool abort = false;
-    if (FCtx.OnPrintStatus) FCtx.OnPrintStatus(FCtx.Sender, status, page, abort);
+  bool Status(TxePrintStatus status, int page, bool abort = false) {
+    if (FEditor.OnPrintStatus) FEditor.OnPrintStatus(&FEditor, status, page, abort);
     return abort;
   }
   TColumnRange Range() const;
@@ -131,16 +131,19 @@ void TPrintJob::Run() {
   FPrinter.setDocName(FOpt.Title);
   if (!FPainter.begin(&FPrinter)) {
     // The job could not start (no printer, unwritable file): say so instead of reporting success.
-    bool abort = true;
-    if (FCtx.OnPrintStatus) FCtx.OnPrintStatus(FCtx.Sender, prsFinish, 0, abort);
+    Status(prsFinish, 0, true);
     return;
   }
+  // The printer's paint engine outlives the job and remembers the last job's pen and font, while a new
+  // painter believes they are at their defaults: mark them changed so that the engine is told.
+  FPainter.setPen(Qt::white);
+  FPainter.setPen(Qt::black);
+  FPainter.setFont(QFont());
   FPainter.setFont(FFont);
 
   if (Status(prsStart, 0)) {
     Abort();
-    bool abort = true;
-    if (FCtx.OnPrintStatus) FCtx.OnPrintStatus(FCtx.Sender, prsFinish, 0, abort);
+    Status(prsFinish, 0, true);
     return;
   }
 
@@ -154,8 +157,7 @@ void TPrintJob::Run() {
 
   const bool completed = PrintLines(range);
   if (completed) FPainter.end();
-  bool abort = !completed;
-  if (FCtx.OnPrintStatus) FCtx.OnPrintStatus(FCtx.Sender, prsFinish, 0, abort);
+  Status(prsFinish, 0, !completed);
 }
 
 void TPrintJob::Abort() {
@@ -363,4 +365,11 @@ void TPrintJob::PrintHeaderFooter(const std::vector<TxePrintLine>& lines, int& y
 void PrintDocument(TxeEditModel& Editor, QPrinter& Printer, const TxePrintContext& Context,
                    const TxePrintOptions& Options) {
   TPrintJob(Editor, Printer, Context, Options).Run();
+}
+
+void PrintDocument(QWidget& EditorWidget, TxeEditModel& Editor, const QFont* Font, const TxePrintOptions& Options) {
+  const QFont own = EditorWidget.font();
+  TxePrintContext context;
+  context.Font = Font ? Font : &own;
+  PrintDocument(Editor, xePrinter(), context, Options);
 }

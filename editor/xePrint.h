@@ -5,22 +5,24 @@
 
 class QFont;
 class QPrinter;
+class QWidget;
 class TxeEditModel;
 
 // The printer the editor prints on, like the platform's one system printer: the print dialog sets it
 // up, PrintDocument uses it.
 QPrinter& xePrinter();
 
-// What PrintDocument needs besides the model: the font (the editor's own when none is given), the editor's
-// background colour (tokens with that background print on the page colour), the event and its sender.
+// What PrintDocument needs besides the model: the font, and the editor's background colour (tokens with
+// that background print on the page colour).
 struct TxePrintContext {
   const QFont* Font = nullptr;
   std::uint32_t EditorColor = 0x80000005;
-  QObject* Sender = nullptr;
-  TxePrintStatusEvent OnPrintStatus;
 };
 
-// Prints the model's text, or part of it, on Printer. The outcome is reported through OnPrintStatus:
-// prsStart, prsPage per page, prsFinish with Abort set when the job did not complete.
+// Prints the model's text, or part of it, on Printer. The outcome is reported through the editor's
+// OnPrintStatus: prsStart, prsPage per page, prsFinish with Abort set when the job did not complete.
 void PrintDocument(TxeEditModel& Editor, QPrinter& Printer, const TxePrintContext& Context,
                    const TxePrintOptions& Options);
+
+// The editor widget's own print command: its font unless Font is given, on xePrinter().
+void PrintDocument(QWidget& EditorWidget, TxeEditModel& Editor, const QFont* Font, const TxePrintOptions& Options);

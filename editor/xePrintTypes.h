@@ -2,13 +2,10 @@
 #pragma once
 
 #include <QString>
+
+#include "xePrintStatus.h"
 #include <cstdint>
-#include <functional>
 #include <vector>
-
-class QObject;
-
-enum TxePrintStatus : std::uint8_t { prsStart = 0, prsPage = 1, prsFinish = 2 };
 
 // Header and footer alignment: 1 right, 2 centred, anything else left.
 enum : int { xepaLeft = 0, xepaRight = 1, xepaCenter = 2 };
@@ -38,9 +35,6 @@ struct TxePrintOptions {
   std::vector<TxePrintLine> HeaderLines;
   std::vector<TxePrintLine> FooterLines;
 };
-
-// Sender, status, page number, abort flag (in/out).
-using TxePrintStatusEvent = std::function<void(QObject* Sender, TxePrintStatus Status, int PageNumber, bool& Abort)>;
 
 // Texts the macros of one print job expand to.
 struct TxePrintMacroValues {

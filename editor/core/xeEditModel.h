@@ -18,6 +18,7 @@
 #include "xeClipboard.h"
 #include "xeEditList.h"
 #include "xeEditSearch.h"
+#include "xePrintStatus.h"
 #include "xeEditTypes.h"
 #include "xeEditView.h"
 #include "xeKeyCmds.h"
@@ -272,6 +273,8 @@ class TxeEditModel : public TObject {
   // Finds, or replaces, ASearch; returns the number of occurrences found and processed.
   int FindReplace(std::string_view ASearch, std::string_view AReplace, TxeSearchOptions Options);
   TxeEditSearch& SearchEngine() { return FSearchEngine; }
+  // Progress of PrintDocument (editor/xePrint.cpp), which prints through the widget.
+  TxePrintStatusEvent OnPrintStatus;
 
  private:
   // Where matches may lie: a stream between Start and End (smNormal), the columns Left..Right of the

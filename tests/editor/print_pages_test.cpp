@@ -2,14 +2,17 @@
 
 #include <QFile>
 #include <QFont>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "QtTestApp.h"
+#include "jxHTMLSyn.h"
 #include "xeEditModel.h"
 #include "xePrint.h"
 
@@ -44,7 +47,8 @@ class PrintTest : public ::testing::Test {
     FEvents.clear();
     TxePrintContext ctx;
     ctx.Font = &FFont;
-    ctx.OnPrintStatus = [&](QObject*, TxePrintStatus status, int page, bool& abort) {
+    FModel.OnPrintStatus = [&](TObject* sender, TxePrintStatus status, int page, bool& abort) {
+      EXPECT_EQ(sender, &FModel);
       if (status == abortStatus && page == abortPage) abort = true;
       FEvents.push_back({status, page, abort});
     };
@@ -230,3 +234,51 @@ TEST_F(PrintTest, LineRangeAndColumns) {
 }
 
 }  // namespace
+
+namespace {
+
+// Share of clearly coloured pixels on page 1 (red, green and blue apart), from a 50 dpi rendering.
+double ColouredShare(const QString& pdf, const QString& dir) {
+  QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"),
+                                                 QStringLiteral("-singlefile"), pdf, dir + QStringLiteral("/page")});
+  const QImage image(dir + QStringLiteral("/page.png"));
+  if (image.isNull()) return -1;
+  int coloured = 0, inked = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.lightness() > 240) continue;
+      ++inked;
+      if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60) ++coloured;
+    }
+  return inked ? double(coloured) / inked : 0;
+}
+
+}  // namespace
+
+TEST_F(PrintTest, HighlighterColoursOnlyWhenAskedFor) {
+  TjxHTMLSyn html;
+  for (int i = 0; i < html.AttributeCount(); ++i) html.AttributeAt(i)->SetForeground(0x0000FF);  // red
+  FModel.SetHighLighter(&html);
+  FModel.SetText("<b>bold words</b> and text\n");
+  struct Case {
+    bool useHighlighter, noColors, coloured;
+  };
+  for (const Case c : {Case{false, false, false}, Case{true, false, true}, Case{true, true, false}, Case{false, false, false}}) {
+    TxePrintOptions o = MillimetreOptions(12);
+    o.UseHighlighter = c.useHighlighter;
+    o.NoColors = c.noColors;
+    Print(o);
+    EXPECT_EQ(AllText().simplified(), QStringLiteral("<b>bold words</b> and text"));
+    const double share = ColouredShare(FPath, FDir.path());
+    EXPECT_EQ(share > 0.5, c.coloured) << c.useHighlighter << c.noColors << " share " << share;
+  }
+  FModel.SetHighLighter(nullptr);
+}
+
+TEST_F(PrintTest, AJobThatCannotStartIsReportedAsNotCompleted) {
+  FModel.SetText("text\n");
+  FPrinter.setOutputFileName(FDir.filePath(QStringLiteral("missing/folder/out.pdf")));
+  Print(MillimetreOptions(12));
+  EXPECT_EQ(FEvents, (std::vector<TEvent>{{prsFinish, 0, true}}));
+}
