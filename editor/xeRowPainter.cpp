@@ -84,6 +84,9 @@ void TxeRowPainter::PaintRow(std::string_view text, std::uint32_t range, int lin
 
   if (S.HighLighter) {
     TxeCustomHighLighter& hl = *S.HighLighter;
+    // where the first visible cell lies: tokens ending before it are skipped without mapping
+    int c0 = 0;
+    const int b0 = v0 > 0 ? TxeCellMap::ByteOfCell(text, v0, S.TabWidth, &c0) : 0;
     hl.RestoreRange(range);
     hl.BeginLine(text.data(), lineIndex);
     int end = 0;
@@ -91,8 +94,16 @@ void TxeRowPainter::PaintRow(std::string_view text, std::uint32_t range, int lin
     while (!hl.AtLineEnd()) {
       const int p = hl.CurrentStart();
       end = p + hl.CurrentLength();
+      if (end <= b0) {
+        hl.Advance();
+        continue;
+      }
+      if (FCurByte < b0) {
+        FCurByte = FChkByte = std::min(b0, len);
+        FCurCell = FChkCell = c0;
+      }
       AdvanceTo(p);
-      const int startCell = FCurCell;
+      const int startCell = std::min(FCurCell, p < b0 ? c0 : FCurCell);
       if (startCell >= v1) {
         cut = true;
         break;
@@ -109,11 +120,16 @@ void TxeRowPainter::PaintRow(std::string_view text, std::uint32_t range, int lin
     }
     // a zero byte stops the highlighter; the rest of the line is still shown
     if (!cut && end < len) {
-      AdvanceTo(end);
+      if (FCurByte < b0) {
+        FCurByte = FChkByte = std::min(b0, len);
+        FCurCell = FChkCell = c0;
+      }
+      const int from = end;
+      AdvanceTo(from);
       const int startCell = FCurCell;
       if (startCell < v1) {
         AdvanceTo(len);
-        if (FCurCell > v0) AddToken(end, len, startCell, S.FontStyle, clNone, clNone);
+        if (FCurCell > v0) AddToken(from, len, startCell, S.FontStyle, clNone, clNone);
       }
     }
   } else if (len > 0) {
