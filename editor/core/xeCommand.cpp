@@ -1,4 +1,5 @@
 // The command processor: hooks, the painting hold around each command, the command table and key-downs.
+#include <algorithm>
 #include <exception>
 
 #include "xeCommands.h"
@@ -38,11 +39,29 @@ void TxeEditModel::CommandProcessor(TxeEditorCommand Command, char32_t AChar, co
   if (done && OnCommandDone) OnCommandDone(this);
 }
 
+namespace {
+
+// A block made in line or column mode may reach beyond a line end; in normal mode its points are clamped
+// to the line ends first, so that what a command records is where the text really is.
+void ClampNormalBlock(TxeEditModel& M) {
+  if (M.SelectionMode() != smNormal) return;
+  auto clamp = [&M](TPoint P) {
+    P.Y = std::clamp(P.Y, 1, M.LineCount());
+    P.X = std::clamp(P.X, 1, M.LineLength(P.Y) + 1);
+    return P;
+  };
+  const TPoint b = clamp(M.BlockBegin()), e = clamp(M.BlockEnd());
+  if (b != M.BlockBegin() || e != M.BlockEnd()) M.SetBlockDirect(b, e);
+}
+
+}  // namespace
+
 bool TxeEditModel::ExecuteCommand(TxeEditorCommand Command, char32_t AChar, const void* Data) {
   if (Command >= ecUserFirst) return false;
   const TxeCommandEntry& e = CommandTable()[Command];
   if (!e.Handler) return true;
   if (e.Edits && ReadOnly()) return true;
+  ClampNormalBlock(*this);
   return e.Handler(*this, Command, AChar, Data);
 }
 

@@ -25,35 +25,46 @@ int CharacterCount(std::string_view s) {
   return n;
 }
 
+// Records the change of one line from Old to New as ukTyped: the bytes that differ, around column Col, with
+// what they replaced. Trimmed trailing blanks and padding are part of it, so undo restores the line exactly.
+void RecordLineChange(TxeEditModel& M, int Y, std::string_view Old, std::string_view New, std::size_t Col) {
+  auto cont = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  std::size_t pre = 0;
+  const std::size_t limit = std::min({Col, Old.size(), New.size()});
+  while (pre < limit && Old[pre] == New[pre]) ++pre;
+  while (pre > 0 && pre < Old.size() && cont(Old[pre])) --pre;
+  std::size_t suf = 0;
+  while (suf < Old.size() - pre && suf < New.size() - pre && Old[Old.size() - 1 - suf] == New[New.size() - 1 - suf])
+    ++suf;
+  while (suf > 0 && cont(Old[Old.size() - suf])) --suf;
+  const std::size_t removed = Old.size() - suf - pre, inserted = New.size() - suf - pre;
+  if (removed == 0 && inserted == 0) return;
+  const int x = static_cast<int>(pre) + 1;
+  M.AddUndo(ukTyped, {x, Y}, {x + static_cast<int>(inserted), Y}, Old.substr(pre, removed), smNormal);
+}
+
 // Puts Text at the caret in the current insert/overwrite mode (overwriting as many whole characters as Text
-// holds), stores the line without trailing blanks and records ukTyped.
+// holds), stores the line without trailing blanks and records the change.
 void TypeText(TxeEditModel& M, std::string_view Text) {
   TOptionHold pastEol(M, xeoScrollPastEol, true);
   TLinesHold lines(M);
   const TPoint p = M.CaretPos();
-  std::string t(M.LineText(p.Y));
+  const std::string old(M.LineText(p.Y));
+  std::string t = old;
   const auto col = static_cast<std::size_t>(p.X - 1);
-  // Padding up to a caret beyond the line end is part of what was typed, so undo removes it too.
-  TPoint start = p;
-  if (t.size() < col) {
-    start.X = static_cast<int>(t.size()) + 1;
-    t.append(col - t.size(), ' ');
-  }
-  std::string replaced;
+  if (t.size() < col) t.append(col - t.size(), ' ');
   if (M.InsertMode()) {
     t.insert(col, Text);
   } else {
     std::size_t end = col;
     for (int n = CharacterCount(Text); n > 0 && end < t.size(); --n)
       end += static_cast<std::size_t>(Utf8CharLen(t, end));
-    replaced = t.substr(col, end - col);
     t.replace(col, end - col, Text);
   }
   t.resize(TxeEditModel::TrimRight(t).size());
+  RecordLineChange(M, p.Y, old, t, col);
   M.Lines().Put(p.Y - 1, std::move(t));
-  const TPoint after{p.X + static_cast<int>(Text.size()), p.Y};
-  M.AddUndo(ukTyped, start, after, replaced, smNormal);
-  M.SetCaretPos(after);
+  M.SetCaretPos({p.X + static_cast<int>(Text.size()), p.Y});
   JumpScroll(M);
 }
 

@@ -162,10 +162,12 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
       const int y = FCaretY;
       std::string l(LineText(y));
       const std::string_view moved = TrimRight(R.Text);
-      // A split line lost the blanks before the break; they come back up to the recorded column. (An
-      // emptied line, or nothing moved, needs no blanks.)
+      // A split line lost the blanks before the break; they come back up to the recorded column. (A line
+      // emptied because all of it moved down needs none: its moved text starts with the indent. Without
+      // auto-indent a part of nothing but blanks was emptied by the trim and needs them.)
       const auto padTo = static_cast<std::size_t>(std::max(R.StartPos.X - 1, 0));
-      if (!l.empty() && !moved.empty() && l.size() < padTo) l.append(padTo - l.size(), ' ');
+      if (!moved.empty() && l.size() < padTo && (!l.empty() || AutoIndentCount(R.Text) == 0))
+        l.append(padTo - l.size(), ' ');
       // Redo breaks the line again where the two parts now meet and gives the second line back its text.
       const TPoint joint{static_cast<int>(l.size()) + 1, y};
       const std::string second(y < LineCount() ? LineText(y + 1) : std::string_view());

@@ -96,6 +96,7 @@ TEST(CommandsEditing, LineBreakScripts) {
       {"on an empty line takes the indent above", "  x\n|", "{Enter}", "  x\n\n~~|"},
       {"inside the leading blanks", "  |  abc", "{Enter}", "\n  |  abc"},
       {"without auto-indent", "    abc|def", "{Enter}", "    abc\n|def", kNoIndent},
+      {"without auto-indent, after blanks only", " |  foo", "{Enter}", "\n|  foo", kNoIndent},
       {"trailing blanks go", "ab  |cd", "{Enter}", "ab\n|cd"},
       {"between multi-byte characters", "\xC3\xA9|\xC3\xA9", "{Enter}", "\xC3\xA9\n|\xC3\xA9"},
       {"insert line keeps the caret", "ab|cd", "{InsertLine}", "ab|\ncd"},
