@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "HelpView.h"
+#include "ReplaceDlg.h"
 #include "about.h"
 #include "InsertMarkupCommands.h"
 #include "IniLang.h"
@@ -45,6 +46,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
     CreateSettings();
     // Families of commands connect themselves to the actions here.
     InstallAboutCommand(this);
+    InstallSearchPrintCommands(*this);
     InstallMarkupCommands(*this);
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {

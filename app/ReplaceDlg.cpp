@@ -1,0 +1,189 @@
+#include "ReplaceDlg.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "main.h"
+#include "xeEditModel.h"
+#include "xePrint.h"
+
+namespace {
+
+template <class T>
+T* Named(T* Widget, const char* Name) {
+  Widget->setObjectName(QString::fromLatin1(Name));
+  return Widget;
+}
+
+// Memo1 is a widget that is also the editing model.
+QWidget* EditorWidget(TMainForm& Form) { return Form.findChild<QWidget*>(QStringLiteral("Memo1")); }
+TxeEditModel* EditorOf(TMainForm& Form) { return dynamic_cast<TxeEditModel*>(EditorWidget(Form)); }
+
+}  // namespace
+
+TReplaceDlg::TReplaceDlg(QWidget* Parent) : QDialog(Parent) {
+  setObjectName(QStringLiteral("ReplaceDlg"));
+  setWindowTitle(QStringLiteral("Replace"));
+  setModal(false);
+
+  FindEdit = Named(new QLineEdit(this), "FindEdit");
+  ReplaceEdit = Named(new QLineEdit(this), "ReplaceEdit");
+  auto* findLabel = Named(new QLabel(QStringLiteral("Fi&nd what:"), this), "FindLabel");
+  auto* replaceLabel = Named(new QLabel(QStringLiteral("Re&place with:"), this), "ReplaceLabel");
+  findLabel->setBuddy(FindEdit);
+  replaceLabel->setBuddy(ReplaceEdit);
+  MatchCaseBox = Named(new QCheckBox(QStringLiteral("Match &case"), this), "MatchCaseBox");
+  WholeWordBox = Named(new QCheckBox(QStringLiteral("Match &whole word only"), this), "WholeWordBox");
+  auto* direction = Named(new QGroupBox(QStringLiteral("Direction"), this), "DirectionBox");
+  UpBtn = Named(new QRadioButton(QStringLiteral("&Up"), direction), "UpBtn");
+  DownBtn = Named(new QRadioButton(QStringLiteral("&Down"), direction), "DownBtn");
+  DownBtn->setChecked(true);
+  auto* directionLayout = new QHBoxLayout(direction);
+  directionLayout->addWidget(UpBtn);
+  directionLayout->addWidget(DownBtn);
+
+  FindNextBtn = Named(new QPushButton(QStringLiteral("&Find Next"), this), "FindNextBtn");
+  ReplaceBtn = Named(new QPushButton(QStringLiteral("&Replace"), this), "ReplaceBtn");
+  ReplaceAllBtn = Named(new QPushButton(QStringLiteral("Replace &All"), this), "ReplaceAllBtn");
+  CancelBtn = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn");
+  FindNextBtn->setDefault(true);
+
+  auto* fields = new QGridLayout;
+  fields->addWidget(findLabel, 0, 0);
+  fields->addWidget(FindEdit, 0, 1);
+  fields->addWidget(replaceLabel, 1, 0);
+  fields->addWidget(ReplaceEdit, 1, 1);
+  auto* boxes = new QHBoxLayout;
+  auto* checks = new QVBoxLayout;
+  checks->addWidget(MatchCaseBox);
+  checks->addWidget(WholeWordBox);
+  boxes->addLayout(checks);
+  boxes->addWidget(direction);
+  auto* left = new QVBoxLayout;
+  left->addLayout(fields);
+  left->addLayout(boxes);
+  left->addStretch();
+  auto* buttons = new QVBoxLayout;
+  for (QPushButton* b : {FindNextBtn, ReplaceBtn, ReplaceAllBtn, CancelBtn}) buttons->addWidget(b);
+  buttons->addStretch();
+  auto* top = new QHBoxLayout(this);
+  top->addLayout(left, 1);
+  top->addLayout(buttons);
+
+  connect(FindNextBtn, &QPushButton::clicked, this, [this] { Raise(frFindNext); });
+  connect(ReplaceBtn, &QPushButton::clicked, this, [this] { Raise(frReplace); });
+  connect(ReplaceAllBtn, &QPushButton::clicked, this, [this] { Raise(frReplaceAll); });
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(FindEdit, &QLineEdit::textChanged, this, [this] { UpdateButtons(); });
+  UpdateButtons();
+}
+
+QString TReplaceDlg::FindText() const { return FindEdit->text(); }
+void TReplaceDlg::SetFindText(const QString& Value) { FindEdit->setText(Value); }
+QString TReplaceDlg::ReplaceText() const { return ReplaceEdit->text(); }
+void TReplaceDlg::SetReplaceText(const QString& Value) { ReplaceEdit->setText(Value); }
+
+void TReplaceDlg::UpdateButtons() {
+  const bool any = !FindEdit->text().isEmpty();
+  for (QPushButton* b : {FindNextBtn, ReplaceBtn, ReplaceAllBtn}) b->setEnabled(any);
+}
+
+void TReplaceDlg::Raise(TFindOptions Button) {
+  FOptions = Button;
+  if (DownBtn->isChecked()) FOptions |= frDown;
+  if (MatchCaseBox->isChecked()) FOptions |= frMatchCase;
+  if (WholeWordBox->isChecked()) FOptions |= frWholeWord;
+  if (Button == frFindNext) {
+    if (OnFind) OnFind(*this);
+  } else if (OnReplace) {
+    OnReplace(*this);
+  }
+}
+
+TxeSearchOptions ReplaceDlgFindOptions(const TReplaceDlg& Dialog) {
+  TxeSearchOptions options = 0;
+  if (Dialog.Options() & frMatchCase) options |= srMatchCase;
+  if (Dialog.Options() & frWholeWord) options |= srWholeWord;
+  return options;  // the direction is not passed on: every search runs forward from the caret
+}
+
+TxeSearchOptions ReplaceDlgReplaceOptions(const TReplaceDlg& Dialog) {
+  TxeSearchOptions options = ReplaceDlgFindOptions(Dialog);
+  if (Dialog.Options() & frReplaceAll)
+    options |= srReplaceAll;
+  else if (Dialog.Options() & frReplace)
+    options |= srReplace;
+  return options;
+}
+
+void ReplaceDlgFind(TReplaceDlg& Dialog, TxeEditModel& Editor) {
+  Editor.FindReplace(Dialog.FindText().toStdString(), Dialog.ReplaceText().toStdString(),
+                     ReplaceDlgFindOptions(Dialog));
+}
+
+void ReplaceDlgReplace(TReplaceDlg& Dialog, TxeEditModel& Editor) {
+  Editor.FindReplace(Dialog.FindText().toStdString(), Dialog.ReplaceText().toStdString(),
+                     ReplaceDlgReplaceOptions(Dialog));
+}
+
+void ConnectReplaceDlg(TReplaceDlg& Dialog, std::function<TxeEditModel*()> Editor) {
+  Dialog.OnFind = [Editor](TReplaceDlg& Sender) {
+    if (TxeEditModel* e = Editor()) ReplaceDlgFind(Sender, *e);
+  };
+  Dialog.OnReplace = [Editor](TReplaceDlg& Sender) {
+    if (TxeEditModel* e = Editor()) ReplaceDlgReplace(Sender, *e);
+  };
+}
+
+TxePrintOptions MainPrintOptions(const QString& FileName) {
+  TxePrintOptions o;
+  o.SelectionOnly = false;
+  o.UseHighlighter = false;
+  o.Unused = true;
+  o.NoColors = false;
+  o.Copies = 1;
+  o.MarginUnits = 2;
+  o.Margins = {12, 12, 12, 12};
+  o.Title = FileName;
+  return o;
+}
+
+void SeachReplace1Click(TMainForm& Form) {
+  auto* dialog = Form.findChild<TReplaceDlg*>(QStringLiteral("ReplaceDlg"));
+  if (!dialog) {
+    dialog = new TReplaceDlg(&Form);
+    ConnectReplaceDlg(*dialog, [&Form] { return EditorOf(Form); });
+  }
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
+
+void Print1Click(TMainForm& Form) {
+  QWidget* widget = EditorWidget(Form);
+  TxeEditModel* editor = EditorOf(Form);
+  if (!widget || !editor) return;
+  QPrintDialog dialog(&xePrinter(), &Form);
+  dialog.setObjectName(QStringLiteral("PrintDlg"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  // The dialog only chooses and sets up the printer: one copy of everything, whatever it says.
+  xePrinter().setPrintRange(QPrinter::AllPages);
+  PrintDocument(*widget, *editor, nullptr, MainPrintOptions(Form.DocFileName));
+}
+
+void InstallSearchPrintCommands(TMainForm& Form) {
+  if (QAction* a = Form.Action(QStringLiteral("SeachReplace1")))
+    QObject::connect(a, &QAction::triggered, &Form, [&Form] { SeachReplace1Click(Form); });
+  if (QAction* a = Form.Action(QStringLiteral("Print1")))
+    QObject::connect(a, &QAction::triggered, &Form, [&Form] { Print1Click(Form); });
+}

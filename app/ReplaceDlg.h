@@ -1,0 +1,75 @@
+// The modeless find/replace dialog, and the search and print commands of the main window.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+
+#include "xeEditSearch.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TMainForm;
+class TxeEditModel;
+
+// What the dialog reports with its events, as the platform's find/replace dialog does.
+using TFindOptions = std::uint8_t;
+constexpr TFindOptions frDown = 1u << 0;
+constexpr TFindOptions frMatchCase = 1u << 1;
+constexpr TFindOptions frWholeWord = 1u << 2;
+constexpr TFindOptions frFindNext = 1u << 3;
+constexpr TFindOptions frReplace = 1u << 4;
+constexpr TFindOptions frReplaceAll = 1u << 5;
+
+class TReplaceDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TReplaceDlg(QWidget* Parent = nullptr);
+
+  QString FindText() const;
+  void SetFindText(const QString& Value);
+  QString ReplaceText() const;
+  void SetReplaceText(const QString& Value);
+  // The state of the check boxes and the direction, plus the button that raised the last event.
+  TFindOptions Options() const { return FOptions; }
+
+  QLineEdit* FindEdit = nullptr;
+  QLineEdit* ReplaceEdit = nullptr;
+  QCheckBox* MatchCaseBox = nullptr;
+  QCheckBox* WholeWordBox = nullptr;
+  QRadioButton* UpBtn = nullptr;
+  QRadioButton* DownBtn = nullptr;
+  QPushButton* FindNextBtn = nullptr;
+  QPushButton* ReplaceBtn = nullptr;
+  QPushButton* ReplaceAllBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+
+  // Find Next, and Replace / Replace All.
+  std::function<void(TReplaceDlg& Sender)> OnFind;
+  std::function<void(TReplaceDlg& Sender)> OnReplace;
+
+ private:
+  void Raise(TFindOptions Button);
+  void UpdateButtons();
+  TFindOptions FOptions = frDown;
+};
+
+// The main window's handlers: options from the dialog's boxes, always forward from the caret.
+TxeSearchOptions ReplaceDlgFindOptions(const TReplaceDlg& Dialog);
+TxeSearchOptions ReplaceDlgReplaceOptions(const TReplaceDlg& Dialog);
+void ReplaceDlgFind(TReplaceDlg& Dialog, TxeEditModel& Editor);
+void ReplaceDlgReplace(TReplaceDlg& Dialog, TxeEditModel& Editor);
+
+// Connects the dialog's events to the editor that Editor() gives at the time (none: nothing happens).
+void ConnectReplaceDlg(TReplaceDlg& Dialog, std::function<TxeEditModel*()> Editor);
+
+// "Seach/&Replace" and "&Print...": shows the dialog (created once, owned by the window) or the print
+// dialog followed by printing of the whole document.
+struct TxePrintOptions;
+// One copy of the whole document, plain, 12 mm margins, titled with the file name.
+TxePrintOptions MainPrintOptions(const QString& FileName);
+void SeachReplace1Click(TMainForm& Form);
+void Print1Click(TMainForm& Form);
+void InstallSearchPrintCommands(TMainForm& Form);

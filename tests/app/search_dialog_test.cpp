@@ -1,0 +1,178 @@
+// The find/replace dialog and the Print command, as the user meets them.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "ReplaceDlg.h"
+#include "main_fakes.h"
+#include "xeEditModel.h"
+#include "xePrint.h"
+
+namespace {
+
+std::vector<std::string> Lines(const TxeEditModel& m) {
+  std::vector<std::string> out;
+  for (int i = 1; i <= m.LineCount(); ++i) out.emplace_back(m.LineText(i));
+  return out;
+}
+
+enum TButton { bFind, bReplace, bReplaceAll };
+
+struct TDialogCase {
+  const char* name;
+  TPoint caret;
+  const char* find;
+  bool matchCase, wholeWord, up;
+  TButton button;
+  std::vector<std::string> expected;
+  TPoint selBegin, selEnd;  // checked when selBegin.X > 0
+};
+
+TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
+  EnsureQtApp();
+  const std::vector<std::string> text = {"div DIV", "div divx", "div"};
+  const TPoint none{0, 0};
+  const std::vector<TDialogCase> cases = {
+      {"find next from the caret", {2, 1}, "div", false, false, false, bFind, text, {5, 1}, {8, 1}},
+      {"match case", {2, 1}, "DIV", true, false, false, bFind, text, {5, 1}, {8, 1}},
+      {"match case skips other cases", {6, 1}, "DIV", true, false, false, bFind, text, {6, 1}, {6, 1}},
+      {"whole word", {2, 1}, "div", false, true, true, bReplaceAll, {"div x", "x divx", "x"}, none, none},
+      {"both boxes", {1, 1}, "div", true, true, false, bReplaceAll, {"x DIV", "x divx", "x"}, none, none},
+      {"up is not passed on", {6, 2}, "div", false, false, true, bFind, text, {1, 3}, {4, 3}},
+      {"replace takes the next one only", {2, 1}, "div", false, false, false, bReplace, {"div x", "div divx", "div"},
+       none, none},
+      {"replace all leaves what is above the caret", {1, 2}, "div", false, false, false, bReplaceAll,
+       {"div DIV", "x xx", "x"}, none, none},
+  };
+  for (const auto& c : cases) {
+    TxeEditModel editor;
+    std::string joined;
+    for (const auto& l : text) joined += l + "\n";
+    editor.SetText(joined);
+    editor.SetCaretPos(c.caret);
+    editor.SetSelBegin(c.caret);
+    TReplaceDlg dialog;
+    ConnectReplaceDlg(dialog, [&editor] { return &editor; });
+    dialog.SetFindText(QString::fromLatin1(c.find));
+    dialog.SetReplaceText(QStringLiteral("x"));
+    dialog.MatchCaseBox->setChecked(c.matchCase);
+    dialog.WholeWordBox->setChecked(c.wholeWord);
+    (c.up ? dialog.UpBtn : dialog.DownBtn)->setChecked(true);
+    (c.button == bFind ? dialog.FindNextBtn : c.button == bReplace ? dialog.ReplaceBtn : dialog.ReplaceAllBtn)->click();
+    EXPECT_EQ(Lines(editor), c.expected) << c.name;
+    if (c.selBegin.X > 0) {
+      EXPECT_EQ(editor.SelBegin(), c.selBegin) << c.name;
+      EXPECT_EQ(editor.SelEnd(), c.selEnd) << c.name;
+    }
+  }
+}
+
+TEST(ReplaceDialog, OptionsPassedOn) {
+  EnsureQtApp();
+  TReplaceDlg dialog;
+  TxeSearchOptions find = 0xFF, replace = 0xFF;
+  dialog.OnFind = [&](TReplaceDlg& d) { find = ReplaceDlgFindOptions(d); };
+  dialog.OnReplace = [&](TReplaceDlg& d) { replace = ReplaceDlgReplaceOptions(d); };
+  dialog.SetFindText(QStringLiteral("a"));
+  dialog.MatchCaseBox->setChecked(true);
+  dialog.WholeWordBox->setChecked(true);
+  dialog.UpBtn->setChecked(true);
+  dialog.FindNextBtn->click();
+  EXPECT_EQ(find, srMatchCase | srWholeWord);
+  dialog.ReplaceBtn->click();
+  EXPECT_EQ(replace, srMatchCase | srWholeWord | srReplace);
+  dialog.MatchCaseBox->setChecked(false);
+  dialog.ReplaceAllBtn->click();
+  EXPECT_EQ(replace, srWholeWord | srReplaceAll);
+  dialog.SetFindText(QString());
+  EXPECT_FALSE(dialog.FindNextBtn->isEnabled());
+}
+
+TEST(ReplaceDialog, SearchCommandShowsOneModelessDialogForMemo1) {
+  auto form = ShownMainForm();
+  auto* editor = dynamic_cast<TxeEditModel*>(form->findChild<QWidget*>(QStringLiteral("Memo1")));
+  ASSERT_NE(editor, nullptr);
+  editor->SetText("one two one\n");
+  form->Action(QStringLiteral("SeachReplace1"))->trigger();
+  auto* dialog = form->findChild<TReplaceDlg*>(QStringLiteral("ReplaceDlg"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(dialog->isModal());
+  dialog->SetFindText(QStringLiteral("one"));
+  dialog->SetReplaceText(QStringLiteral("1"));
+  dialog->ReplaceAllBtn->click();
+  EXPECT_EQ(editor->LineText(1), "1 two 1");
+  dialog->hide();
+  form->Action(QStringLiteral("SeachReplace1"))->trigger();
+  EXPECT_EQ(form->findChildren<TReplaceDlg*>().size(), 1);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->FindText(), QStringLiteral("one"));  // the dialog keeps its texts
+}
+
+TEST(PrintCommand, FixedOptionRecord) {
+  const TxePrintOptions o = MainPrintOptions(QStringLiteral("/home/u/page.html"));
+  EXPECT_FALSE(o.SelectionOnly);
+  EXPECT_FALSE(o.UseHighlighter);
+  EXPECT_TRUE(o.Unused);
+  EXPECT_FALSE(o.NoColors);
+  EXPECT_EQ(o.Copies, 1);
+  EXPECT_EQ(o.MarginUnits, 2);
+  EXPECT_EQ(o.Margins.Left, 12);
+  EXPECT_EQ(o.Margins.Top, 12);
+  EXPECT_EQ(o.Margins.Right, 12);
+  EXPECT_EQ(o.Margins.Bottom, 12);
+  EXPECT_TRUE(o.LineRange.NoLines());
+  EXPECT_EQ(o.Title, QStringLiteral("/home/u/page.html"));
+  EXPECT_TRUE(o.HeaderLines.empty());
+  EXPECT_TRUE(o.FooterLines.empty());
+}
+
+TEST(PrintCommand, PrintsOnlyWhenThePrintDialogIsConfirmed) {
+  auto form = ShownMainForm();
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+  xePrinter().setOutputFormat(QPrinter::PdfFormat);
+  xePrinter().setOutputFileName(pdf);
+  auto* editor = dynamic_cast<TxeEditModel*>(form->findChild<QWidget*>(QStringLiteral("Memo1")));
+  ASSERT_NE(editor, nullptr);
+  editor->SetText("first line\nsecond line\n");
+  form->DocFileName = dir.filePath(QStringLiteral("page.html"));
+
+  for (const bool confirm : {false, true}) {
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        answered = d->objectName() == QStringLiteral("PrintDlg");
+        confirm ? d->accept() : d->reject();
+      }
+    });
+    form->Action(QStringLiteral("Print1"))->trigger();
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(QFile::exists(pdf), confirm);
+  }
+  QProcess info;
+  info.start(QStringLiteral("pdfinfo"), {pdf});
+  info.waitForFinished(30000);
+  const QString meta = QString::fromUtf8(info.readAllStandardOutput());
+  EXPECT_TRUE(meta.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\b"))));
+  EXPECT_TRUE(meta.contains(form->DocFileName)) << meta.toStdString();
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  text.waitForFinished(30000);
+  EXPECT_EQ(QString::fromUtf8(text.readAllStandardOutput()).simplified(), QStringLiteral("first line second line"));
+}
+
+}  // namespace
