@@ -381,7 +381,7 @@ void TxeCustomEdit::dropEvent(QDropEvent* e) {
   QStringList files;
   for (const QUrl& url : e->mimeData()->urls())
     if (url.isLocalFile()) files << url.toLocalFile();
-  const QPoint p = viewport()->mapFrom(this, e->position().toPoint());
+  const QPoint p = e->position().toPoint();  // viewport coordinates
   OnDropFiles(this, p.x(), p.y(), files);
 }
 
