@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "main.h"
+#include "xeCustomEdit.h"
 #include "xeEditModel.h"
 #include "xePrint.h"
 
@@ -178,7 +179,10 @@ void Print1Click(TMainForm& Form) {
   if (dialog.exec() != QDialog::Accepted) return;
   // The dialog only chooses and sets up the printer: one copy of everything, whatever it says.
   xePrinter().setPrintRange(QPrinter::AllPages);
-  PrintDocument(*widget, *editor, nullptr, MainPrintOptions(Form.DocFileName));
+  if (auto* edit = dynamic_cast<TxeCustomEdit*>(widget))
+    PrintDocument(*edit, nullptr, MainPrintOptions(Form.DocFileName));
+  else
+    PrintDocument(*widget, *editor, nullptr, MainPrintOptions(Form.DocFileName));
 }
 
 void InstallSearchPrintCommands(TMainForm& Form) {

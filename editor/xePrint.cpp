@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <string>
 
+#include "xeCustomEdit.h"
 #include "xeEditModel.h"
 #include "xeHighlighter.h"
 #include "xeUtf8.h"
@@ -365,6 +366,13 @@ void TPrintJob::PrintHeaderFooter(const std::vector<TxePrintLine>& lines, int& y
 void PrintDocument(TxeEditModel& Editor, QPrinter& Printer, const TxePrintContext& Context,
                    const TxePrintOptions& Options) {
   TPrintJob(Editor, Printer, Context, Options).Run();
+}
+
+void PrintDocument(TxeCustomEdit& Editor, const QFont* Font, const TxePrintOptions& Options) {
+  TxePrintContext context;
+  context.Font = Font ? Font : &Editor.Font();
+  context.EditorColor = Editor.Color();
+  PrintDocument(Editor, xePrinter(), context, Options);
 }
 
 void PrintDocument(QWidget& EditorWidget, TxeEditModel& Editor, const QFont* Font, const TxePrintOptions& Options) {

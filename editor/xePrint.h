@@ -6,6 +6,7 @@
 class QFont;
 class QPrinter;
 class QWidget;
+class TxeCustomEdit;
 class TxeEditModel;
 
 // The printer the editor prints on, like the platform's one system printer: the print dialog sets it
@@ -24,5 +25,7 @@ struct TxePrintContext {
 void PrintDocument(TxeEditModel& Editor, QPrinter& Printer, const TxePrintContext& Context,
                    const TxePrintOptions& Options);
 
-// The editor widget's own print command: its font unless Font is given, on xePrinter().
+// The editor's own print command, on xePrinter(): its Font unless Font is given, its Color as the page.
+void PrintDocument(TxeCustomEdit& Editor, const QFont* Font, const TxePrintOptions& Options);
+// The same for any widget that is an editing model: the widget's font.
 void PrintDocument(QWidget& EditorWidget, TxeEditModel& Editor, const QFont* Font, const TxePrintOptions& Options);

@@ -13,6 +13,7 @@
 
 #include "QtTestApp.h"
 #include "jxHTMLSyn.h"
+#include "xeCustomEdit.h"
 #include "xeEditModel.h"
 #include "xePrint.h"
 
@@ -281,4 +282,27 @@ TEST_F(PrintTest, AJobThatCannotStartIsReportedAsNotCompleted) {
   FPrinter.setOutputFileName(FDir.filePath(QStringLiteral("missing/folder/out.pdf")));
   Print(MillimetreOptions(12));
   EXPECT_EQ(FEvents, (std::vector<TEvent>{{prsFinish, 0, true}}));
+}
+
+TEST_F(PrintTest, TheEditorPrintsInItsOwnFontUnlessGivenOne) {
+  QPrinter& printer = xePrinter();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(FPath);
+  TxeCustomEdit edit;
+  edit.SetText("word\n");
+  auto wordHeight = [&] {
+    const QString html = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), FPath, QStringLiteral("-")});
+    const auto m = QRegularExpression(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">word<")).match(html);
+    return m.hasMatch() ? m.captured(2).toDouble() - m.captured(1).toDouble() : -1;
+  };
+  edit.SetFont(QFont(QStringLiteral("Courier New"), 10));
+  PrintDocument(edit, nullptr, MillimetreOptions(12));
+  const double small = wordHeight();
+  edit.SetFont(QFont(QStringLiteral("Courier New"), 30));
+  PrintDocument(edit, nullptr, MillimetreOptions(12));
+  const double large = wordHeight();
+  EXPECT_GT(small, 0);
+  EXPECT_NEAR(large / small, 3.0, 0.3);
+  PrintDocument(edit, &FFont, MillimetreOptions(12));
+  EXPECT_NEAR(wordHeight(), small, 0.5);
 }
