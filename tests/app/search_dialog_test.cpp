@@ -122,24 +122,6 @@ TEST(ReplaceDialog, SearchCommandShowsOneModelessDialogForMemo1) {
   EXPECT_EQ(dialog->FindText(), QStringLiteral("one"));  // the dialog keeps its texts
 }
 
-TEST(PrintCommand, FixedOptionRecord) {
-  const TxePrintOptions o = MainPrintOptions(QStringLiteral("/home/u/page.html"));
-  EXPECT_FALSE(o.SelectionOnly);
-  EXPECT_FALSE(o.UseHighlighter);
-  EXPECT_TRUE(o.Unused);
-  EXPECT_FALSE(o.NoColors);
-  EXPECT_EQ(o.Copies, 1);
-  EXPECT_EQ(o.MarginUnits, 2);
-  EXPECT_EQ(o.Margins.Left, 12);
-  EXPECT_EQ(o.Margins.Top, 12);
-  EXPECT_EQ(o.Margins.Right, 12);
-  EXPECT_EQ(o.Margins.Bottom, 12);
-  EXPECT_TRUE(o.LineRange.NoLines());
-  EXPECT_EQ(o.Title, QStringLiteral("/home/u/page.html"));
-  EXPECT_TRUE(o.HeaderLines.empty());
-  EXPECT_TRUE(o.FooterLines.empty());
-}
-
 TEST(PrintCommand, PrintsOnlyWhenThePrintDialogIsConfirmed) {
   auto form = ShownMainForm();
   QTemporaryDir dir;
