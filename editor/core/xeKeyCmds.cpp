@@ -205,10 +205,10 @@ std::string KeyName(std::uint16_t key) {
     default: break;
   }
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
-  if (key >= Numpad0 && key <= Numpad0 + 9) return "Num " + std::to_string(key - Numpad0);
-  if (key >= F1 && key <= F24) return "F" + std::to_string(key - F1 + 1);
+  if (key >= Numpad0 && key <= Numpad0 + 9) return std::string("Num ").append(std::to_string(key - Numpad0));
+  if (key >= F1 && key <= F24) return std::string("F").append(std::to_string(key - F1 + 1));
   if (key == 0) return "";
-  return "#" + std::to_string(key);
+  return std::string("#").append(std::to_string(key));
 }
 
 }  // namespace
@@ -266,8 +266,9 @@ void TxeKeyStroke::Assign(const TxeKeyStroke& other) {
 }
 
 std::string TxeKeyStroke::GetDisplayName() const {
-  std::string result = EditorCommandToCodeString(Command) + " - " + ShortCutToText(GetShortCut());
-  if (GetShortCut() != 0) result += " " + ShortCutToText(GetShortCut2());
+  std::string result = EditorCommandToCodeString(Command);
+  result.append(" - ").append(ShortCutToText(GetShortCut()));
+  if (GetShortCut() != 0) result.append(" ").append(ShortCutToText(GetShortCut2()));
   if (result.empty()) result = "TxeKeyStroke";
   return result;
 }
