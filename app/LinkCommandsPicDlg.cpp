@@ -2,7 +2,10 @@
 
 #include <QGridLayout>
 #include <QImageReader>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QVBoxLayout>
 
 namespace {
@@ -62,7 +65,25 @@ TOpenPicDlg::TOpenPicDlg(QWidget* parent) : QFileDialog(parent) {
     column->addStretch();
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
 
-    connect(this, &QFileDialog::currentChanged, this, &TOpenPicDlg::ShowPreview);
+    // The preview follows the picked file, whether it was clicked, reached by keys or typed.
+    connect(this, &QFileDialog::currentChanged, this, &TOpenPicDlg::PreviewPicked);
+    if (auto* list = findChild<QListView*>("listView"); list && list->selectionModel())
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TOpenPicDlg::PreviewPicked);
+    if (auto* name = findChild<QLineEdit*>("fileNameEdit"))
+        connect(name, &QLineEdit::textChanged, this, &TOpenPicDlg::PreviewPicked);
+}
+
+void TOpenPicDlg::PreviewPicked() {
+    // The name field holds what was clicked or typed; the list's own answer may lag behind it
+    // while the folder is still being read.
+    QString file;
+    if (auto* name = findChild<QLineEdit*>("fileNameEdit"); name && !name->text().isEmpty()) {
+        file = directory().absoluteFilePath(name->text());
+    } else {
+        const QStringList files = selectedFiles();
+        file = files.size() == 1 ? files.front() : QString();
+    }
+    ShowPreview(QFileInfo(file).isFile() ? file : QString());
 }
 
 void TOpenPicDlg::ShowPreview(const QString& fileName) {

@@ -28,6 +28,8 @@ public:
     QLabel* PreviewSize() const { return FSize; }
 
 private:
+    void PreviewPicked();
+
     QLabel* FImage = nullptr;
     QLabel* FSize = nullptr;
 };
