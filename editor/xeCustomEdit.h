@@ -116,6 +116,9 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   bool ProcessKey(int QtKey, Qt::KeyboardModifiers Modifiers);
   bool BookmarkKeysEnabled() const override { return FBookMarkOptions.EnableKeys(); }
 
+  // Milliseconds until the next pass of the selection scroll (-1: not scrolling).
+  int AutoScrollDelay() const { return FAutoScrollTimer.isActive() ? FAutoScrollDelay : -1; }
+
   // Paints the rectangle of the viewport (the paint handler).
   void Paint(QPainter& Canvas, const QRect& Clip);
   // Count of CellTextOut calls in the last paint; benchmarks and tests read it.
@@ -206,6 +209,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   bool FDoubleClicked = false;
   bool FGutterPress = false;
   QBasicTimer FAutoScrollTimer;
+  int FAutoScrollDelay = 0;
 
   int FLastDrawCalls = 0;
   int FLastPaintRows = 0;

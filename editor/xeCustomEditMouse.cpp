@@ -233,7 +233,8 @@ void TxeCustomEdit::AutoScrollStep() {
     }
   }
   FScrollInProgress = false;
-  FAutoScrollTimer.start(sleepAfter ? 100 : 0, this);
+  FAutoScrollDelay = sleepAfter ? 100 : 0;
+  FAutoScrollTimer.start(FAutoScrollDelay, this);
 }
 
 void TxeCustomEdit::mouseReleaseEvent(QMouseEvent* e) {

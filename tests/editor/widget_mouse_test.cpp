@@ -40,30 +40,58 @@ TEST_F(MouseTest, ShiftClickExtendsAndPlainClickCollapses) {
   EXPECT_EQ(Edit->CaretPos(), (TPoint{4, 1}));
 }
 
-TEST_F(MouseTest, DragSelectScrollsBelowTheWindow) {
+TEST_F(MouseTest, DragSelectScrollsOutsideTheTextArea) {
   std::string text;
-  for (int i = 0; i < 100000; ++i) text += "line of text\r\n";
+  for (int i = 0; i < 1000; ++i) text += "line of text that is long enough to scroll sideways as well\r\n";
   SetText(text);
-  const int h = Edit->viewport()->height(), vis = Edit->VisibleLineCount();
-  QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(1) + 1, 2));
-  // 50 pixels below: a window of lines per pass, without waiting (one pass per 100 ms could not
-  // get this far in the time)
-  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(3) + 1, h + 50));
-  QTest::qWait(60);
-  EXPECT_GE(Edit->FirstVisibleLine(), 1 + 3 * vis);
-  EXPECT_EQ((Edit->FirstVisibleLine() - 1) % vis, 0);
-  EXPECT_EQ(Edit->SelBegin(), (TPoint{1, 1}));
-  EXPECT_EQ(Edit->SelEnd().Y, Edit->FirstVisibleLine() + vis - 1);
-  // 5 pixels below: one line per pass, a pass every 100 ms
-  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(3) + 1, h + 5));
-  const int top = Edit->FirstVisibleLine();
-  QTest::qWait(350);
-  EXPECT_GE(Edit->FirstVisibleLine() - top, 2);
-  EXPECT_LE(Edit->FirstVisibleLine() - top, 5);
-  QTest::mouseRelease(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(3) + 1, h + 5));
-  const int after = Edit->FirstVisibleLine();
-  QTest::qWait(250);
-  EXPECT_EQ(Edit->FirstVisibleLine(), after);  // the release ends the scrolling
+  const int w = Edit->viewport()->width(), h = Edit->viewport()->height();
+  const int vis = Edit->VisibleLineCount();
+  // distance outside the edge -> lines or columns of the first pass, and the wait before the next
+  struct Case {
+    const char* name;
+    QPoint at;
+    int lines, columns, delay;
+  } cases[] = {
+      {"5 below", {50, h + 5}, 1, 0, 100},
+      {"15 below", {50, h + 15}, vis, 0, 100},
+      {"50 below", {50, h + 50}, vis, 0, 0},
+      {"5 above", {50, -5}, -1, 0, 100},
+      {"50 above", {50, -50}, -vis, 0, 0},
+      {"5 right", {w + 5, 20}, 0, 1, 100},
+      {"20 right", {w + 20, 20}, 0, 8, 100},
+      {"45 right", {w + 45, 20}, 0, 8, 0},
+  };
+  for (const auto& c : cases) {
+    Edit->SetSelBegin({1, 1});  // no selection to drag
+    Edit->SetFirstVisibleLine(500);
+    Edit->SetFirstVisibleColumn(10);
+    QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(12) + 1, 3 * Edit->LineHeight() + 2));
+    const TPoint anchor = Edit->CaretPos();
+    QTest::mouseMove(VP(*Edit), c.at);
+    EXPECT_EQ(Edit->FirstVisibleLine() - 500, c.lines) << c.name;
+    EXPECT_EQ(Edit->FirstVisibleColumn() - 10, c.columns) << c.name;
+    EXPECT_EQ(Edit->AutoScrollDelay(), c.delay) << c.name;
+    EXPECT_EQ(Edit->BlockBegin(), anchor) << c.name;
+    // the block end follows the caret, within the line
+    EXPECT_EQ(Edit->BlockEnd(),
+              (TPoint{std::min(Edit->CaretCol(), Edit->LineLength(Edit->CaretLine()) + 1), Edit->CaretLine()}))
+        << c.name;
+    if (c.lines > 0) {
+      EXPECT_EQ(Edit->CaretLine(), Edit->FirstVisibleLine() + vis - 1) << c.name;
+    } else if (c.lines < 0) {
+      EXPECT_EQ(Edit->CaretLine(), Edit->FirstVisibleLine()) << c.name;
+    }
+    QTest::mouseRelease(VP(*Edit), Qt::LeftButton, {}, c.at);
+    EXPECT_EQ(Edit->AutoScrollDelay(), -1) << c.name;  // the release ends the scrolling
+  }
+  // the passes go on by themselves while the mouse stays outside
+  Edit->SetFirstVisibleLine(1);
+  QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(50, 2));
+  QTest::mouseMove(VP(*Edit), QPoint(50, h + 50));
+  QTRY_VERIFY(Edit->FirstVisibleLine() > 1 + 3 * vis);
+  QTest::mouseMove(VP(*Edit), QPoint(50, h / 2));  // back inside: the scrolling stops
+  EXPECT_EQ(Edit->AutoScrollDelay(), -1);
+  QTest::mouseRelease(VP(*Edit), Qt::LeftButton, {}, QPoint(50, h / 2));
   EXPECT_TRUE(Edit->HasSelection());
 }
 
