@@ -26,8 +26,10 @@ void TxeEditList::TLineIndex::InsertN(std::size_t I, std::size_t N) {
     const std::size_t size = Size();
     const std::size_t gap = N + std::max<std::size_t>(256, size / 16);
     std::vector<TLineRec> buf(size + gap);
-    std::memcpy(buf.data(), FBuf.data(), FGap * sizeof(TLineRec));
-    std::memcpy(buf.data() + FGap + gap, FBuf.data() + FGap + FGapLen, (size - FGap) * sizeof(TLineRec));
+    // An empty buffer has no data pointer to copy from.
+    if (FGap > 0) std::memcpy(buf.data(), FBuf.data(), FGap * sizeof(TLineRec));
+    if (size > FGap)
+      std::memcpy(buf.data() + FGap + gap, FBuf.data() + FGap + FGapLen, (size - FGap) * sizeof(TLineRec));
     FBuf.swap(buf);
     FGapLen = gap;
   }
