@@ -1,7 +1,8 @@
 // Text conversions as pure functions, and the steps around them.
 #include "ConversionCommands.h"
 #include "Conversions.h"
-#include "markup_fake_editor.h"
+#include "InsertMarkupModel.h"
+#include "xeEditModel.h"
 
 #include <gtest/gtest.h>
 
@@ -53,51 +54,58 @@ TEST(Conversions, Cases) {
     for (const TConvCase& c : kConvCases) EXPECT_EQ(c.Convert(c.In), c.Out) << c.Name;
 }
 
-TEST(Conversions, ItemsCoverTheMenu) {
-    const char* names[] = {"RemoveSpases1", "RemoveHTMLTags1", "ToUppercase1",
-                           "ToLowercase1",  "Capitalise1",     "Strictcapitalise1"};
-    ASSERT_EQ(ConversionItems().size(), std::size(names));
-    for (size_t i = 0; i < std::size(names); ++i) EXPECT_STREQ(ConversionItems()[i].Name, names[i]);
-}
-
-struct TStepCase {
-    const char* Name;
-    bool Select;    // select "b c" first
-    bool Answer;    // answer to the question
-    bool Asked;
-    std::string Text;
-    bool Replaced;
+// The document editor's model, as the commands find it.
+class TMemo : public TxeEditModel {
+public:
+    TMemo() {
+        SetOptions(xeoAutoIndent | xeoScrollPastEol | xeoTabsToSpaces | xeoSmartTabs);
+        SetMaxUndo(2);
+    }
+    void Select(TPoint b, TPoint e) {
+        SetCaretPos(e);
+        SetSelBegin(b);
+        SetSelEnd(e);
+    }
 };
 
-TEST(ConversionSteps, SelectionOrQuestion) {
-    const TStepCase cases[] = {
-        {"selection converts without asking", true, false, false, "a B C d\ne", true},
-        {"no selection, answered Cancel", false, false, true, "a b c d\ne", false},
-        {"no selection, answered Yes", false, true, true, "A B C D\nE", true},
-    };
-    for (const TStepCase& c : cases) {
-        SCOPED_TRACE(c.Name);
-        TFakeMarkupEditor ed;
-        ed.SetText("a b c d\ne");
-        if (c.Select) ed.Select(3, 1, 6, 1);
-        bool asked = false;
-        const bool done = RunConversion(ed, ToUpperText, [&] {
-            asked = true;
-            return c.Answer;
-        });
-        EXPECT_EQ(asked, c.Asked);
-        EXPECT_EQ(done, c.Replaced);
-        EXPECT_EQ(ed.Text(), c.Text);
-        EXPECT_EQ(ed.Replacements, c.Replaced ? 1 : 0);
-        EXPECT_FALSE(ed.HasSelection());
+TEST(ConversionSteps, QuestionAnsweredBothWays) {
+    for (bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        TMemo memo;
+        memo.SetText("żółw ma\nłódź");
+        memo.SetCaretXY(3, 1);
+        TModelMarkupEditor editor(memo);
+        int asked = 0;
+        RunConversion(editor, ToUpperText, [&] { return ++asked, yes; });
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(memo.Text(), yes ? "ŻÓŁW MA\r\nŁÓDŹ\r\n" : "żółw ma\r\nłódź\r\n");
+        EXPECT_FALSE(memo.HasSelection());
+        EXPECT_EQ(memo.Modified(), yes);
+        if (yes) {
+            memo.Undo();
+            EXPECT_EQ(memo.Text(), "żółw ma\r\nłódź\r\n");
+        }
     }
 }
 
-TEST(ConversionSteps, EmptyDocumentStaysUntouched) {
-    TFakeMarkupEditor ed;
-    EXPECT_FALSE(RunConversion(ed, ToUpperText, [] { return true; }));
-    EXPECT_EQ(ed.Replacements, 0);
-    EXPECT_EQ(ed.Text(), "");
+TEST(ConversionSteps, SelectionAcrossLines) {
+    TMemo memo;
+    memo.SetText("one  two\nthree   four <b>x</b>");
+    memo.Select({4, 1}, {30, 2});
+    TModelMarkupEditor editor(memo);
+    EXPECT_TRUE(RunConversion(editor, RemoveExtraBlanks, [] { return false; }));
+    EXPECT_EQ(memo.Text(), "one two\r\nthree four <b>x</b>\r\n");
+    memo.Select({1, 1}, {30, 2});
+    EXPECT_TRUE(RunConversion(editor, RemoveTags, [] { return false; }));
+    EXPECT_EQ(memo.Text(), "one two\r\nthree four x\r\n");
+}
+
+TEST(ConversionSteps, EmptyDocument) {
+    TMemo memo;
+    TModelMarkupEditor editor(memo);
+    EXPECT_FALSE(RunConversion(editor, Capitalise, [] { return true; }));
+    EXPECT_EQ(memo.Text(), "\r\n");
+    EXPECT_FALSE(memo.Modified());
 }
 
 } // namespace

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -192,14 +191,6 @@ TEST_F(ImgSizeTest, MissingFile) {
     EXPECT_FALSE(ReadJpegSize(missing, w, h));
     EXPECT_FALSE(ReadPngSize(missing, w, h));
     EXPECT_FALSE(ReadGifSize(missing, w, h));
-}
-
-TEST(ReadWordBE, HighByteFirst) {
-    std::istringstream in(std::string("\x12\x34\xFF", 3));
-    uint16_t v = 0;
-    EXPECT_TRUE(ReadWordBE(in, v));
-    EXPECT_EQ(v, 0x1234);
-    EXPECT_FALSE(ReadWordBE(in, v));
 }
 
 } // namespace

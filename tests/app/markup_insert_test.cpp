@@ -1,6 +1,8 @@
-// Insert commands: the snippets, the selection around them and the caret afterwards.
+// Insert commands on an editing model set up as the document editor is: the snippets, the
+// selection around them, the caret afterwards, and each insertion undone in one step.
 #include "InsertMarkup.h"
-#include "markup_fake_editor.h"
+#include "InsertMarkupModel.h"
+#include "xeEditModel.h"
 
 #include <gtest/gtest.h>
 
@@ -8,48 +10,56 @@
 
 namespace {
 
-// "|" marks the caret in the expected text; lines joined with LF.
-std::string WithCaret(TFakeMarkupEditor& ed) {
-    std::string s;
-    for (int y = 1; y <= int(ed.Lines.size()); ++y) {
-        std::string line = ed.Lines[y - 1];
-        if (y == ed.Y) line.insert(size_t(ed.X - 1), "|");
-        s += (y > 1 ? "\n" : "") + line;
+class TMemo : public TxeEditModel {
+public:
+    TMemo() {
+        SetOptions(xeoAutoIndent | xeoDragDropEditing | xeoHalfPageScroll | xeoScrollPastEol | xeoTabsToSpaces |
+                   xeoSmartTabs);
+        SetMaxUndo(2);
     }
-    return s;
-}
+    // Lines joined by LF, "|" at the caret.
+    std::string Shown() const {
+        std::string s;
+        for (int y = 1; y <= LineCount(); ++y) {
+            std::string line(LineText(y));
+            if (y == CaretLine()) line.insert(size_t(CaretCol() - 1), "|");
+            s += (y > 1 ? "\n" : "") + line;
+        }
+        return s;
+    }
+    // Text with "|" for the caret, or "[...]" around the selection.
+    void Prepare(std::string text) {
+        const size_t caret = text.find('|');
+        const size_t open = text.find('[');
+        const size_t close = text.find(']');
+        auto pos = [&](size_t at) {
+            TPoint p{1, 1};
+            for (size_t i = 0; i < at; ++i) text[i] == '\n' ? (++p.Y, p.X = 1) : ++p.X;
+            return p;
+        };
+        if (caret != std::string::npos) {
+            text.erase(caret, 1);
+            SetText(text);
+            SetCaretPos(pos(caret));
+            return;
+        }
+        text.erase(close, 1);
+        text.erase(open, 1);
+        SetText(text);
+        Select(pos(open), pos(close - 1));
+    }
+    void Select(TPoint b, TPoint e) {
+        SetCaretPos(e);
+        SetSelBegin(b);
+        SetSelEnd(e);
+    }
+};
 
 struct TCase {
     const char* Item;
-    const char* Before; // text with the caret or selection: [selected] or |
+    const char* Before;
     const char* After;
 };
-
-// Puts the caret at "|" or selects "[...]" (one line).
-void Prepare(TFakeMarkupEditor& ed, std::string text) {
-    const size_t caret = text.find('|');
-    const size_t open = text.find('[');
-    if (caret != std::string::npos) {
-        text.erase(caret, 1);
-        ed.SetText(text);
-        size_t line = 1, col = 1;
-        for (size_t i = 0; i < caret; ++i) text[i] == '\n' ? (++line, col = 1) : ++col;
-        ed.SetCaretXY(int(col), int(line));
-        return;
-    }
-    const size_t close = text.find(']');
-    text.erase(close, 1);
-    text.erase(open, 1);
-    ed.SetText(text);
-    auto pos = [&](size_t at) {
-        int line = 1, col = 1;
-        for (size_t i = 0; i < at; ++i) text[i] == '\n' ? (++line, col = 1) : ++col;
-        return std::pair{col, line};
-    };
-    const auto [bx, by] = pos(open);
-    const auto [ex, ey] = pos(close - 1);
-    ed.Select(bx, by, ex, ey);
-}
 
 const TCase kCases[] = {
     {"Bold1", "ab|cd", "ab<B>|</B>cd"},
@@ -86,81 +96,97 @@ const TCase kCases[] = {
     {"Refresh1", "|", "<META NAME=\"Refresh\" CONTENT=\"60\">|"},
 };
 
+// Each case as the user meets it, then one undo gives back the text and the selection.
 TEST(MarkupInsert, Cases) {
     for (const TCase& c : kCases) {
         SCOPED_TRACE(std::string(c.Item) + " on " + c.Before);
         const TMarkupItem* item = FindMarkupItem(c.Item);
         ASSERT_NE(item, nullptr);
-        TFakeMarkupEditor ed;
-        Prepare(ed, c.Before);
-        InsertMarkupItem(ed, *item);
-        EXPECT_EQ(WithCaret(ed), c.After);
-        EXPECT_EQ(ed.Replacements, 1);
+        TMemo memo;
+        memo.Prepare(c.Before);
+        const std::string text = memo.Text();
+        const std::string selected = memo.SelectedText();
+        TModelMarkupEditor editor(memo);
+        InsertMarkupItem(editor, *item);
+        EXPECT_EQ(memo.Shown(), c.After);
+        EXPECT_FALSE(memo.HasSelection());
+        memo.Undo();
+        EXPECT_EQ(memo.Text(), text);
+        EXPECT_EQ(memo.SelectedText(), selected);
     }
 }
 
-// Over the whole table: with no selection the text before the caret ends with the opening
-// text whenever a closing part follows; the rest of the line always stays after the snippet.
-TEST(MarkupInsert, EveryItemWithoutSelection) {
+// Over the whole table, with the caret inside a line and with a word selected: the caret lands
+// right after the opening text when a closing part follows it, else after everything inserted.
+TEST(MarkupInsert, EveryItem) {
     for (const TMarkupItem& item : MarkupItems()) {
         SCOPED_TRACE(item.Name);
-        TFakeMarkupEditor ed;
-        Prepare(ed, "ab|cd");
-        InsertMarkupItem(ed, item);
-        const std::string shown = WithCaret(ed);
-        const bool closes = item.CloseRule == crAlways && *item.Closing;
-        const std::string expected =
-            "ab" + std::string(item.Opening) + "|" + (closes ? item.Closing : "") + "cd";
-        EXPECT_EQ(shown, expected);
-    }
-}
-
-// With a selection between the parts, the caret ends after everything inserted.
-TEST(MarkupInsert, EveryItemWithSelection) {
-    for (const TMarkupItem& item : MarkupItems()) {
-        SCOPED_TRACE(item.Name);
-        TFakeMarkupEditor ed;
-        Prepare(ed, "a[sel]z");
-        InsertMarkupItem(ed, item);
-        const std::string closing = item.CloseRule == crNever ? "" : item.Closing;
-        const std::string expected =
-            item.SelectionPlace == spBetween
-                ? "a" + std::string(item.Opening) + "sel" + closing + "|z"
-                : "a" + std::string(item.Opening) + (closing.empty() ? "sel|" : "|" + closing + "sel") + "z";
-        EXPECT_EQ(WithCaret(ed), expected);
+        const std::string opening = item.Opening;
+        {
+            TMemo memo;
+            memo.Prepare("ab|cd");
+            TModelMarkupEditor editor(memo);
+            InsertMarkupItem(editor, item);
+            const bool closes = item.CloseRule == crAlways;
+            std::string expected = "ab" + opening + "|" + (closes ? item.Closing : "") + "cd";
+            EXPECT_EQ(memo.Shown(), expected);
+            memo.Undo();
+            EXPECT_EQ(memo.Shown(), "ab|cd");
+        }
+        {
+            TMemo memo;
+            memo.Prepare("a[sel]z");
+            TModelMarkupEditor editor(memo);
+            InsertMarkupItem(editor, item);
+            const std::string closing = item.CloseRule == crNever ? "" : item.Closing;
+            const std::string expected =
+                item.SelectionPlace == spBetween
+                    ? "a" + opening + "sel" + closing + "|z"
+                    : "a" + opening + (closing.empty() ? "sel|" : "|" + closing + "sel") + "z";
+            EXPECT_EQ(memo.Shown(), expected);
+            memo.Undo();
+            EXPECT_EQ(memo.Text(), "aselz\r\n");
+        }
     }
 }
 
 TEST(MarkupInsert, SelectionOfSeveralLinesAfterTheSnippet) {
-    TFakeMarkupEditor ed;
-    ed.SetText("one\ntwo\nthree");
-    ed.Select(1, 1, 4, 2); // "one" CR LF "two"
-    InsertMarkupItem(ed, *FindMarkupItem("swithc1"));
-    EXPECT_EQ(WithCaret(ed), "switch () {\n case :|\n}one\ntwo\nthree");
+    TMemo memo;
+    memo.SetText("a1\nb2\nc3");
+    memo.Select({1, 1}, {3, 2});
+    TModelMarkupEditor editor(memo);
+    InsertMarkupItem(editor, *FindMarkupItem("swithc1"));
+    EXPECT_EQ(memo.Shown(), "switch () {\n case :|\n}a1\nb2\nc3");
+    memo.Undo();
+    EXPECT_EQ(memo.Text(), "a1\r\nb2\r\nc3\r\n");
+    EXPECT_EQ(memo.SelectedText(), "a1\r\nb2");
 }
 
 TEST(MarkupInsert, CaretBeyondTheLineEnd) {
-    TFakeMarkupEditor ed;
-    ed.SetText("ab");
-    ed.SetCaretXY(5, 1);
-    InsertMarkupItem(ed, *FindMarkupItem("Bold1"));
-    EXPECT_EQ(WithCaret(ed), "ab  <B>|</B>");
+    TMemo memo;
+    memo.SetText("ab");
+    memo.SetCaretXY(5, 1);
+    TModelMarkupEditor editor(memo);
+    InsertMarkupItem(editor, *FindMarkupItem("Bold1"));
+    EXPECT_EQ(memo.Shown(), "ab  <B>|</B>");
+    memo.Undo();
+    EXPECT_EQ(memo.Text(), "ab\r\n");
 }
 
 TEST(MarkupInsert, Author) {
-    TFakeMarkupEditor ed;
-    InsertAuthor(ed, "Ann Lee");
-    EXPECT_EQ(WithCaret(ed), "<META NAME=\"Author\" CONTENT=\"Ann Lee\">|");
-    Prepare(ed, "[x]");
-    InsertAuthor(ed, "");
-    EXPECT_EQ(WithCaret(ed), "<META NAME=\"Author\" CONTENT=\"\">x|");
+    TMemo memo;
+    TModelMarkupEditor editor(memo);
+    InsertAuthor(editor, "Ann Lee");
+    EXPECT_EQ(memo.Shown(), "<META NAME=\"Author\" CONTENT=\"Ann Lee\">|");
+    memo.Prepare("[x]");
+    InsertAuthor(editor, "");
+    EXPECT_EQ(memo.Shown(), "<META NAME=\"Author\" CONTENT=\"\">x|");
 }
 
 TEST(MarkupInsert, TableHasEveryConstantCommandOnce) {
     std::set<std::string> names;
     for (const TMarkupItem& item : MarkupItems()) {
         EXPECT_TRUE(names.insert(item.Name).second) << item.Name;
-        EXPECT_NE(*item.Opening, '\0') << item.Name;
         EXPECT_EQ(item.CloseRule == crNever, *item.Closing == '\0') << item.Name;
     }
     EXPECT_EQ(names.size(), 70u);

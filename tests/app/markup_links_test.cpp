@@ -1,9 +1,7 @@
-// Links and image tags made from files: shortcut files, file addresses, picture sizes.
+// Addresses read from Internet shortcut files.
 #include "GoToWeb.h"
 #include "LinkCommands.h"
-#include "markup_fake_editor.h"
 
-#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -52,41 +50,6 @@ TEST_F(LinksTest, NonShortcutLinksToTheFileName) {
     EXPECT_EQ(UrlFromFile(path), path);
     EXPECT_EQ(UrlFromFile("/no such/dir.url/file"), "/no such/dir.url/file");
     EXPECT_EQ(UrlFromFile("/missing.url"), kMakerWebSite);
-}
-
-TEST_F(LinksTest, InsertedTags) {
-    TFakeMarkupEditor ed;
-    InsertLinkToFile(ed, "/home/ann/my page.html");
-    EXPECT_EQ(ed.Text(), "<A HREF=\"file:///home/ann/my page.html\"></A>");
-    EXPECT_EQ(ed.X, int(ed.Text().size()) - 3);
-
-    ed.SetText("go");
-    ed.Select(1, 1, 3, 1);
-    InsertUrlFromFile(ed, Write("s.url", "[InternetShortcut]\nURL=http://k/\n"));
-    EXPECT_EQ(ed.Text(), "<A HREF=\"http://k/\">go</A>");
-
-    QImage image(33, 44, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    const std::string picture = Dir.filePath("PIC 1.JPG").toStdString();
-    ASSERT_TRUE(image.save(QString::fromStdString(picture), "JPEG"));
-    ed.SetText("word");
-    ed.Select(1, 1, 5, 1);
-    EXPECT_TRUE(InsertImageFromFile(ed, picture));
-    EXPECT_EQ(ed.Text(), "<IMG SRC=\"" + FileUrlOf(picture) + "\" WIDTH=\"33\" HEIGHT=\"44\">word");
-
-    ed.SetText("");
-    EXPECT_TRUE(InsertImageFromFile(ed, Write("x.txt", "text")));
-    EXPECT_EQ(ed.Text(), "<IMG SRC=\"" + FileUrlOf(Dir.filePath("x.txt").toStdString()) + "\" WIDTH=\"0\" HEIGHT=\"0\">");
-
-    ed.SetText("keep");
-    EXPECT_FALSE(InsertImageFromFile(ed, Dir.filePath("gone.png").toStdString()));
-    EXPECT_EQ(ed.Text(), "keep");
-    EXPECT_EQ(ed.Replacements, 0);
-}
-
-TEST(FileUrl, Prefix) {
-    EXPECT_EQ(FileUrlOf("/a b/c"), "file:///a b/c");
-    EXPECT_EQ(FileUrlOf("c:\\x y\\z.gif"), "file:///c:\\x y\\z.gif");
 }
 
 } // namespace
