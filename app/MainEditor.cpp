@@ -1,47 +1,50 @@
-// How the document code reaches the editor. Until the editor widget is in place, Memo1 is a plain
-// widget over the window-free editing model.
+// How the document code reaches the editor: Memo1 holds the document; Memo0 is the layout's scratch
+// editor, kept for its place in the window but bypassed by loading and saving, which stream straight
+// between the file and Memo1's line list.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QScrollBar>
 #include <memory>
 
 #include "DocumentFile.h"
 #include "main.h"
-#include "xeEditModel.h"
-
-namespace {
-
-class TPlaceholderEdit : public QWidget, public TxeEditModel {
-public:
-    using QWidget::QWidget;
-};
-
-TPlaceholderEdit* Edit(const TMainForm* Form) { return Form->findChild<TPlaceholderEdit*>(QStringLiteral("Memo1")); }
-
-}  // namespace
+#include "xeCustomEdit.h"
+#include "xeKeyCmds.h"
 
 void TMainForm::CreateEditors() {
-    auto* memo = new TPlaceholderEdit(this);
-    memo->setObjectName(QStringLiteral("Memo1"));
-    memo->SetMaxUndo(2);
-    memo->SetOptions(xeoAutoIndent | xeoDragDropEditing | xeoHalfPageScroll | xeoScrollPastEol | xeoTabsToSpaces |
-                     xeoSmartTabs);
-    memo->SetRightEdge(0);
-    memo->SetWantTabs(true);
-    setCentralWidget(memo);
+    Memo1 = new TxeCustomEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(13);
+    Memo1->SetFont(font);
+    Memo1->Gutter().SetVisible(false);
+    Memo1->Gutter().SetWidth(0);
+    Memo1->SetMaxUndo(2);
+    Memo1->SetOptions(xeoAutoIndent | xeoDragDropEditing | xeoHalfPageScroll | xeoScrollPastEol | xeoTabsToSpaces |
+                      xeoSmartTabs);
+    Memo1->SetRightEdge(0);
+    Memo1->SetWantTabs(true);
+    Memo1->setProperty("HelpContext", 20);
+    Memo1->installEventFilter(this);
+    Memo1->viewport()->installEventFilter(this);
+    setCentralWidget(Memo1);
+
+    Memo0 = new TxeCustomEdit(this);
+    Memo0->setObjectName(QStringLiteral("Memo0"));
+    Memo0->SetMaxUndo(10);
+    Memo0->SetWantTabs(false);
+    Memo0->hide();
 }
 
-QWidget* TMainForm::EditorWidget() const { return Edit(this); }
+std::size_t TMainForm::EditorLineCount() const { return std::size_t(Memo1->LineCount()); }
 
-std::size_t TMainForm::EditorLineCount() const { return std::size_t(Edit(this)->LineCount()); }
+std::string_view TMainForm::EditorLine(std::size_t Index) const { return Memo1->Lines().Get(int(Index)); }
 
-std::string_view TMainForm::EditorLine(std::size_t Index) const { return Edit(this)->Lines().Get(int(Index)); }
-
-bool TMainForm::EditorHoldsOneEmptyLine() const {
-    return Edit(this)->LineCount() == 1 && Edit(this)->LineLength(1) == 0;
-}
+bool TMainForm::EditorHoldsOneEmptyLine() const { return Memo1->LineCount() == 1 && Memo1->LineLength(1) == 0; }
 
 bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why) {
     std::string text;
@@ -57,29 +60,26 @@ bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why) {
         if (progress) progress->setValue(int(Done * 1000 / Total));
     });
     if (!ok) return false;
-    // The line list takes the text over without copying it; the undo lists start empty.
-    Edit(this)->SetText(std::move(text));
-    Edit(this)->ClearUndo();
+    // The line list takes the text over without copying it, and the undo lists start empty.
+    Memo1->SetText(std::move(text));
+    Memo1->ClearUndo();
     return true;
 }
 
-void TMainForm::EditorSetText(const char* Text) {
-    Edit(this)->SetText(Text);
-    Edit(this)->ClearUndo();
-}
+void TMainForm::EditorSetText(const char* Text) { Memo1->SetText(Text); }
 
 void TMainForm::EditorSetCaret(int X, int Y) {
-    Edit(this)->SetCaretCol(X);
-    Edit(this)->SetCaretLine(Y);
+    Memo1->SetCaretCol(X);
+    Memo1->SetCaretLine(Y);
 }
 
-bool TMainForm::EditorModified() const { return Edit(this)->Modified(); }
+bool TMainForm::EditorModified() const { return Memo1->Modified(); }
 
-void TMainForm::EditorSetModified(bool Value) { Edit(this)->SetModified(Value); }
+void TMainForm::EditorSetModified(bool Value) { Memo1->SetModified(Value); }
 
-void TMainForm::EditorReplaceSelection(const std::string& Text) { Edit(this)->ReplaceSelectionWithUndo(Text); }
+void TMainForm::EditorReplaceSelection(const std::string& Text) { Memo1->ReplaceSelectionWithUndo(Text); }
 
-void TMainForm::EditorSetHighLighter(int Type) { Edit(this)->SetHighLighter(HighLighterOf(Type)); }
+void TMainForm::EditorSetHighLighter(int Type) { Memo1->SetHighLighter(HighLighterOf(Type)); }
 
 void TMainForm::ConnectEditActions() {
     for (const char* name : {"EditCopy1", "EditCut1", "EditDelete1", "EditSelectAll1", "EditUndo1"}) {
@@ -88,9 +88,21 @@ void TMainForm::ConnectEditActions() {
     }
 }
 
-// The standard edit actions work on the focused text field.
+// The standard edit actions work on the focused text field; in the document editor the same keys
+// run the editor's own commands.
 void TMainForm::RunEditAction(const QString& Name) {
-    auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == Memo1 || Memo1->isAncestorOf(focus))) {
+        TxeEditorCommand command = ecNone;
+        if (Name == QLatin1String("EditCopy1")) command = ecCopy;
+        else if (Name == QLatin1String("EditCut1")) command = ecCut;
+        else if (Name == QLatin1String("EditDelete1")) command = ecDeleteChar;
+        else if (Name == QLatin1String("EditSelectAll1")) command = ecSelectAll;
+        else if (Name == QLatin1String("EditUndo1")) command = ecUndo;
+        Memo1->RunEditorCommand(command, 0, nullptr);
+        return;
+    }
+    auto* line = qobject_cast<QLineEdit*>(focus);
     if (!line) return;
     if (Name == QLatin1String("EditCopy1")) line->copy();
     else if (Name == QLatin1String("EditCut1")) line->cut();

@@ -7,6 +7,7 @@
 #include "IniLang.h"
 #include "main.h"
 #include "setup.h"
+#include "xeCustomEdit.h"
 
 void TMainForm::CreateSettings() {
     FormStorage = new TFormStorage(this);
@@ -19,7 +20,7 @@ void TMainForm::CreateSettings() {
 void TMainForm::LoadSettings() { RunSettingsStartup(*SetupForm, *FormStorage, DefFn); }
 
 void TMainForm::ApplySettings(const TSettingsValues& Values) {
-    if (QWidget* editor = EditorWidget()) ApplyEditorFont(editor, Values.FontName, Values.FontSize);
+    Memo1->SetFont(SettingsFont(Memo1->Font(), Values.FontName, Values.FontSize));
     AutoHide = Values.AutoHide;
     Highlite = Values.HighlightEnabled;
     NetscapePath = Values.Netscape;

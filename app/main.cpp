@@ -14,6 +14,7 @@
 #include "ReplaceDlg.h"
 #include "about.h"
 #include "InsertMarkupCommands.h"
+#include "xeCustomEdit.h"
 #include "IniLang.h"
 #include "MsgDlg.h"
 
@@ -58,7 +59,8 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
 
 TMainForm::~TMainForm() {
     // The editor goes first: it must not outlive the highlighter it shows.
-    delete EditorWidget();
+    delete Memo1;
+    Memo1 = nullptr;
     DestroyHighlighters();
 }
 

@@ -121,7 +121,6 @@ private:
     std::size_t EditorLineCount() const;
     std::string_view EditorLine(std::size_t Index) const;
     bool EditorHoldsOneEmptyLine() const;
-    QWidget* EditorWidget() const;
     bool ReadIntoEditor(const QString& FileName, QString* Why);
     void EditorSetText(const char* Text);
     void EditorSetCaret(int X, int Y);
