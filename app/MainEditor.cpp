@@ -99,7 +99,7 @@ void TMainForm::RunEditAction(const QString& Name) {
         else if (Name == QLatin1String("EditDelete1")) command = ecDeleteChar;
         else if (Name == QLatin1String("EditSelectAll1")) command = ecSelectAll;
         else if (Name == QLatin1String("EditUndo1")) command = ecUndo;
-        Memo1->RunEditorCommand(command, 0, nullptr);
+        Memo1->CommandProcessor(command);
         return;
     }
     auto* line = qobject_cast<QLineEdit*>(focus);
