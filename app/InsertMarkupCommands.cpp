@@ -8,7 +8,7 @@
 #include "GoToWeb.h"
 #include "InsertMarkup.h"
 #include "InsertMarkupModel.h"
-#include "xeEditModel.h"
+#include "xeCustomEdit.h"
 #include "LinkCommands.h"
 #include "LinkCommandsPicDlg.h"
 #include "MsgDlg.h"
@@ -24,12 +24,7 @@ constexpr const char* kOpenDlgFilter =
     "Text files|*.txt;*.me;*.diz;*.log|All files|*.*";
 constexpr const char* kOpenLinkedFilter = "URL Shortcuts (*.url)|*.url";
 
-// The document editor's model, whatever widget shows it.
-TxeEditModel& DocumentModel(TMainForm& form) {
-    auto* model = dynamic_cast<TxeEditModel*>(form.findChild<QWidget*>(QStringLiteral("Memo1")));
-    Q_ASSERT(model);
-    return *model;
-}
+TxeEditModel& DocumentModel(TMainForm& form) { return *form.Memo1; }
 
 // The main window as a preview sees it.
 class TMainPreviewHost : public TPreviewHost {
