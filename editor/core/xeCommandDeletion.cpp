@@ -60,7 +60,7 @@ bool DeleteLastChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   }
   TLinesHold hold(M);
   const TPoint p = M.CaretPos();
-  const std::string t(M.LineText(p.Y));
+  const std::string_view t = M.LineText(p.Y);  // valid until the line changes
   const int len = static_cast<int>(t.size());
   if (p.X > len + 1) {
     // Beyond the line end there is nothing to delete: the caret steps left.
@@ -115,13 +115,13 @@ bool DeleteChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   }
   TLinesHold hold(M);
   const TPoint p = M.CaretPos();
-  const std::string t(M.LineText(p.Y));
+  const std::string_view t = M.LineText(p.Y);  // valid until the line changes
   const int len = static_cast<int>(t.size());
   if (p.X > len) {
     if (p.Y >= M.LineCount()) return true;
     const std::string_view next = M.LineText(p.Y + 1);
     const int pad = p.X - 1 - len;
-    std::string joined = t;
+    std::string joined(t);
     joined.append(static_cast<std::size_t>(pad), ' ');
     joined.append(next);
     const TPoint joint{len + 1, p.Y};
@@ -183,7 +183,7 @@ bool DeleteWord(TxeEditModel& M, TxeEditorCommand Command, char32_t, const void*
 bool DeleteBOL(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   TLinesHold hold(M);
   const TPoint p = M.CaretPos();
-  const std::string t(M.LineText(p.Y));
+  const std::string_view t = M.LineText(p.Y);  // valid until the line changes
   const auto n = std::min(static_cast<std::size_t>(p.X - 1), t.size());
   if (n > 0) {
     TCut cut = CutOut(t, 0, n);
@@ -197,7 +197,7 @@ bool DeleteBOL(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
 bool DeleteEOL(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   TLinesHold hold(M);
   const TPoint p = M.CaretPos();
-  const std::string t(M.LineText(p.Y));
+  const std::string_view t = M.LineText(p.Y);  // valid until the line changes
   const auto at = static_cast<std::size_t>(p.X - 1);
   if (at >= t.size()) return true;
   TCut cut = CutOut(t, at, t.size() - at);

@@ -25,22 +25,38 @@ int CharacterCount(std::string_view s) {
   return n;
 }
 
-// Records the change of one line from Old to New as ukTyped: the bytes that differ, around column Col, with
-// what they replaced. Trimmed trailing blanks and padding are part of it, so undo restores the line exactly.
-void RecordLineChange(TxeEditModel& M, int Y, std::string_view Old, std::string_view New, std::size_t Col) {
+// Records the change of one line from Old to New as ukTyped: the bytes that differ, with what they
+// replaced. Trimmed trailing blanks and padding are part of it, so undo restores the line exactly.
+void RecordChange(TxeEditModel& M, int Y, std::string_view Old, std::string_view New, std::size_t Pre,
+                  std::size_t Suf) {
+  const std::size_t removed = Old.size() - Suf - Pre, inserted = New.size() - Suf - Pre;
+  if (removed == 0 && inserted == 0) return;
+  const int x = static_cast<int>(Pre) + 1;
+  M.AddUndo(ukTyped, {x, Y}, {x + static_cast<int>(inserted), Y}, Old.substr(Pre, removed), smNormal);
+}
+
+// New is Old with [Col, End) replaced (after padding to Col) and trailing blanks trimmed. The common head
+// and tail are known without comparing the whole line, except when Old itself ended in blanks.
+void RecordLineChange(TxeEditModel& M, int Y, std::string_view Old, std::string_view New, std::size_t Col,
+                      std::size_t End) {
+  std::size_t pre = std::min(Col, Old.size());
+  const std::size_t keep = TxeEditModel::TrimRight(Old).size();
+  if (keep == Old.size() && keep > End) {
+    RecordChange(M, Y, Old, New, pre, Old.size() - End);  // the tail after the edit is untouched
+    return;
+  }
+  if (keep <= End) {
+    RecordChange(M, Y, Old, New, std::min(pre, New.size()), 0);  // the trim reached into the edit
+    return;
+  }
   auto cont = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
-  std::size_t pre = 0;
-  const std::size_t limit = std::min({Col, Old.size(), New.size()});
-  while (pre < limit && Old[pre] == New[pre]) ++pre;
+  pre = std::min(pre, New.size());
   while (pre > 0 && pre < Old.size() && cont(Old[pre])) --pre;
   std::size_t suf = 0;
   while (suf < Old.size() - pre && suf < New.size() - pre && Old[Old.size() - 1 - suf] == New[New.size() - 1 - suf])
     ++suf;
   while (suf > 0 && cont(Old[Old.size() - suf])) --suf;
-  const std::size_t removed = Old.size() - suf - pre, inserted = New.size() - suf - pre;
-  if (removed == 0 && inserted == 0) return;
-  const int x = static_cast<int>(pre) + 1;
-  M.AddUndo(ukTyped, {x, Y}, {x + static_cast<int>(inserted), Y}, Old.substr(pre, removed), smNormal);
+  RecordChange(M, Y, Old, New, pre, suf);
 }
 
 // Puts Text at the caret in the current insert/overwrite mode (overwriting as many whole characters as Text
@@ -49,20 +65,22 @@ void TypeText(TxeEditModel& M, std::string_view Text) {
   TOptionHold pastEol(M, xeoScrollPastEol, true);
   TLinesHold lines(M);
   const TPoint p = M.CaretPos();
-  const std::string old(M.LineText(p.Y));
-  std::string t = old;
+  // A view of the line, valid until the line is put back: long lines are copied once.
+  const std::string_view old = M.LineText(p.Y);
   const auto col = static_cast<std::size_t>(p.X - 1);
-  if (t.size() < col) t.append(col - t.size(), ' ');
-  if (M.InsertMode()) {
-    t.insert(col, Text);
-  } else {
-    std::size_t end = col;
-    for (int n = CharacterCount(Text); n > 0 && end < t.size(); --n)
-      end += static_cast<std::size_t>(Utf8CharLen(t, end));
-    t.replace(col, end - col, Text);
+  std::size_t end = std::min(col, old.size());  // end of what Text replaces
+  if (!M.InsertMode()) {
+    for (int n = CharacterCount(Text); n > 0 && end < old.size(); --n)
+      end += static_cast<std::size_t>(Utf8CharLen(old, end));
   }
+  std::string t;
+  t.reserve(std::max(col, old.size()) + Text.size());
+  t.append(old.substr(0, std::min(col, old.size())));
+  if (t.size() < col) t.append(col - t.size(), ' ');
+  t.append(Text);
+  t.append(old.substr(end));
   t.resize(TxeEditModel::TrimRight(t).size());
-  RecordLineChange(M, p.Y, old, t, col);
+  RecordLineChange(M, p.Y, old, t, col, end);
   M.Lines().Put(p.Y - 1, std::move(t));
   M.SetCaretPos({p.X + static_cast<int>(Text.size()), p.Y});
   JumpScroll(M);

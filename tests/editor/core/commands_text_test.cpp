@@ -1,4 +1,4 @@
-// Line-text routines under the commands: characters, word positions, brackets, smart tab widths.
+// Line-text routines under the commands: encoding typed characters and word positions.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -59,37 +59,4 @@ TEST(CommandText, WordPositions) {
     EXPECT_EQ(NextWordPos(d.Source(), c.from, set), c.next) << c.from.X << "," << c.from.Y;
     EXPECT_EQ(PrevWordPos(d.Source(), c.from, set), c.prev) << c.from.X << "," << c.from.Y;
   }
-}
-
-TEST(CommandText, BracketPartners) {
-  Doc d{"f(a[1])", "{ if (x) {", "  y(); }", "}", ")"};
-  struct Case {
-    TPoint from;
-    bool found;
-    TPoint partner;
-  } cases[] = {
-      {{2, 1}, true, {7, 1}},  {{7, 1}, true, {2, 1}},  {{4, 1}, true, {6, 1}},  {{1, 2}, true, {1, 4}},
-      {{1, 4}, true, {1, 2}},  {{10, 2}, true, {8, 3}}, {{1, 5}, false, {}},     {{1, 1}, false, {}},
-      {{8, 1}, false, {}},     {{4, 3}, true, {5, 3}},
-  };
-  for (const auto& c : cases) {
-    TPoint p{-1, -1};
-    EXPECT_EQ(MatchBracket(d.Source(), c.from, p), c.found) << c.from.X << "," << c.from.Y;
-    if (c.found) {
-      EXPECT_EQ(p, c.partner) << c.from.X << "," << c.from.Y;
-    }
-  }
-}
-
-TEST(CommandText, SmartTabAndTabStops) {
-  Doc d{"int  foo = 1;", "x", "", "ab"};
-  EXPECT_EQ(SmartTabWidth(d.Source(), {1, 2}), 5);   // "int" + two blanks
-  EXPECT_EQ(SmartTabWidth(d.Source(), {6, 2}), 4);   // "foo" + one blank
-  EXPECT_EQ(SmartTabWidth(d.Source(), {2, 4}), 4);   // skips short lines: "nt" + two blanks
-  EXPECT_EQ(SmartTabWidth(d.Source(), {1, 1}), 0);   // first line: none
-  EXPECT_EQ(SmartTabWidth(d.Source(), {40, 4}), 0);  // no line long enough
-  EXPECT_EQ(TabStopDistance(3, 8), 6);
-  EXPECT_EQ(TabStopDistance(9, 8), 8);
-  EXPECT_EQ(TabStopDistance(5, 0), 1);
-  EXPECT_EQ(TabStopDistance(5, 1), 1);
 }
