@@ -1,7 +1,7 @@
 #include "ConversionCommands.h"
 
 #include "Conversions.h"
-#include "InsertMarkupEditor.h"
+#include "xeEditModel.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr TConversionItem kItems[] = {
 
 std::span<const TConversionItem> ConversionItems() { return kItems; }
 
-bool RunConversion(TMarkupEditor& editor, TConversion convert, const std::function<bool()>& askWholeDocument) {
+bool RunConversion(TxeEditModel& editor, TConversion convert, const std::function<bool()>& askWholeDocument) {
     if (editor.SelectedText().empty()) {
         if (!askWholeDocument || !askWholeDocument()) return false;
         editor.SelectAll();

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-class TMarkupEditor;
+class TxeEditModel;
 
 using TConversion = std::string (*)(std::string_view);
 
@@ -21,4 +21,4 @@ std::span<const TConversionItem> ConversionItems();
 
 // Converts the selection; with nothing selected, asks (true = Yes) whether to convert the whole
 // document. Returns true when the text was replaced.
-bool RunConversion(TMarkupEditor& editor, TConversion convert, const std::function<bool()>& askWholeDocument);
+bool RunConversion(TxeEditModel& editor, TConversion convert, const std::function<bool()>& askWholeDocument);

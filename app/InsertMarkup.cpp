@@ -1,6 +1,6 @@
 #include "InsertMarkup.h"
 
-#include "InsertMarkupEditor.h"
+#include "xeEditModel.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ int CountLineBreaks(std::string_view s, size_t* firstBreak) {
 
 } // namespace
 
-void InsertMarkup(TMarkupEditor& editor, std::string_view opening, std::string_view closing,
+void InsertMarkup(TxeEditModel& editor, std::string_view opening, std::string_view closing,
                   TCloseRule closeRule, TSelectionPlace selectionPlace) {
     const std::string selected = editor.SelectedText();
     const bool closes = !closing.empty() && (closeRule == crAlways || (closeRule == crIfSelection && !selected.empty()));
@@ -40,11 +40,13 @@ void InsertMarkup(TMarkupEditor& editor, std::string_view opening, std::string_v
     size_t firstBreak;
     const int breaks = CountLineBreaks(tail, &firstBreak);
     if (breaks == 0) {
-        editor.SetCaretXY(editor.CaretX() - int(tail.size()), editor.CaretY());
+        editor.SetCaretXY(editor.CaretCol() - int(tail.size()), editor.CaretLine());
     } else {
-        const int y = editor.CaretY() - breaks;
+        const int y = editor.CaretLine() - breaks;
         editor.SetCaretXY(editor.LineLength(y) + 1 - int(firstBreak), y);
     }
+    // No block is left behind at the old caret place.
+    editor.SetSelBegin(editor.CaretPos());
 }
 
 std::string AuthorOpening(std::string_view userName) {
@@ -54,10 +56,10 @@ std::string AuthorOpening(std::string_view userName) {
     return s;
 }
 
-void InsertMarkupItem(TMarkupEditor& editor, const TMarkupItem& item) {
+void InsertMarkupItem(TxeEditModel& editor, const TMarkupItem& item) {
     InsertMarkup(editor, item.Opening, item.Closing, item.CloseRule, item.SelectionPlace);
 }
 
-void InsertAuthor(TMarkupEditor& editor, std::string_view userName) {
+void InsertAuthor(TxeEditModel& editor, std::string_view userName) {
     InsertMarkup(editor, AuthorOpening(userName), "", crNever, spAfter);
 }

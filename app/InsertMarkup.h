@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-class TMarkupEditor;
+class TxeEditModel;
 
 enum TCloseRule { crNever, crIfSelection, crAlways };
 enum TSelectionPlace { spBetween, spAfter };
 
 // Puts opening + selection + closing (as the rules say) in place of the selection, then leaves
 // the caret right after the opening text when a closing text follows it.
-void InsertMarkup(TMarkupEditor& editor, std::string_view opening, std::string_view closing,
+void InsertMarkup(TxeEditModel& editor, std::string_view opening, std::string_view closing,
                   TCloseRule closeRule, TSelectionPlace selectionPlace);
 
 // One insert command of the "&HTML", "&JavaScript" and "&CSS" menus.
@@ -33,5 +33,5 @@ const TMarkupItem* FindMarkupItem(std::string_view name);
 // The Author meta tag's opening text for the given user name.
 std::string AuthorOpening(std::string_view userName);
 
-void InsertMarkupItem(TMarkupEditor& editor, const TMarkupItem& item);
-void InsertAuthor(TMarkupEditor& editor, std::string_view userName);
+void InsertMarkupItem(TxeEditModel& editor, const TMarkupItem& item);
+void InsertAuthor(TxeEditModel& editor, std::string_view userName);

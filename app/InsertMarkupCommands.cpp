@@ -7,7 +7,6 @@
 #include "FileDlg.h"
 #include "GoToWeb.h"
 #include "InsertMarkup.h"
-#include "InsertMarkupModel.h"
 #include "xeCustomEdit.h"
 #include "LinkCommands.h"
 #include "LinkCommandsPicDlg.h"
@@ -24,15 +23,13 @@ constexpr const char* kOpenDlgFilter =
     "Text files|*.txt;*.me;*.diz;*.log|All files|*.*";
 constexpr const char* kOpenLinkedFilter = "URL Shortcuts (*.url)|*.url";
 
-TxeEditModel& DocumentModel(TMainForm& form) { return *form.Memo1; }
-
 // The main window as a preview sees it.
 class TMainPreviewHost : public TPreviewHost {
 public:
     explicit TMainPreviewHost(TMainForm& form) : FForm(form) {}
     QString DocFileName() override { return FForm.DocFileName; }
     bool WriteDocument(const QString& fileName) override {
-        TModelMarkupEditor editor(DocumentModel(FForm));
+        TxeEditModel& editor = *FForm.Memo1;
         TSafeFileWriter writer(fileName);
         if (!writer.Open()) return false;
         for (int y = 1, n = editor.LineCount(); y <= n; ++y) {
@@ -58,22 +55,19 @@ void On(TMainForm& form, const char* name, std::function<void()> handler) {
 void Linktofile1Click(TMainForm& form) {
     const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenDlgFilter);
     if (name.isEmpty()) return;
-    TModelMarkupEditor editor(DocumentModel(form));
-    InsertLinkToFile(editor, name.toStdString());
+    InsertLinkToFile(*form.Memo1, name.toStdString());
 }
 
 void URLfromfile1Click(TMainForm& form) {
     const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenLinkedFilter);
     if (name.isEmpty()) return;
-    TModelMarkupEditor editor(DocumentModel(form));
-    InsertUrlFromFile(editor, name.toStdString());
+    InsertUrlFromFile(*form.Memo1, name.toStdString());
 }
 
 void Imagefromfile1Click(TMainForm& form) {
     const QString name = PickPicture(&form);
     if (name.isEmpty()) return;
-    TModelMarkupEditor editor(DocumentModel(form));
-    if (!InsertImageFromFile(editor, name.toStdString()))
+    if (!InsertImageFromFile(*form.Memo1, name.toStdString()))
         MessageDlg(QString("Cannot open file %1").arg(name), mtError, mbOK, &form);
 }
 
@@ -81,22 +75,15 @@ void Imagefromfile1Click(TMainForm& form) {
 
 void InstallMarkupCommands(TMainForm& form) {
     for (const TMarkupItem& item : MarkupItems())
-        On(form, item.Name, [&form, &item] {
-            TModelMarkupEditor editor(DocumentModel(form));
-            InsertMarkupItem(editor, item);
-        });
-    On(form, "Author1", [&form] {
-        TModelMarkupEditor editor(DocumentModel(form));
-        InsertAuthor(editor, form.UserName.toStdString());
-    });
+        On(form, item.Name, [&form, &item] { InsertMarkupItem(*form.Memo1, item); });
+    On(form, "Author1", [&form] { InsertAuthor(*form.Memo1, form.UserName.toStdString()); });
     On(form, "Linktofile1", [&form] { Linktofile1Click(form); });
     On(form, "URLfromfile1", [&form] { URLfromfile1Click(form); });
     On(form, "Imagefromfile1", [&form] { Imagefromfile1Click(form); });
 
     for (const TConversionItem& item : ConversionItems()) {
         On(form, item.Name, [&form, &item] {
-            TModelMarkupEditor editor(DocumentModel(form));
-            RunConversion(editor, item.Convert, [&form] {
+            RunConversion(*form.Memo1, item.Convert, [&form] {
                 return MessageDlg(kApplyToAllQuestion, mtWarning, mbYes | mbCancel, &form) == mrYes;
             });
         });

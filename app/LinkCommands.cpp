@@ -87,15 +87,15 @@ std::string ImageOpening(std::string_view path, uint32_t width, uint32_t height)
            std::to_string(height) + "\">";
 }
 
-void InsertLinkToFile(TMarkupEditor& editor, const std::string& path) {
+void InsertLinkToFile(TxeEditModel& editor, const std::string& path) {
     InsertMarkup(editor, LinkToFileOpening(path), "</A>", crAlways, spBetween);
 }
 
-void InsertUrlFromFile(TMarkupEditor& editor, const std::string& fileName) {
+void InsertUrlFromFile(TxeEditModel& editor, const std::string& fileName) {
     InsertMarkup(editor, UrlOpening(UrlFromFile(fileName)), "</A>", crAlways, spBetween);
 }
 
-bool InsertImageFromFile(TMarkupEditor& editor, const std::string& path) {
+bool InsertImageFromFile(TxeEditModel& editor, const std::string& path) {
     uint32_t width = 0, height = 0;
     if (!ReadImageSize(path, width, height)) return false;
     InsertMarkup(editor, ImageOpening(path, width, height), "", crNever, spAfter);

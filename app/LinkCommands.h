@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-class TMarkupEditor;
+class TxeEditModel;
 
 // A value of an INI file read as the Windows profile functions read it: section and key names
 // compared without case, blanks around names and values ignored, one pair of enclosing quotes
@@ -24,7 +24,7 @@ std::string LinkToFileOpening(std::string_view path);
 std::string UrlOpening(std::string_view address);
 std::string ImageOpening(std::string_view path, uint32_t width, uint32_t height);
 
-void InsertLinkToFile(TMarkupEditor& editor, const std::string& path);
-void InsertUrlFromFile(TMarkupEditor& editor, const std::string& fileName);
+void InsertLinkToFile(TxeEditModel& editor, const std::string& path);
+void InsertUrlFromFile(TxeEditModel& editor, const std::string& fileName);
 // False when the picture cannot be opened; nothing is inserted then.
-bool InsertImageFromFile(TMarkupEditor& editor, const std::string& path);
+bool InsertImageFromFile(TxeEditModel& editor, const std::string& path);

@@ -1,7 +1,6 @@
 // Text conversions as pure functions, and the steps around them.
 #include "ConversionCommands.h"
 #include "Conversions.h"
-#include "InsertMarkupModel.h"
 #include "xeEditModel.h"
 
 #include <gtest/gtest.h>
@@ -74,9 +73,8 @@ TEST(ConversionSteps, QuestionAnsweredBothWays) {
         TMemo memo;
         memo.SetText("żółw ma\nłódź");
         memo.SetCaretXY(3, 1);
-        TModelMarkupEditor editor(memo);
         int asked = 0;
-        RunConversion(editor, ToUpperText, [&] { return ++asked, yes; });
+        RunConversion(memo, ToUpperText, [&] { return ++asked, yes; });
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(memo.Text(), yes ? "ŻÓŁW MA\r\nŁÓDŹ\r\n" : "żółw ma\r\nłódź\r\n");
         EXPECT_FALSE(memo.HasSelection());
@@ -92,18 +90,16 @@ TEST(ConversionSteps, SelectionAcrossLines) {
     TMemo memo;
     memo.SetText("one  two\nthree   four <b>x</b>");
     memo.Select({4, 1}, {30, 2});
-    TModelMarkupEditor editor(memo);
-    EXPECT_TRUE(RunConversion(editor, RemoveExtraBlanks, [] { return false; }));
+    EXPECT_TRUE(RunConversion(memo, RemoveExtraBlanks, [] { return false; }));
     EXPECT_EQ(memo.Text(), "one two\r\nthree four <b>x</b>\r\n");
     memo.Select({1, 1}, {30, 2});
-    EXPECT_TRUE(RunConversion(editor, RemoveTags, [] { return false; }));
+    EXPECT_TRUE(RunConversion(memo, RemoveTags, [] { return false; }));
     EXPECT_EQ(memo.Text(), "one two\r\nthree four x\r\n");
 }
 
 TEST(ConversionSteps, EmptyDocument) {
     TMemo memo;
-    TModelMarkupEditor editor(memo);
-    EXPECT_FALSE(RunConversion(editor, Capitalise, [] { return true; }));
+    EXPECT_FALSE(RunConversion(memo, Capitalise, [] { return true; }));
     EXPECT_EQ(memo.Text(), "\r\n");
     EXPECT_FALSE(memo.Modified());
 }

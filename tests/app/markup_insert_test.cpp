@@ -1,7 +1,6 @@
 // Insert commands on an editing model set up as the document editor is: the snippets, the
 // selection around them, the caret afterwards, and each insertion undone in one step.
 #include "InsertMarkup.h"
-#include "InsertMarkupModel.h"
 #include "xeEditModel.h"
 
 #include <gtest/gtest.h>
@@ -106,8 +105,7 @@ TEST(MarkupInsert, Cases) {
         memo.Prepare(c.Before);
         const std::string text = memo.Text();
         const std::string selected = memo.SelectedText();
-        TModelMarkupEditor editor(memo);
-        InsertMarkupItem(editor, *item);
+        InsertMarkupItem(memo, *item);
         EXPECT_EQ(memo.Shown(), c.After);
         EXPECT_FALSE(memo.HasSelection());
         memo.Undo();
@@ -125,8 +123,7 @@ TEST(MarkupInsert, EveryItem) {
         {
             TMemo memo;
             memo.Prepare("ab|cd");
-            TModelMarkupEditor editor(memo);
-            InsertMarkupItem(editor, item);
+            InsertMarkupItem(memo, item);
             const bool closes = item.CloseRule == crAlways;
             std::string expected = "ab" + opening + "|" + (closes ? item.Closing : "") + "cd";
             EXPECT_EQ(memo.Shown(), expected);
@@ -136,8 +133,7 @@ TEST(MarkupInsert, EveryItem) {
         {
             TMemo memo;
             memo.Prepare("a[sel]z");
-            TModelMarkupEditor editor(memo);
-            InsertMarkupItem(editor, item);
+            InsertMarkupItem(memo, item);
             const std::string closing = item.CloseRule == crNever ? "" : item.Closing;
             const std::string expected =
                 item.SelectionPlace == spBetween
@@ -154,8 +150,7 @@ TEST(MarkupInsert, SelectionOfSeveralLinesAfterTheSnippet) {
     TMemo memo;
     memo.SetText("a1\nb2\nc3");
     memo.Select({1, 1}, {3, 2});
-    TModelMarkupEditor editor(memo);
-    InsertMarkupItem(editor, *FindMarkupItem("swithc1"));
+    InsertMarkupItem(memo, *FindMarkupItem("swithc1"));
     EXPECT_EQ(memo.Shown(), "switch () {\n case :|\n}a1\nb2\nc3");
     memo.Undo();
     EXPECT_EQ(memo.Text(), "a1\r\nb2\r\nc3\r\n");
@@ -166,8 +161,7 @@ TEST(MarkupInsert, CaretBeyondTheLineEnd) {
     TMemo memo;
     memo.SetText("ab");
     memo.SetCaretXY(5, 1);
-    TModelMarkupEditor editor(memo);
-    InsertMarkupItem(editor, *FindMarkupItem("Bold1"));
+    InsertMarkupItem(memo, *FindMarkupItem("Bold1"));
     EXPECT_EQ(memo.Shown(), "ab  <B>|</B>");
     memo.Undo();
     EXPECT_EQ(memo.Text(), "ab\r\n");
@@ -175,11 +169,10 @@ TEST(MarkupInsert, CaretBeyondTheLineEnd) {
 
 TEST(MarkupInsert, Author) {
     TMemo memo;
-    TModelMarkupEditor editor(memo);
-    InsertAuthor(editor, "Ann Lee");
+    InsertAuthor(memo, "Ann Lee");
     EXPECT_EQ(memo.Shown(), "<META NAME=\"Author\" CONTENT=\"Ann Lee\">|");
     memo.Prepare("[x]");
-    InsertAuthor(editor, "");
+    InsertAuthor(memo, "");
     EXPECT_EQ(memo.Shown(), "<META NAME=\"Author\" CONTENT=\"\">x|");
 }
 
