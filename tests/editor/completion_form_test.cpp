@@ -3,6 +3,7 @@
 
 #include "QtTestApp.h"
 
+#include <QImage>
 #include <QScrollBar>
 #include <QTest>
 
@@ -69,6 +70,25 @@ TEST(CompletionForm, MouseSelectsOnly) {
     QTest::mouseClick(proposal.Form(), Qt::LeftButton, {}, QPoint(20, 1 + 2 * h + h / 2));
     EXPECT_EQ(proposal.Position(), 2);
     EXPECT_FALSE(validated);
+}
+
+// Only the visible rows are drawn, each at its row; a custom drawing replaces the default one.
+TEST(CompletionForm, PaintItem) {
+    EnsureQtApp();
+    TCompletionProposal proposal;
+    proposal.SetItemList({"a", "b", "c", "d", "e", "f", "g", "h"});
+    proposal.SetNbLinesInWindow(3);
+    proposal.SetPosition(4);
+    QStringList drawn;
+    proposal.OnPaintItem() = [&](const QString& key, QPainter&, int x, int y) {
+        drawn << QString("%1@%2,%3").arg(key).arg(x).arg(y);
+        return true;
+    };
+    QImage image(proposal.Form()->size(), QImage::Format_RGB32);
+    proposal.Form()->render(&image);
+    const int h = proposal.Form()->EntryHeight();
+    EXPECT_EQ(proposal.Form()->height(), 3 * h + 2);
+    EXPECT_EQ(drawn, QStringList({"c@0,0", QString("d@0,%1").arg(h), QString("e@0,%1").arg(2 * h)}));
 }
 
 } // namespace
