@@ -79,7 +79,10 @@ void TMainForm::EditorSetModified(bool Value) { Memo1->SetModified(Value); }
 
 void TMainForm::EditorReplaceSelection(const std::string& Text) { Memo1->ReplaceSelectionWithUndo(Text); }
 
-void TMainForm::EditorSetHighLighter(int Type) { Memo1->SetHighLighter(HighLighterOf(Type)); }
+void TMainForm::EditorSetHighLighter(int Type) {
+    // Attaching rescans the whole document; the same highlighter again needs none.
+    if (Memo1->HighLighter() != HighLighterOf(Type)) Memo1->SetHighLighter(HighLighterOf(Type));
+}
 
 void TMainForm::ConnectEditActions() {
     for (const char* name : {"EditCopy1", "EditCut1", "EditDelete1", "EditSelectAll1", "EditUndo1"}) {
