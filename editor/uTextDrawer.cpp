@@ -272,12 +272,12 @@ void TheTextDrawer::CellTextOut(int x, int y, bool opaque, const QRect& rect,
     FPositions[used] = QPointF(cx, baseline);
     ++used;
   }
+  const int first = cells ? cells[0] : 0, last = cells ? cells[count - 1] : count - 1;
+  DrawLines(x + first * cw, baseline, (last - first + 1) * cw);
   if (used == 0) return;
   QGlyphRun run;
   run.setRawFont(slot->Raw);
   run.setRawData(FGlyphs.data(), FPositions.data(), used);
-  run.setUnderline(FStock.Style() & fsUnderline);
-  run.setStrikeOut(FStock.Style() & fsStrikeOut);
   const bool clip = (FStock.Style() & fsItalic) != 0;
   if (clip) {
     FPainter->save();
@@ -285,4 +285,14 @@ void TheTextDrawer::CellTextOut(int x, int y, bool opaque, const QRect& rect,
   }
   FPainter->drawGlyphRun(QPointF(0, 0), run);
   if (clip) FPainter->restore();
+}
+
+void TheTextDrawer::DrawLines(int x, int baseline, int width) {
+  // underline and strike-out run through blanks too, as one line over the cells
+  const int style = FStock.Style();
+  if (!(style & (fsUnderline | fsStrikeOut)) || width <= 0) return;
+  const QFontMetrics fm(FStock.Current()->Font);
+  const int w = std::max(1, fm.lineWidth());
+  if (style & fsUnderline) FPainter->fillRect(QRect(x, baseline + fm.underlinePos(), width, w), FFgRGB);
+  if (style & fsStrikeOut) FPainter->fillRect(QRect(x, baseline - fm.strikeOutPos(), width, w), FFgRGB);
 }

@@ -130,6 +130,7 @@ class TheTextDrawer {
 
  private:
   void DrawFallback(int x, int baseline, char32_t c);
+  void DrawLines(int x, int baseline, int width);
 
   QPainter* FPainter = nullptr;
   int FDrawCount = 0;

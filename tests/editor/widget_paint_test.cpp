@@ -84,7 +84,7 @@ TEST_F(PaintTest, TabsWideCharactersAndInvalidBytesTakeTheirCells) {
 TEST_F(PaintTest, BoldAndNormalTextShareTheGrid) {
   TjxHTMLSyn html;
   for (int i = 0; i < html.AttributeCount(); ++i) html.AttributeAt(i)->SetStyle(0);
-  html.StandardAttribute(2)->SetStyle(fsBold);  // tags and keywords bold
+  html.StandardAttribute(2)->SetStyle(fsBold | fsUnderline);  // tags and keywords
   Edit->SetHighLighter(&html);
   QFont bold = Edit->Font();
   bold.setBold(true);
@@ -97,6 +97,10 @@ TEST_F(PaintTest, BoldAndNormalTextShareTheGrid) {
     EXPECT_TRUE(CellHasInk(img, cell, 2, Rgb(kBack))) << cell;
   }
   EXPECT_FALSE(CellHasInk(img, 8, 1, Rgb(kBack)));
+  // underlines stay under their own cells: nothing reaches into the gutter
+  const QRgb gutter = img.pixel(1, 1);
+  for (int y = 0; y < 2 * Edit->LineHeight(); ++y)
+    for (int x = 0; x < Edit->GutterWidth() - 2; ++x) ASSERT_EQ(img.pixel(x, y), gutter) << x << "," << y;
   Edit->SetHighLighter(nullptr);
 }
 
