@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
@@ -34,21 +35,29 @@ bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, cons
         if (Why) *Why = file.errorString();
         return false;
     }
+    // The bytes go straight into the string; only a text with tabs needs a second pass.
     const qint64 total = file.size();
-    Text.clear();
-    Text.reserve(std::size_t(total > 0 ? total : 0));
-    std::string buffer(std::size_t(ChunkSize), '\0');
+    std::string raw;
     qint64 done = 0;
     while (true) {
-        const qint64 n = file.read(buffer.data(), ChunkSize);
+        const qint64 want = done < total ? std::min(ChunkSize, total - done) : ChunkSize;
+        raw.resize(std::size_t(done + want));
+        const qint64 n = file.read(raw.data() + done, want);
         if (n < 0) {
             if (Why) *Why = file.errorString();
             return false;
         }
-        if (n == 0) break;
-        AppendExpandingTabs(Text, std::string_view(buffer.data(), std::size_t(n)));
         done += n;
+        raw.resize(std::size_t(done));
+        if (n == 0) break;
         if (Progress) Progress(done, total);
+    }
+    if (raw.find('\t') == std::string::npos) {
+        Text = std::move(raw);
+    } else {
+        Text.clear();
+        Text.reserve(raw.size() + raw.size() / 8);
+        AppendExpandingTabs(Text, raw);
     }
     return true;
 }
