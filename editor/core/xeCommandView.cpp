@@ -1,4 +1,6 @@
 // Scrolling without moving the text, and the insert and selection modes.
+#include <algorithm>
+
 #include "xeCommands.h"
 
 namespace {
@@ -9,7 +11,7 @@ bool Scroll(TxeEditModel& M, TxeEditorCommand Command, char32_t, const void*) {
   switch (Command) {
     case ecScrollUp: {
       M.SetFirstVisibleLine(M.FirstVisibleLine() - 1);
-      const int last = M.FirstVisibleLine() + M.VisibleLineCount() - 1;
+      const int last = M.FirstVisibleLine() + std::max(M.VisibleLineCount(), 1) - 1;
       if (caret.Y > last) M.SetCaretLine(last);
       break;
     }

@@ -62,6 +62,8 @@ void RunRandom(unsigned seed, int steps, bool multiByte) {
   TScriptModel s;
   s.View.Rows = 5;
   s.View.Cols = 12;
+  // Every seventh run has no view at all (no visible lines or columns).
+  if (seed % 7 == 0) s.Model.SetView(nullptr);
   auto& m = s.Model;
   TxeMemoryClipboard clip;
   m.SetClipboard(&clip);
