@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QScrollBar>
+#include <QShortcut>
 #include <memory>
 
 #include "DocumentFile.h"
+#include "HelpView.h"
 #include "main.h"
 #include "xeCustomEdit.h"
 #include "xeKeyCmds.h"
@@ -29,6 +31,9 @@ void TMainForm::CreateEditors() {
     Memo1->SetRightEdge(0);
     Memo1->SetWantTabs(true);
     Memo1->setProperty("HelpContext", 20);
+    // F1 in the editor shows its help topic.
+    auto* help = new QShortcut(QKeySequence::HelpContents, Memo1, [this] { ShowHelpTopic(20, this); });
+    help->setContext(Qt::WidgetWithChildrenShortcut);
     Memo1->installEventFilter(this);
     Memo1->viewport()->installEventFilter(this);
     setCentralWidget(Memo1);
