@@ -278,7 +278,7 @@ void TheTextDrawer::CellTextOut(int x, int y, bool opaque, const QRect& rect,
   QGlyphRun run;
   run.setRawFont(slot->Raw);
   run.setRawData(FGlyphs.data(), FPositions.data(), used);
-  const bool clip = (FStock.Style() & fsItalic) != 0;
+  const bool clip = (FStock.Style() & fsItalic) != 0 && !rect.isNull();
   if (clip) {
     FPainter->save();
     FPainter->setClipRect(rect, Qt::IntersectClip);
