@@ -254,6 +254,17 @@ TEST_F(DocumentLife, ChangesByOtherProgramsAreOfferedForReload) {
     ASSERT_TRUE(Form->SaveDocument(Path("copy.html")));
     EXPECT_EQ(FileBytes(Path("copy.html")), "two\r\n") << "reloaded";
 
+    // A file that is gone counts as changed; reloading it fails and the text stays.
+    ASSERT_TRUE(QFile::rename(Form->DocFileName, Path("moved.html")));
+    Boxes.Answers = {mrYes};
+    Form->AppEventsActivate();
+    ASSERT_EQ(Boxes.Shown.size(), 4u);
+    EXPECT_EQ(Boxes.Shown[3].Text, "Error on load file");
+    ASSERT_TRUE(Form->SaveDocument(Path("copy2.html")));
+    EXPECT_EQ(FileBytes(Path("copy2.html")), "two\r\n");
+    Boxes.Shown.clear();
+    Boxes.Shown.resize(2);
+
     // A document of one empty line is never examined.
     WriteBytes(page, "");
     ASSERT_TRUE(Form->LoadDocument(page));

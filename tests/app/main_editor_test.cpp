@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -115,6 +117,10 @@ TEST(MainEditor, MenuShortcutsComeBeforeEditorKeys) {
     // The edit actions run the editor's own commands while it has the focus.
     QTest::keyClick(form->Memo1, Qt::Key_Backspace, Qt::AltModifier);
     EXPECT_NE(form->Memo1->LineText(6), " xy") << "undone";
+    // Ctrl+V is the window's paste, which turns tabs into four blanks.
+    QGuiApplication::clipboard()->setText("a\tb");
+    QTest::keyClick(form->Memo1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_NE(form->Memo1->LineText(6).find("a    b"), std::string::npos) << form->Memo1->LineText(6);
     form->Memo1->SetModified(false);
 }
 
