@@ -40,11 +40,6 @@ TCut CutOut(std::string_view T, std::size_t At, std::size_t N) {
   return c;
 }
 
-// Deletes the selection in its own mode, recording it.
-void DeleteSelection(TxeEditModel& M, TUndoKind Kind) {
-  M.AddUndo(Kind, M.SelBegin(), M.SelEnd(), M.SelectedText(), M.SelectionMode());
-  M.ReplaceSelection(smNormal, {});
-}
 
 // Sets the block for a deletion, whatever xeoNoSelection says.
 void SetBlock(TxeEditModel& M, TPoint B, TPoint E) {
@@ -55,7 +50,7 @@ void SetBlock(TxeEditModel& M, TPoint B, TPoint E) {
 
 bool DeleteLastChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   if (M.HasSelection()) {
-    DeleteSelection(M, ukDeletedBack);
+    M.DeleteSelectionWithUndo(ukDeletedBack);
     return false;
   }
   TLinesHold hold(M);
@@ -110,7 +105,7 @@ bool DeleteLastChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
 
 bool DeleteChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   if (M.HasSelection()) {
-    DeleteSelection(M, ukDeletedForward);
+    M.DeleteSelectionWithUndo(ukDeletedForward);
     return false;
   }
   TLinesHold hold(M);
@@ -162,9 +157,8 @@ void DeleteStream(TxeEditModel& M, TPoint From, TPoint To) {
     M.SetSelBegin(caret);
     return;
   }
-  const TPoint b = M.SelBegin(), e = M.SelEnd();
-  M.AddUndo(ukDeletedForward, b, e, M.SelectedText(), smNormal);
-  M.ReplaceSelection(smNormal, {});
+  const TPoint b = M.SelBegin();
+  M.DeleteSelectionWithUndo(ukDeletedForward);
   M.SetCaretPos(b);
 }
 

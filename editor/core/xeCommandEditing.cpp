@@ -88,9 +88,7 @@ void TypeText(TxeEditModel& M, std::string_view Text) {
 
 // A selection typed over goes first, undoable together with what replaces it.
 void DeleteSelectionForTyping(TxeEditModel& M) {
-  if (!M.HasSelection()) return;
-  M.AddUndo(ukSelectionReplaced, M.SelBegin(), M.SelEnd(), M.SelectedText(), M.SelectionMode());
-  M.ReplaceSelection(smNormal, {});
+  M.DeleteSelectionWithUndo(ukSelectionReplaced);
 }
 
 bool Char(TxeEditModel& M, TxeEditorCommand, char32_t AChar, const void*) {
@@ -126,10 +124,7 @@ bool Tab(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   int width = 0;
   if (M.HasOption(xeoSmartTabs) && caret.Y >= 2) width = xeCmdText::SmartTabWidth(M.Lines(), caret);
   if (width <= 0) width = xeCmdText::TabStopDistance(caret.X, M.TabWidth());
-  if (M.HasSelection()) {
-    M.AddUndo(ukDeletedBack, M.SelBegin(), M.SelEnd(), M.SelectedText(), M.SelectionMode());
-    M.ReplaceSelection(smNormal, {});
-  }
+  M.DeleteSelectionWithUndo(ukDeletedBack);
   TOptionHold pastEol(M, xeoScrollPastEol, true);
   TLinesHold lines(M);
   const TPoint start = M.CaretPos();
