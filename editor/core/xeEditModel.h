@@ -136,7 +136,8 @@ class TxeEditModel : public TObject {
   void SetExtraLineSpacing(int Value) { FExtraLineSpacing = Value; }
   TxeEditorOptions Options() const { return FOptions; }
   bool HasOption(TxeEditorOptions Option) const { return (FOptions & Option) != 0; }
-  void SetOptions(TxeEditorOptions Value);
+  // The widget extends it (files dropped from the shell follow xeoDropFiles).
+  virtual void SetOptions(TxeEditorOptions Value);
   int MaxUndo() const { return FUndoList.MaxUndo(); }
   // Negative values are ignored; otherwise both lists are trimmed to it.
   void SetMaxUndo(int Value);
