@@ -2,11 +2,13 @@
 // (lines and every line's range), the memory the loaded document takes, and one typed character in the
 // middle of a small and of a huge document.
 //
-// The document is synthetic HTML unless QUILLAN_HTML_FILE names a file to use instead.
+// The large document is the corpus file bench/corpus/scaled/html-100m.html when bench/make-corpus.sh has made it
+// (or the file QUILLAN_HTML_FILE names), else synthetic HTML of the same size.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -63,8 +65,11 @@ const std::string& Document(std::size_t Bytes) {
   static std::string small, large;
   std::string& doc = Bytes < 10'000'000 ? small : large;
   if (doc.empty()) {
-    const char* file = std::getenv("QUILLAN_HTML_FILE");
-    if (file && Bytes >= 10'000'000) {
+    const char* named = std::getenv("QUILLAN_HTML_FILE");
+    const std::filesystem::path corpus =
+        std::filesystem::path(__FILE__).parent_path() / "corpus" / "scaled" / "html-100m.html";
+    const std::filesystem::path file = named ? std::filesystem::path(named) : corpus;
+    if (Bytes >= 10'000'000 && std::filesystem::exists(file)) {
       std::ifstream in(file, std::ios::binary);
       std::ostringstream s;
       s << in.rdbuf();
@@ -149,6 +154,38 @@ void BM_LineBreakInTheMiddle(benchmark::State& State) {
   State.counters["lines"] = model.LineCount();
 }
 BENCHMARK(BM_LineBreakInTheMiddle)->Arg(100'000)->Arg(100'000'000)->Unit(benchmark::kMicrosecond);
+
+// Typing into the middle of one minified line of several megabytes.
+void BM_TypeInALongLine(benchmark::State& State) {
+  std::string line;
+  while (line.size() < static_cast<std::size_t>(State.range(0))) line += "<b>x</b>";
+  TjxHTMLSyn hl;
+  TxeEditModel model;
+  model.SetHighLighter(&hl);
+  model.SetText(line);
+  model.SetCaretPos({static_cast<int>(line.size() / 2), 1});
+  for (auto _ : State) {
+    model.SetSelBegin(model.CaretPos());
+    model.ReplaceSelectionWithUndo("x");
+  }
+}
+BENCHMARK(BM_TypeInALongLine)->Arg(5'000'000)->Unit(benchmark::kMicrosecond);
+
+// Select all, replace it with one character, and undo that: whole-document edits.
+void BM_ReplaceEverythingAndUndo(benchmark::State& State) {
+  const std::string& doc = Document(static_cast<std::size_t>(State.range(0)));
+  TjxHTMLSyn hl;
+  TxeEditModel model;
+  model.SetHighLighter(&hl);
+  model.SetText(doc);
+  for (auto _ : State) {
+    model.SelectAll();
+    model.ReplaceSelectionWithUndo("x");
+    model.Undo();
+  }
+  State.counters["lines"] = model.LineCount();
+}
+BENCHMARK(BM_ReplaceEverythingAndUndo)->Arg(100'000'000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 
