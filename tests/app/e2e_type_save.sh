@@ -39,7 +39,7 @@ for _ in $(seq 1 50); do
     sleep 0.1
 done
 if kill -0 $pid 2>/dev/null; then echo "program did not end"; kill $pid; exit 1; fi
-wait $pid
+wait $pid || echo "program ended with code $?"
 DRIVE
 
 PROGRAM="$program" WORK="$work" SHOT="$shot" timeout 30 \
