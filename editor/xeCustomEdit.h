@@ -155,6 +155,8 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
 
  private:
   void SetGutterWidth(int Value);
+  void PaintArea(QPainter& Canvas, const QRect& Clip);
+  void FinishPaint(QPainter& Canvas, const QRect& Clip);
   void InvalidateCaret();
   void UpdateCursorShape(const QPoint& pos);
   bool InTextArea(const QPoint& p) const;

@@ -35,10 +35,21 @@ int CellRight(std::string_view line, int col, int tabWidth) {
 
 void TxeCustomEdit::paintEvent(QPaintEvent* e) {
   QPainter p(viewport());
-  Paint(p, e->rect());
+  FLastDrawCalls = 0;
+  FLastPaintRows = 0;
+  // a scroll leaves the uncovered band and the caret's old and new places: paint each on its own
+  for (const QRect& r : e->region()) PaintArea(p, r);
+  FinishPaint(p, e->rect());
 }
 
 void TxeCustomEdit::Paint(QPainter& Canvas, const QRect& Clip) {
+  FLastDrawCalls = 0;
+  FLastPaintRows = 0;
+  PaintArea(Canvas, Clip);
+  FinishPaint(Canvas, Clip);
+}
+
+void TxeCustomEdit::PaintArea(QPainter& Canvas, const QRect& Clip) {
   const int clipLeft = Clip.left(), clipRight = Clip.left() + Clip.width();
   const int clipTop = Clip.top(), clipBottom = Clip.top() + Clip.height();
   const int textLeft = FGutterWidth + 2;
@@ -48,8 +59,6 @@ void TxeCustomEdit::Paint(QPainter& Canvas, const QRect& Clip) {
   const int lastCell = FirstVisibleColumn() + (std::max(0, clipRight - textLeft) + FCharWidth - 1) / FCharWidth;
   const int firstLine = std::max(FirstVisibleLine() + clipTop / FLineHeight, FirstVisibleLine());
   const int lastLine = std::min(FirstVisibleLine() + std::max(0, clipBottom - 1) / FLineHeight, LineCount());
-  FLastDrawCalls = 0;
-  FLastPaintRows = 0;
 
   if (clipLeft < FGutterWidth) {
     QRect r(QPoint(clipLeft, clipTop), QPoint(FGutterWidth - 1, clipBottom - 1));
@@ -59,6 +68,9 @@ void TxeCustomEdit::Paint(QPainter& Canvas, const QRect& Clip) {
     QRect r(QPoint(std::max(clipLeft, FGutterWidth), clipTop), QPoint(clipRight - 1, clipBottom - 1));
     DrawTextLines(Canvas, r, firstLine, lastLine, firstCell, lastCell);
   }
+}
+
+void TxeCustomEdit::FinishPaint(QPainter& Canvas, const QRect& Clip) {
   if (OnPaint) {
     Canvas.setBrush(ColorToRGB(FColor));
     OnPaint(this, Canvas);
@@ -157,7 +169,7 @@ void TxeCustomEdit::DrawTextLines(QPainter& Canvas, const QRect& Rect, int First
                        bg);
       ++FLastPaintRows;
     }
-    FLastDrawCalls = painter.DrawCalls();
+    FLastDrawCalls += painter.DrawCalls();
   }
   // below the text
   if (y < rect.bottom() + 1) {
