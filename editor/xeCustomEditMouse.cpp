@@ -312,6 +312,12 @@ void TxeCustomEdit::DropText(const QPoint& p, bool copy) {
       ReplaceSelectionWithUndo("");
       if (after) d.Y -= oldCount - LineCount();
     }
+    // A copy records its insertion only as ukDropInserted too: with a second record of its own,
+    // undoing both would take the inserted text away twice.
+    if (!locked) {
+      LockUndo();
+      locked = true;
+    }
     SetSelBegin(d);
     {
       TxeOptionRestore restore(*this);

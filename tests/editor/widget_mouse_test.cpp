@@ -150,6 +150,22 @@ TEST_F(MouseTest, DraggingTextMovesOrCopiesIt) {
   }
 }
 
+TEST_F(MouseTest, CopyDropUndoesBackToTheStart) {
+  SetText("abcdefgh");
+  Edit->SetSelBegin({1, 1});
+  Edit->SetSelEnd({4, 1});
+  const int y = Edit->LineHeight() / 2;
+  QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(2) + 2, y));
+  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(6) + 1, y + 20));
+  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(6) + 1, y));
+  QTest::mouseRelease(VP(*Edit), Qt::LeftButton, Qt::ControlModifier, QPoint(Edit->ColumnToX(6) + 1, y));
+  ASSERT_EQ(std::string(Edit->LineText(1)), "abcdeabcfgh");
+  for (int i = 0; i < 4 && Edit->UndoAvailable(); ++i) Edit->Undo();
+  EXPECT_EQ(std::string(Edit->LineText(1)), "abcdefgh");
+  while (Edit->RedoAvailable()) Edit->Redo();
+  EXPECT_EQ(std::string(Edit->LineText(1)), "abcdeabcfgh");
+}
+
 TEST_F(MouseTest, MoveDropUndoesInOneStep) {
   SetText("abcdefgh");
   Edit->SetSelBegin({1, 1});
@@ -162,6 +178,8 @@ TEST_F(MouseTest, MoveDropUndoesInOneStep) {
   ASSERT_EQ(std::string(Edit->LineText(1)), "deabcfgh");
   Edit->Undo();
   EXPECT_EQ(std::string(Edit->LineText(1)), "abcdefgh");
+  Edit->Redo();
+  EXPECT_EQ(std::string(Edit->LineText(1)), "deabcfgh");
 }
 
 TEST_F(MouseTest, ClickInsideTheSelectionWithoutDraggingCollapsesIt) {
