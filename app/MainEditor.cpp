@@ -14,6 +14,7 @@
 #include "DocumentFile.h"
 #include "HelpView.h"
 #include "main.h"
+#include "xeCompletionProposal.h"
 #include "xeCustomEdit.h"
 #include "xeKeyCmds.h"
 
@@ -37,6 +38,15 @@ void TMainForm::CreateEditors() {
     Memo1->installEventFilter(this);
     Memo1->viewport()->installEventFilter(this);
     setCentralWidget(Memo1);
+
+    // The layout's completion component: it is given no editor and no entries, so it never pops up.
+    auto* completion = new TXeCompletionProposal(this);
+    completion->setObjectName(QStringLiteral("XeCompletionProposal1"));
+    completion->SetNbLinesInWindow(6);
+    completion->SetClSelect(clHighlight);
+    completion->SetAnsiStrings(false);
+    completion->ShortCut = 16416;
+    completion->EndOfTokenChr = QStringLiteral("()[].");
 
     Memo0 = new TxeCustomEdit(this);
     Memo0->setObjectName(QStringLiteral("Memo0"));

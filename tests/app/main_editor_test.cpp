@@ -12,6 +12,7 @@
 #include "main_fakes.h"
 #include "setup.h"
 #include "xeCSSSyn.h"
+#include "xeCompletionProposal.h"
 #include "xeCustomEdit.h"
 #include "xeJScriptSyn.h"
 
@@ -33,6 +34,10 @@ TEST(MainEditor, Memo1AsTheLayoutSetsIt) {
     EXPECT_FALSE(form->Memo0->isVisible());
     EXPECT_EQ(form->Memo0->MaxUndo(), 10);
     EXPECT_FALSE(form->Memo0->WantTabs());
+    auto* completion = form->findChild<TXeCompletionProposal*>("XeCompletionProposal1");
+    ASSERT_NE(completion, nullptr);
+    EXPECT_EQ(completion->EditorCount(), 0) << "never bound, so it never pops up";
+    EXPECT_EQ(completion->NbLinesInWindow(), 6);
     // The first start's settings: Courier New 10.
     EXPECT_EQ(memo->Font().pointSize(), 10);
 }
