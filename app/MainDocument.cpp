@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QToolButton>
@@ -40,6 +41,24 @@ private:
     QElapsedTimer FClock;
     std::unique_ptr<QProgressDialog> FDialog;
 };
+
+// A wait cursor while a large document is read, split and highlighted, or written.
+class TBusyCursor {
+public:
+    explicit TBusyCursor(bool Large) : FOn(Large) {
+        if (FOn) QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~TBusyCursor() {
+        if (FOn) QApplication::restoreOverrideCursor();
+    }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+
+private:
+    bool FOn;
+};
+
+constexpr qint64 LargeFile = 8 << 20;
 
 }  // namespace
 
@@ -110,7 +129,12 @@ void TMainForm::Open1Click() {
 
 bool TMainForm::LoadDocument(const QString& FileName) {
     QString why;
-    if (!ReadIntoEditor(FileName, &why)) {
+    bool ok;
+    {
+        TBusyCursor busy(QFileInfo(FileName).size() >= LargeFile);
+        ok = ReadIntoEditor(FileName, &why);
+    }
+    if (!ok) {
         MessageDlg(QStringLiteral("Error on load file"), mtError, mbOK, this);
         return false;
     }
@@ -136,6 +160,7 @@ bool TMainForm::SaveAs1Click() {
 }
 
 bool TMainForm::WriteWithProgress(const QString& FileName, QString* Why) {
+    TBusyCursor busy(EditorLineCount() >= 100000);
     TSlowProgress progress(this, QStringLiteral("Saving ") + FileName);
     return WriteDocumentFile(
         FileName, EditorLineCount(), [this](std::size_t i) { return EditorLine(i); }, Why,
