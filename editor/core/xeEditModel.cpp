@@ -27,8 +27,12 @@ TxeEditModel::TxeEditModel() {
 }
 
 TxeEditModel::~TxeEditModel() {
+  // Nothing is reported from a model being destroyed.
   FView = nullptr;
-  SetHighLighter(nullptr);
+  OnStatusChange = nullptr;
+  OnSelectionChange = nullptr;
+  OnChange = nullptr;
+  DetachHighLighter();
 }
 
 void TxeEditModel::SetView(TxeEditView* View) {

@@ -317,6 +317,7 @@ class TxeEditModel : public TObject {
   int RescanFrom(int Index);
   void FullRescan();
   void HighLighterDestroyed();
+  void DetachHighLighter();
 
   // Pieces of the selection primitive.
   void DeleteBlock();

@@ -4,12 +4,16 @@
 #include "xeEditModel.h"
 #include "xeHighlighter.h"
 
+void TxeEditModel::DetachHighLighter() {
+  if (!FHighLighter) return;
+  FHighLighter->RemoveChangeHook(this);
+  FHighLighter->RemoveFreeNotification(this);
+  FHighLighter = nullptr;
+}
+
 void TxeEditModel::SetHighLighter(TxeCustomHighLighter* Value) {
   if (Value == FHighLighter) return;
-  if (FHighLighter) {
-    FHighLighter->RemoveChangeHook(this);
-    FHighLighter->RemoveFreeNotification(this);
-  }
+  DetachHighLighter();
   FHighLighter = Value;
   if (FHighLighter) {
     FHighLighter->AddChangeHook(this, [this](TObject*) {

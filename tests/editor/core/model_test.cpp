@@ -240,6 +240,17 @@ TEST(Model, DestroyedHighlighterIsForgotten) {
   m.Lines().Put(0, "{");  // must not touch the freed highlighter
 }
 
+TEST(Model, DestroyedModelLeavesTheHighlighterAlone) {
+  TBraceHighlighter h;
+  {
+    TxeEditModel m;
+    m.SetHighLighter(&h);
+    EXPECT_EQ(h.ChangeChain().Count(), 1);
+  }
+  EXPECT_EQ(h.ChangeChain().Count(), 0);
+  h.AttributeChanged(&h);  // nobody left to tell
+}
+
 TEST(Model, EditsInvalidateTheChangedRowsOnce) {
   TxeEditModel m;
   TTestView v;
