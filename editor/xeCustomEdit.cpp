@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QScrollBar>
-#include <QToolTip>
 #include <algorithm>
 
 #include "xeCellMap.h"
@@ -51,10 +50,9 @@ TxeCustomEdit::TxeCustomEdit(QWidget* parent) : QAbstractScrollArea(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   connect(verticalScrollBar(), &QScrollBar::sliderPressed, this, [this] { FScrollInProgress = true; });
-  connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, [this](int) { ShowScrollHint(); });
   connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
     FScrollInProgress = false;
-    QToolTip::hideText();
+    HideScrollHint();
   });
   connect(horizontalScrollBar(), &QScrollBar::sliderPressed, this, [this] { FScrollInProgress = true; });
   connect(horizontalScrollBar(), &QScrollBar::sliderReleased, this, [this] { FScrollInProgress = false; });
@@ -283,4 +281,5 @@ void TxeCustomEdit::scrollContentsBy(int, int) {
   if (FSettingBars) return;
   SetFirstVisibleColumn(horizontalScrollBar()->value());
   SetFirstVisibleLine(verticalScrollBar()->value());
+  if (verticalScrollBar()->isSliderDown()) ShowScrollHint();
 }

@@ -20,6 +20,7 @@
 #include "xeQtClipboard.h"
 #include "xeSupportClasses.h"
 
+class QLabel;
 class QMenu;
 
 enum TCaretType : unsigned char { ctVerticalLine = 0, ctHorizontalLine = 1, ctHalfBlock = 2, ctBlock = 3 };
@@ -97,6 +98,9 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   bool PosInSelection(TPoint P) const;
   void SelectWordAt(TPoint P);
 
+  // The scroll hint window shared by all editors.
+  static QLabel* ScrollHintWindow();
+
   // ---- caret ----
   bool CaretShown() const { return FCaretShown; }
   // Where the caret is drawn (valid while shown).
@@ -163,6 +167,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   void AutoScrollStep();
   void DropText(const QPoint& p, bool copy);
   void ShowScrollHint();
+  void HideScrollHint();
   TColor EditorBackground() const;
   void RowSelection(int Line, bool any, const TPoint& b, const TPoint& e, int& start, int& end,
                     bool& selected) const;

@@ -3,7 +3,8 @@
 #include <QFocusEvent>
 #include <QInputMethod>
 #include <QScrollBar>
-#include <QToolTip>
+#include <QLabel>
+#include <QPointer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -140,11 +141,39 @@ bool TxeCustomEdit::focusNextPrevChild(bool next) {
 
 // ---------------------------------------------------------------- scroll hint and wheel
 
+QLabel* TxeCustomEdit::ScrollHintWindow() {
+  // one hint window for the whole program, made hidden on first use
+  static QPointer<QLabel> hint;
+  if (!hint) {
+    hint = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+    hint->setForegroundRole(QPalette::ToolTipText);
+    hint->setBackgroundRole(QPalette::ToolTipBase);
+    hint->setAutoFillBackground(true);
+    hint->setFrameStyle(QFrame::Box | QFrame::Plain);
+    hint->setMargin(2);
+    hint->setWordWrap(true);
+    hint->setMaximumWidth(200);
+    QObject::connect(qApp, &QObject::destroyed, hint.data(), [] { delete hint.data(); });
+  }
+  return hint;
+}
+
 void TxeCustomEdit::ShowScrollHint() {
   if (!HasOption(xeoShowScrollHint)) return;
-  const QString text = QString::asprintf(STopLine, verticalScrollBar()->sliderPosition());
-  const QPoint at = mapToGlobal(QPoint(viewport()->width() - 4 - 200, 10));
-  QToolTip::showText(at, text, this);
+  QLabel* hint = ScrollHintWindow();
+  hint->setText(QString::asprintf(STopLine, FirstVisibleLine()));
+  hint->adjustSize();
+  // right edge 4 pixels left of the client's right edge, top 10 pixels below the client's top
+  const QPoint at = viewport()->mapToGlobal(QPoint(viewport()->width() - 4 - hint->width(), 10));
+  hint->move(at);
+  hint->show();
+  hint->repaint();
+}
+
+void TxeCustomEdit::HideScrollHint() {
+  QLabel* hint = ScrollHintWindow();
+  hint->hide();
+  hint->setText(QString());
 }
 
 void TxeCustomEdit::wheelEvent(QWheelEvent* e) {

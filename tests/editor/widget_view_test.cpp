@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QToolTip>
+#include <QLabel>
 #include <QUrl>
 
 #include "jxHTMLSyn.h"
@@ -71,17 +71,23 @@ TEST_F(ViewTest, ScrollHintShowsTheTopLine) {
   for (int i = 0; i < 500; ++i) text += "x\r\n";
   SetText(text);
   QScrollBar* v = Edit->verticalScrollBar();
+  QLabel* hint = TxeCustomEdit::ScrollHintWindow();
   v->setSliderDown(true);
   v->setSliderPosition(123);
   EXPECT_EQ(Edit->FirstVisibleLine(), 123);
-  EXPECT_EQ(QToolTip::text(), QStringLiteral("Top Line: 123"));
+  ASSERT_TRUE(hint->isVisible());
+  EXPECT_EQ(hint->text(), QStringLiteral("Top Line: 123"));
+  const QPoint client = Edit->viewport()->mapToGlobal(QPoint(0, 0));
+  EXPECT_EQ(hint->geometry().right() + 1, client.x() + Edit->viewport()->width() - 4);
+  EXPECT_EQ(hint->geometry().top(), client.y() + 10);
+  EXPECT_LE(hint->width(), 200);
   v->setSliderDown(false);
-  QTRY_VERIFY(!QToolTip::isVisible());
+  EXPECT_FALSE(hint->isVisible());
   Edit->SetOptions(Edit->Options() & ~xeoShowScrollHint);
   v->setSliderDown(true);
   v->setSliderPosition(50);
   EXPECT_EQ(Edit->FirstVisibleLine(), 50);
-  EXPECT_FALSE(QToolTip::isVisible());
+  EXPECT_FALSE(hint->isVisible());
   v->setSliderDown(false);
 }
 
