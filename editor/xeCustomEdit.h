@@ -136,7 +136,6 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
                              int LastCell);
 
   bool event(QEvent* e) override;
-  bool viewportEvent(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;

@@ -20,8 +20,6 @@ bool TxeCustomEdit::event(QEvent* e) {
   return QAbstractScrollArea::event(e);
 }
 
-bool TxeCustomEdit::viewportEvent(QEvent* e) { return QAbstractScrollArea::viewportEvent(e); }
-
 bool TxeCustomEdit::ProcessKey(int QtKey, Qt::KeyboardModifiers Modifiers) {
   const std::uint16_t vk = QtKeyToVirtualKey(QtKey, Modifiers & Qt::KeypadModifier);
   if (vk == 0) return false;
