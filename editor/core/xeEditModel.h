@@ -290,7 +290,7 @@ class TxeEditModel : public TObject {
   void SelectMatch(int Line, int P, int Length, bool Backward);
   void ReplaceMatch(std::string_view AReplace);
   int ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, std::string_view ASearch,
-                         std::string_view AReplace);
+                         std::string_view AReplace, TPoint& CaretAfter);
   TxeEditSearch FSearchEngine;
 
  public:

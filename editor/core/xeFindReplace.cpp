@@ -90,7 +90,7 @@ void TxeEditModel::ReplaceMatch(std::string_view AReplace) {
 // Replace-all without prompting: all usable occurrences of one line at once, with the undo records the
 // one-by-one replacement would push, and one change of the line.
 int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, std::string_view ASearch,
-                                     std::string_view AReplace) {
+                                     std::string_view AReplace, TPoint& CaretAfter) {
   const std::string_view text = LineText(Line);
   const std::vector<int>& found = FSearchEngine.MatchPositions();
   const int len = static_cast<int>(ASearch.size());
@@ -150,16 +150,10 @@ int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backwar
                         static_cast<int>(std::exchange(tail, 0)));
     FUndoList.AddChange(ukTyped, {q, Line}, {q + rlen, Line}, {}, smNormal);
   }
-  const int caretX = used.back().second + rlen;
-  FLines.BeginUpdate();
-  try {
-    FLines.Put(Line - 1, std::move(out));
-    SetCaretXY(caretX, Line);
-  } catch (...) {
-    FLines.EndUpdate();
-    throw;
-  }
-  FLines.EndUpdate();
+  // The caret goes there once the whole batch is done: moving it line by line would scroll the view
+  // through the document.
+  CaretAfter = {used.back().second + rlen, Line};
+  FLines.Put(Line - 1, std::move(out));
   return static_cast<int>(used.size());
 }
 
@@ -184,12 +178,13 @@ int TxeEditModel::FindReplace(std::string_view ASearch, std::string_view AReplac
   const int rlen = static_cast<int>(AReplace.size());
   const int step = backward ? -1 : 1;
   int count = 0;
+  TPoint batchCaret{0, 0};
   for (int line = backward ? range.End.Y : range.Start.Y;
        backward ? line >= range.Start.Y : line <= range.End.Y && line <= LineCount(); line += step) {
     const int n = FSearchEngine.FindAllMatches(LineText(line));
     if (n == 0) continue;
     if (replaceAll && !prompt && batchable) {
-      count += ReplaceLineMatches(line, range, backward, ASearch, AReplace);
+      count += ReplaceLineMatches(line, range, backward, ASearch, AReplace, batchCaret);
       continue;
     }
     for (int k = backward ? n - 1 : 0; backward ? k >= 0 : k < n; k += step) {
@@ -229,6 +224,10 @@ int TxeEditModel::FindReplace(std::string_view ASearch, std::string_view AReplac
       }
       if (!replaceAll) return count;
     }
+  }
+  if (batchCaret.Y > 0) {
+    SetCaretPos(batchCaret);
+    SetSelBegin(CaretPos());
   }
   return count;
 }
