@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "xeCellMap.h"
 #include "xeColors.h"
 
 namespace {
@@ -237,8 +238,21 @@ void TheTextDrawer::FillRect(const QRect& rect) {
 }
 
 void TheTextDrawer::DrawFallback(int x, int baseline, char32_t c) {
-  FPainter->setFont(FStock.Current()->Font);
-  FPainter->drawText(QPointF(x, baseline), QString::fromUcs4(&c, 1));
+  // A glyph from another font keeps to its own cells: centred when narrower, squeezed when wider,
+  // so it never covers the next character.
+  const QFont& font = FStock.Current()->Font;
+  const QString text = QString::fromUcs4(&c, 1);
+  const qreal span = qreal(CodePointCells(c) * CellWidth());
+  const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+  FPainter->save();
+  FPainter->setFont(font);
+  FPainter->translate(x, baseline);
+  if (advance > span && advance > 0)
+    FPainter->scale(span / advance, 1.0);
+  else
+    FPainter->translate((span - advance) / 2, 0);
+  FPainter->drawText(QPointF(0, 0), text);
+  FPainter->restore();
 }
 
 void TheTextDrawer::CellTextOut(int x, int y, bool opaque, const QRect& rect,

@@ -85,3 +85,47 @@ TEST(TextDrawer, CellsComeFromTheMetricsStyleAndEveryStyleStaysOnThem) {
 }
 
 }  // namespace
+
+namespace {
+
+// Columns of the image that hold ink in the given row band.
+std::vector<bool> InkColumns(const QImage& img, int top, int bottom) {
+  std::vector<bool> ink(img.width(), false);
+  for (int y = top; y < bottom; ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (qGray(img.pixel(x, y)) < 160) ink[x] = true;
+  return ink;
+}
+
+}  // namespace
+
+TEST(TextDrawer, FallbackGlyphsKeepToTheirOwnCells) {
+  EnsureQtApp();
+  const QFont f = Mono(14);
+  TheTextDrawer d(0, &f);
+  const int cw = d.CellWidth();
+  // A replacement mark (one cell) and a wide ideograph (two cells) between blanks: no ink may
+  // reach the blank cells around them.
+  const struct {
+    char32_t code;
+    int cells;
+  } cases[] = {{U'\uFFFD', 1}, {U'\u4E2D', 2}, {U'\U0001F600', 2}};
+  for (const auto& c : cases) {
+    QImage img(8 * cw, d.CellHeight(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    d.StartDrawing(&p);
+    d.SetForeground(0x000000);
+    const char32_t text[] = {U' ', c.code, U' '};
+    const int cells[] = {0, 1, 1 + c.cells};
+    d.CellTextOut(0, 0, false, QRect(), text, cells, 3);
+    d.StopDrawing();
+    p.end();
+    const auto ink = InkColumns(img, 0, d.CellHeight());
+    for (int x = 0; x < img.width(); ++x) {
+      if (x < cw || x >= (1 + c.cells) * cw) {
+        EXPECT_FALSE(ink[x]) << "U+" << std::hex << unsigned(c.code) << " x=" << x;
+      }
+    }
+  }
+}
