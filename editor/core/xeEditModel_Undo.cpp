@@ -89,7 +89,13 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
     const TPoint at = StreamStart();
     TPoint restoredEnd = at;
     if (!R.Text.empty()) {
-      // What the insertion had overwritten comes back as a stream.
+      // What the insertion had overwritten comes back as a stream, where it stood.
+      if (R.RestoreAt.Y > 0) {
+        const TxeEditorOptions o = FOptions;
+        FOptions |= xeoScrollPastEol;
+        SetCaretPos(R.RestoreAt);
+        FOptions = o;
+      }
       const TSelectionMode mode = std::exchange(FSelectionMode, smNormal);
       ReplaceSelection(smNormal, R.Text);
       FSelectionMode = mode;
@@ -245,6 +251,7 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
     SetSelBegin(CaretPos());
     TPoint p = mode == smColumn ? CaretPos() : StreamStart();
     if (mode == smLine) p.X = 1;
+    const TPoint restoreAt = CaretPos();
     ReplaceSelection(mode, R.Text);
     const TPoint end = CaretPos();
     AppendTail(R.Tail);
@@ -253,6 +260,7 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
     undo.StartPos = p;
     undo.EndPos = end;
     undo.Tail = trimmed;
+    undo.RestoreAt = restoreAt;
     undo.Text = overwritten;
     // Whole lines went in like a stream at column 1; undoing them as a stream is exact.
     undo.SelectionMode = mode == smLine ? smNormal : mode;

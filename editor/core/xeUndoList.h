@@ -33,6 +33,9 @@ struct TUndoRecord {
   // Blanks that ended the line after the change and went with the trailing-blank trim of a deletion; the
   // replay appends them to the line again.
   int Tail = 0;
+  // For inserting kinds on the undo list: where the overwritten Text goes back (the caret the insertion
+  // started from, after any padding); StartPos when not set.
+  TPoint RestoreAt;
 };
 
 class TUndoList {

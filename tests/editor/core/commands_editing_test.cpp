@@ -147,7 +147,7 @@ TEST(CommandsEditing, TabScripts) {
 
 // Known fault of redo: typing over the character after a run of blanks, then undo, redo and undo again
 // loses the blanks (the redo's record starts where the blanks were trimmed).
-TEST(CommandsEditing, DISABLED_RedoOfOverwriteBesideBlanksUndoesExactly) {
+TEST(CommandsEditing, RedoOfOverwriteBesideBlanksUndoesExactly) {
   TScriptModel s;
   auto& m = s.Model;
   LoadMarked(m, "b        |)");
