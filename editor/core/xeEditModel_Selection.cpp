@@ -108,6 +108,14 @@ void TxeEditModel::DeleteBlock() {
         }
       }
       SetCaretPos(s);
+      if (FCaretY == s.Y && FCaretX < s.X) {
+        // Beyond the widest column the caret cannot stand past a line's end, so padding could not bring
+        // back the blanks before the block: they stay.
+        std::string line(LineText(s.Y));
+        line.append(static_cast<std::size_t>(s.X - 1) - line.size(), ' ');
+        FLines.Put(s.Y - 1, std::move(line));
+        SetCaretPos(s);
+      }
       break;
     }
     case smColumn: {
