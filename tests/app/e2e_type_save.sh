@@ -10,7 +10,6 @@ trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-printf '<P>\tx\r\nend' > "$work/page.html"
 
 cat > "$work/drive.sh" <<'DRIVE'
 set -euo pipefail
@@ -42,15 +41,22 @@ if kill -0 $pid 2>/dev/null; then echo "program did not end"; kill $pid; exit 1;
 wait $pid || echo "program ended with code $?"
 DRIVE
 
-PROGRAM="$program" WORK="$work" SHOT="$shot" timeout 30 \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh"
-
 expected="$(printf 'abc<P>\tx\r\nend\r\n' | od -An -c)"
-actual="$(od -An -c < "$work/page.html")"
-if [ "$expected" != "$actual" ]; then
-    echo "saved file differs"
-    echo "expected: $expected"
-    echo "actual:   $actual"
-    exit 1
-fi
-echo "saved file as expected"
+# Simulated keys race the window's start on a loaded machine, so a run that lost its keys gets one
+# more try with a fresh file; a wrong save that did happen is never retried away.
+for attempt in 1 2; do
+    printf '<P>\tx\r\nend' > "$work/page.html"
+    PROGRAM="$program" WORK="$work" SHOT="$shot" timeout 30 \
+        xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" || true
+    actual="$(od -An -c < "$work/page.html")"
+    if [ "$expected" = "$actual" ]; then
+        echo "saved file as expected"
+        exit 0
+    fi
+    [ "$actual" = "$(printf '<P>\tx\r\nend' | od -An -c)" ] || break
+    echo "attempt $attempt: the file was not saved; trying again"
+done
+echo "saved file differs"
+echo "expected: $expected"
+echo "actual:   $actual"
+exit 1
