@@ -51,22 +51,6 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
 
 constexpr std::array<std::uint8_t, 256> Classes = MakeClasses();
 
-// Hash value of each identifier character (letters 1..26, underscore 31, digits 0); NotIdent for the rest.
-constexpr std::uint8_t NotIdent = 0xFF;
-constexpr std::array<std::uint8_t, 256> MakeIdentHash() {
-  std::array<std::uint8_t, 256> T{};
-  for (int C = 0; C < 256; ++C) {
-    std::uint8_t V = NotIdent;
-    if (C >= '0' && C <= '9') V = 0;
-    if (C >= 'A' && C <= 'Z') V = static_cast<std::uint8_t>(C - 64);
-    if (C >= 'a' && C <= 'z') V = static_cast<std::uint8_t>(C - 96);
-    if (C == '_') V = 31;
-    T[static_cast<std::size_t>(C)] = V;
-  }
-  return T;
-}
-constexpr std::array<std::uint8_t, 256> IdentHash = MakeIdentHash();
-
 const TxeHighlighterClassInfo ClassInfo{"TxeJScriptSyn",
                                         [] { return std::unique_ptr<TxeCustomHighLighter>(new TxeJScriptSyn); }};
 const bool Registered = (RegisterHighlighterClass(&ClassInfo), true);
@@ -79,29 +63,12 @@ TxeCustomHighLighterClass TxeJScriptSyn::ClassType() {
 }
 
 const TxeKeywordTable::THashTable& TxeJScriptSyn::CharHashValue() {
-  static const TxeKeywordTable::THashTable Table = [] {
-    TxeKeywordTable::THashTable T{};
-    for (int C = 'A'; C <= 'Z'; ++C) {
-      T[static_cast<std::size_t>(C)] = static_cast<std::uint8_t>(C - 64);
-      T[static_cast<std::size_t>(C + 32)] = static_cast<std::uint8_t>(C - 64);
-    }
-    T['_'] = 31;
-    return T;
-  }();
-  return Table;
+  return LetterHashValues();
 }
 
 const TxeKeywordTable& TxeJScriptSyn::Keywords() {
-  static const TxeKeywordTable Table = [] {
-    TxeKeywordTable T(CharHashValue(), KeywordTableSize);
-    for (const char* W : JScriptKeywords) {
-      std::size_t Hash = 0;
-      for (const char* P = W; *P; ++P) Hash += CharHashValue()[static_cast<unsigned char>(*P)];
-      T.Add(Hash, W);
-    }
-    T.Finish();
-    return T;
-  }();
+  static const TxeKeywordTable Table =
+      MakeLetterKeywordTable(KeywordTableSize, JScriptKeywords, std::size(JScriptKeywords));
   return Table;
 }
 

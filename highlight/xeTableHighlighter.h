@@ -49,6 +49,29 @@ class TxeKeywordTable {
   std::vector<TPending> FPending;
 };
 
+// Identifier hash values of the script and style highlighters: letters 1..26 in either case,
+// underscore 31, digits 0; NotIdent for every other byte. Used on every identifier scanned.
+inline constexpr std::uint8_t NotIdent = 0xFF;
+inline constexpr std::array<std::uint8_t, 256> IdentHash = [] {
+  std::array<std::uint8_t, 256> T{};
+  for (int C = 0; C < 256; ++C) {
+    std::uint8_t V = NotIdent;
+    if (C >= '0' && C <= '9') V = 0;
+    if (C >= 'A' && C <= 'Z') V = static_cast<std::uint8_t>(C - 64);
+    if (C >= 'a' && C <= 'z') V = static_cast<std::uint8_t>(C - 96);
+    if (C == '_') V = 31;
+    T[static_cast<std::size_t>(C)] = V;
+  }
+  return T;
+}();
+
+// The keyword-matching hash values of the script and style highlighters: letters 1..26 in either case,
+// underscore 31, every other byte 0 (so any digit matches any digit).
+const TxeKeywordTable::THashTable& LetterHashValues();
+
+// A keyword table of the given size over the letter hash values, from words in list order.
+TxeKeywordTable MakeLetterKeywordTable(std::size_t Size, const char* const* Words, std::size_t Count);
+
 // Token access over the caller's zero-terminated line. Derived supplies Next() (one token),
 // ExportToken() and its tkNull value.
 template <class Derived>
