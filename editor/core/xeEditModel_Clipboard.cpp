@@ -39,6 +39,7 @@ void TxeEditModel::PasteFromClipboard() {
       DeleteSelectionWithUndo(ukSelectionReplaced);
     }
     const TPoint p = mode == smColumn ? CaretPos() : StreamStart();
+    const int linesBefore = LineCount();
     ReplaceSelection(mode, text);
     const TPoint e = CaretPos();
     const bool endsWithBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
@@ -48,7 +49,14 @@ void TxeEditModel::PasteFromClipboard() {
       // A line block inserts like a stream at column 1 of the caret line.
       FUndoList.AddChange(ukPasted, {1, p.Y}, e, {}, smNormal);
     } else {
-      FUndoList.AddChange(ukPasted, p, e, {}, mode);
+      TUndoRecord r;
+      r.Kind = ukPasted;
+      r.StartPos = p;
+      r.EndPos = e;
+      r.SelectionMode = mode;
+      r.ReplacedEnd = p;
+      if (mode == smColumn) r.AddedLines = LineCount() - linesBefore;
+      FUndoList.AddRecord(std::move(r));
     }
     if (mode == smColumn) SetCaretPos({std::min(p.X, e.X), std::max(p.Y, e.Y) + 1});
     ScrollCaretIntoView();

@@ -85,6 +85,9 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
     std::string inserted = SelectedText();
     ReplaceSelection(FSelectionMode, {});
     const int trimmed = FLastTrimmedTail;
+    // A column insertion past the last line added lines, empty again now: they go too.
+    for (int k = R.AddedLines; k > 0 && LineCount() > s.Y && LineText(LineCount()).empty(); --k)
+      FLines.Delete(LineCount() - 1);
     SetCaretPos(s);
     const TPoint at = StreamStart();
     TPoint restoredEnd = at;
@@ -252,6 +255,7 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
     TPoint p = mode == smColumn ? CaretPos() : StreamStart();
     if (mode == smLine) p.X = 1;
     const TPoint restoreAt = CaretPos();
+    const int linesBefore = LineCount();
     ReplaceSelection(mode, R.Text);
     const TPoint end = CaretPos();
     AppendTail(R.Tail);
@@ -261,6 +265,7 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
     undo.EndPos = end;
     undo.Tail = trimmed;
     undo.RestoreAt = restoreAt;
+    if (mode == smColumn) undo.AddedLines = LineCount() - linesBefore;
     undo.Text = overwritten;
     // Whole lines went in like a stream at column 1; undoing them as a stream is exact.
     undo.SelectionMode = mode == smLine ? smNormal : mode;
@@ -286,7 +291,10 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
       FSelectionMode = smColumn;
       SetCaretPos({1, R.StartPos.Y});
       SetSelBegin(CaretPos());
+      // Lines removed since the indent get none: the blanks for them would add empty lines at the end.
+      const int lines = LineCount();
       ReplaceSelection(smColumn, R.Text);
+      if (LineCount() > lines) FLines.DeleteLines(lines, LineCount() - lines);
       FUndoList.AddChange(ukIndented, R.StartPos, R.EndPos, R.Text, R.SelectionMode);
       SetCaretPos({1, R.EndPos.Y + 1});
       const TPoint e = R.EndPos.X == 1 ? TPoint{1, R.EndPos.Y} : TPoint{R.EndPos.X + FTabWidth, R.EndPos.Y};

@@ -36,6 +36,8 @@ struct TUndoRecord {
   // For inserting kinds on the undo list: where the overwritten Text goes back (the caret the insertion
   // started from, after any padding); StartPos when not set.
   TPoint RestoreAt;
+  // For column insertions: lines the insertion added after the last line; undo removes them again.
+  int AddedLines = 0;
 };
 
 class TUndoList {

@@ -1,0 +1,99 @@
+// Undo and redo of column-mode edits must give back exactly the text before and after the edit.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core_test_support.h"
+#include "xeKeyCmds.h"
+
+namespace {
+
+// Pastes a column block at a caret; the block may reach past the last line.
+TEST(UndoColumn, PastedBlockPastTheEndIsTakenBackExactly) {
+  struct Case {
+    const char* Start;
+    TPoint Caret;
+    const char* Block;
+    const char* Pasted;
+  };
+  const Case cases[] = {
+      {"ab\ncd", {2, 2}, "X\r\nY\r\nZ", "ab\r\ncXd\r\n Y\r\n Z\r\n"},
+      {"ab", {1, 1}, "X\r\nY", "Xab\r\nY\r\n"},
+      {"ab\n", {3, 1}, "1\r\n\r\n3", "ab1\r\n\r\n  3\r\n"},
+  };
+  for (const Case& c : cases) {
+    TxeEditModel m;
+    TxeMemoryClipboard clip;
+    m.SetClipboard(&clip);
+    m.SetText(c.Start);
+    const std::string start = m.Text();
+    std::string block("\x01");
+    block.append(c.Block);
+    block.push_back('\0');
+    clip.SetContent(c.Block, &block);
+    m.SetCaretPos(c.Caret);
+    m.PasteFromClipboard();
+    EXPECT_EQ(m.Text(), c.Pasted) << c.Start;
+    m.Undo();
+    EXPECT_EQ(m.Text(), start) << c.Start;
+    m.Redo();
+    EXPECT_EQ(m.Text(), c.Pasted) << c.Start;
+    m.Undo();
+    EXPECT_EQ(m.Text(), start) << c.Start;
+  }
+}
+
+TEST(UndoColumn, IndentRedoneAfterTheTextShrankAddsNoLine) {
+  TxeEditModel m;
+  m.SetTabWidth(2);
+  m.SetText("a\nb\nc");
+  m.SetSelBegin({1, 1});
+  m.SetSelEnd({2, 3});
+  m.CommandProcessor(ecBlockIndent);
+  EXPECT_EQ(m.Text(), "  a\r\n  b\r\n  c\r\n");
+  m.Undo();
+  EXPECT_EQ(m.Text(), "a\r\nb\r\nc\r\n");
+  // Another edit that takes a line away; the redo list stays.
+  m.SetSelBegin({1, 2});
+  m.SetSelEnd({1, 3});
+  m.DeleteSelectionWithUndo(ukDeletedBack);
+  ASSERT_EQ(m.Text(), "a\r\nc\r\n");
+  ASSERT_TRUE(m.RedoAvailable());
+  m.Redo();
+  EXPECT_EQ(m.Text(), "  a\r\n  c\r\n");
+  m.Undo();
+  EXPECT_EQ(m.Text(), "a\r\nc\r\n");
+}
+
+// Block edges inside two-byte characters: the block widens to whole characters, and undo must not leave
+// the padding of the copied block inside the lines.
+TEST(UndoColumn, DeletedBlockWithEdgesInsideCharactersComesBackExactly) {
+  struct Case {
+    const char* Start;
+    TPoint From, To;
+  };
+  const Case cases[] = {
+      {"a\xC3\xA9" "bc\nabcde", {3, 1}, {5, 2}},   // left edge inside the first line's character
+      {"a\xC3\xA9" "bc\na\xC3\xA9" "bc", {3, 1}, {5, 2}},
+      {"a\xC3\xA9\na\nabcdef", {3, 1}, {5, 3}},    // nothing left of the first line's block, a short line
+      {"ab\xC3\xA9" "c\nabcde", {2, 1}, {4, 2}},   // right edge inside a character
+  };
+  for (const Case& c : cases) {
+    TxeEditModel m;
+    m.SetText(c.Start);
+    const std::string start = m.Text();
+    m.SetSelectionMode(smColumn);
+    m.SetSelBegin(c.From);
+    m.SetSelEnd(c.To);
+    m.DeleteSelectionWithUndo(ukDeletedBack);
+    const std::string deleted = m.Text();
+    m.Undo();
+    EXPECT_EQ(m.Text(), start) << c.Start;
+    m.Redo();
+    EXPECT_EQ(m.Text(), deleted) << c.Start;
+    m.Undo();
+    EXPECT_EQ(m.Text(), start) << c.Start;
+  }
+}
+
+}  // namespace
