@@ -4,49 +4,17 @@
 
 #include <algorithm>
 
+#include "xeUtf8.h"
+
 namespace {
 
 // Length of the valid UTF-8 sequence at p (1..4), or 0 when the bytes there are not one.
 size_t Utf8SeqLength(std::string_view s, size_t p, char32_t* cp = nullptr) {
-    const auto b0 = static_cast<unsigned char>(s[p]);
-    if (b0 < 0x80) {
-        if (cp) *cp = b0;
-        return 1;
-    }
-    size_t len;
-    char32_t c;
-    char32_t min;
-    if (b0 >= 0xC2 && b0 <= 0xDF) { len = 2; c = b0 & 0x1F; min = 0x80; }
-    else if (b0 >= 0xE0 && b0 <= 0xEF) { len = 3; c = b0 & 0x0F; min = 0x800; }
-    else if (b0 >= 0xF0 && b0 <= 0xF4) { len = 4; c = b0 & 0x07; min = 0x10000; }
-    else return 0;
-    if (p + len > s.size()) return 0;
-    for (size_t i = 1; i < len; ++i) {
-        const auto b = static_cast<unsigned char>(s[p + i]);
-        if ((b & 0xC0) != 0x80) return 0;
-        c = (c << 6) | (b & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+    char32_t c = 0;
+    const int len = Utf8Decode(s, p, &c);
+    if (len == 1 && c >= 0x80) return 0;
     if (cp) *cp = c;
-    return len;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    return static_cast<size_t>(len);
 }
 
 // ASCII bytes map directly; each run of valid multi-byte characters goes through Qt; bytes that

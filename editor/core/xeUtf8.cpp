@@ -95,3 +95,29 @@ bool IsPlainAscii(std::string_view S) {
   }
   return !(acc & 0x80) && !tab;
 }
+
+int Utf8Decode(std::string_view S, std::size_t I, char32_t* Code) {
+  std::uint32_t cp = 0;
+  const int len = Decode(S, I, &cp);
+  if (Code) *Code = len == 1 ? static_cast<unsigned char>(S[I]) : static_cast<char32_t>(cp);
+  return len;
+}
+
+void AppendUtf8(std::string& Out, char32_t C) {
+  if (C > 0x10FFFF || (C >= 0xD800 && C <= 0xDFFF)) C = 0xFFFD;
+  if (C < 0x80) {
+    Out += static_cast<char>(C);
+  } else if (C < 0x800) {
+    Out += static_cast<char>(0xC0 | (C >> 6));
+    Out += static_cast<char>(0x80 | (C & 0x3F));
+  } else if (C < 0x10000) {
+    Out += static_cast<char>(0xE0 | (C >> 12));
+    Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+    Out += static_cast<char>(0x80 | (C & 0x3F));
+  } else {
+    Out += static_cast<char>(0xF0 | (C >> 18));
+    Out += static_cast<char>(0x80 | ((C >> 12) & 0x3F));
+    Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+    Out += static_cast<char>(0x80 | (C & 0x3F));
+  }
+}

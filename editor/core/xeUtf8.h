@@ -2,6 +2,7 @@
 // edges, deletions and overwrites never split; every byte that starts no valid sequence is one character.
 #pragma once
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Byte length of the character starting at S[I]: 2..4 for a valid multi-byte sequence, else 1 (0 past the end).
@@ -27,3 +28,10 @@ int Utf8CellWidth(std::string_view S, std::size_t I);
 
 // True when S is plain ASCII without tabs, so byte columns and display cells agree.
 bool IsPlainAscii(std::string_view S);
+
+// Length (1..4) and code point of the character at S[I] (I < S.size()). A byte that does not start a
+// valid sequence is a character of its own: length 1, and its code is the byte value.
+int Utf8Decode(std::string_view S, std::size_t I, char32_t* Code);
+
+// Appends the UTF-8 bytes of C; surrogates and values beyond U+10FFFF become U+FFFD.
+void AppendUtf8(std::string& Out, char32_t C);
