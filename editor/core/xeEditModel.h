@@ -327,6 +327,8 @@ class TxeEditModel : public TObject {
   int BlockColumnLimit(int Line) const;
   TPoint EffectivePoint(TPoint P) const;
   void AppendTail(int Blanks);
+  // The selected text; for undo records a column block is padded only past line ends.
+  std::string BlockText(bool ForUndo) const;
   TPoint ClampBlockPoint(TPoint P) const;
 
   // Undo and redo of one record; true when the paired record should follow.

@@ -23,7 +23,9 @@ std::size_t BreakAt(std::string_view T, std::size_t I) {
 
 }  // namespace
 
-std::string TxeEditModel::SelectedText() const {
+std::string TxeEditModel::SelectedText() const { return BlockText(false); }
+
+std::string TxeEditModel::BlockText(bool ForUndo) const {
   if (!HasSelection()) return {};
   const TPoint s = SelBegin();
   const TPoint e = SelEnd();
@@ -61,7 +63,14 @@ std::string TxeEditModel::SelectedText() const {
         std::size_t from, to;
         ColumnPiece(line, l, r, from, to);
         out.append(line.substr(from, to - from));
-        if (to - from < width) out.append(width - (to - from), ' ');
+        if (ForUndo) {
+          // Only columns past the line's end: a blank for a character that an edge cut (taken whole or not
+          // at all) would land inside the line when the block goes back in.
+          const std::size_t covered = std::max(line.size(), static_cast<std::size_t>(l - 1));
+          if (covered < static_cast<std::size_t>(r - 1)) out.append(static_cast<std::size_t>(r - 1) - covered, ' ');
+        } else if (to - from < width) {
+          out.append(width - (to - from), ' ');
+        }
         if (y < e.Y) out.append("\r\n");
       }
       break;
@@ -324,7 +333,7 @@ void TxeEditModel::DeleteSelectionWithUndo(TUndoKind Kind) {
   r.Kind = Kind;
   r.StartPos = SelBegin();
   r.EndPos = SelEnd();
-  r.Text = SelectedText();
+  r.Text = BlockText(true);
   r.SelectionMode = FSelectionMode;
   r.ReplacedEnd = r.StartPos;
   ReplaceSelection(FSelectionMode, {});

@@ -227,7 +227,7 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
     undo.Kind = R.Kind;
     undo.StartPos = b;
     undo.EndPos = e;
-    undo.Text = SelectedText();
+    undo.Text = BlockText(true);
     undo.SelectionMode = FSelectionMode;
     undo.ReplacedEnd = b;
     ReplaceSelection(FSelectionMode, {});

@@ -65,34 +65,39 @@ TEST(UndoColumn, IndentRedoneAfterTheTextShrankAddsNoLine) {
   EXPECT_EQ(m.Text(), "a\r\nc\r\n");
 }
 
-// Block edges inside two-byte characters: the block widens to whole characters, and undo must not leave
-// the padding of the copied block inside the lines.
-TEST(UndoColumn, DeletedBlockWithEdgesInsideCharactersComesBackExactly) {
-  struct Case {
-    const char* Start;
-    TPoint From, To;
-  };
-  const Case cases[] = {
-      {"a\xC3\xA9" "bc\nabcde", {3, 1}, {5, 2}},   // left edge inside the first line's character
-      {"a\xC3\xA9" "bc\na\xC3\xA9" "bc", {3, 1}, {5, 2}},
-      {"a\xC3\xA9\na\nabcdef", {3, 1}, {5, 3}},    // nothing left of the first line's block, a short line
-      {"ab\xC3\xA9" "c\nabcde", {2, 1}, {4, 2}},   // right edge inside a character
-  };
-  for (const Case& c : cases) {
-    TxeEditModel m;
-    m.SetText(c.Start);
-    const std::string start = m.Text();
-    m.SetSelectionMode(smColumn);
-    m.SetSelBegin(c.From);
-    m.SetSelEnd(c.To);
-    m.DeleteSelectionWithUndo(ukDeletedBack);
-    const std::string deleted = m.Text();
-    m.Undo();
-    EXPECT_EQ(m.Text(), start) << c.Start;
-    m.Redo();
-    EXPECT_EQ(m.Text(), deleted) << c.Start;
-    m.Undo();
-    EXPECT_EQ(m.Text(), start) << c.Start;
+// Block edges inside two-byte characters on some lines: each line's piece widens to whole characters, and
+// undo must not leave blanks for the cut characters inside the lines. Every block over the first two lines.
+TEST(UndoColumn, BlockEdgesInsideCharactersComeBackExactly) {
+  const char* starts[] = {"abcde\na\xC3\xA9" "bc", "abcde\na\xC3\xA9" "bc\nabcde", "abcdef\nab\xC3\xA9" "c\nxy",
+                          "a\xC3\xA9\xC3\xA9" "bc\nabcdefg", "a\xC3\xA9\na"};
+  enum { Delete, Cut, TypeOver };
+  for (const char* st : starts) {
+    for (int l = 1; l <= 5; ++l) {
+      for (int r = l + 1; r <= 6; ++r) {
+        for (int edit : {Delete, Cut, TypeOver}) {
+          TxeEditModel m;
+          TxeMemoryClipboard clip;
+          m.SetClipboard(&clip);
+          m.SetText(st);
+          const std::string start = m.Text();
+          m.SetSelectionMode(smColumn);
+          m.SetSelBegin({l, 1});
+          m.SetSelEnd({r, 2});
+          if (edit == Delete) m.DeleteSelectionWithUndo(ukDeletedBack);
+          if (edit == Cut) m.CutToClipboard();
+          if (edit == TypeOver) m.ReplaceSelectionWithUndo("Q");
+          const std::string done = m.Text();
+          const std::string what = std::string(st) + " cols " + std::to_string(l) + ".." + std::to_string(r) +
+                                   " edit " + std::to_string(edit);
+          while (m.UndoAvailable()) m.Undo();
+          EXPECT_EQ(m.Text(), start) << what;
+          while (m.RedoAvailable()) m.Redo();
+          EXPECT_EQ(m.Text(), done) << what;
+          while (m.UndoAvailable()) m.Undo();
+          EXPECT_EQ(m.Text(), start) << what;
+        }
+      }
+    }
   }
 }
 
