@@ -117,7 +117,8 @@ void TxeEditModel::DeleteBlock() {
         }
       }
       SetCaretPos(s);
-      if (FCaretY == s.Y && FCaretX < s.X) {
+      if (HasOption(xeoScrollPastEol) && FCaretY == s.Y && FCaretX < s.X &&
+          LineText(s.Y).size() < static_cast<std::size_t>(s.X - 1)) {
         // Beyond the widest column the caret cannot stand past a line's end, so padding could not bring
         // back the blanks before the block: they stay.
         std::string line(LineText(s.Y));
