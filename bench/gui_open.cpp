@@ -11,22 +11,13 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "BenchQtApp.h"
+
 #include "main.h"
 
 namespace {
 
-QApplication& App() {
-    static QTemporaryDir config;
-    static int argc = 1;
-    static char name[] = "bench_gui_open";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+QApplication& App() { return BenchQtApp("bench_gui_open"); }
 
 // About 100 MB of markup with tabs, attributes, comments and text, like a big generated page.
 const QString& BigPage() {

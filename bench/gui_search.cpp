@@ -7,23 +7,14 @@
 #include <random>
 #include <string>
 
+#include "BenchQtApp.h"
+
 #include "jxHTMLSyn.h"
 #include "xeCustomEdit.h"
 
 namespace {
 
-QApplication& App() {
-  static QTemporaryDir config;
-  static int argc = 1;
-  static char name[] = "bench_gui_search";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
+QApplication& App() { return BenchQtApp("bench_gui_search"); }
 
 // Hand-written-looking markup, about one "div" per 250 bytes.
 std::string Page(std::size_t bytes) {

@@ -1,0 +1,18 @@
+// The one QApplication of a Qt benchmark program: offscreen unless told otherwise, with its settings
+// in a temporary folder so runs never touch the user's.
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+inline QApplication& BenchQtApp(const char* Name) {
+  static QTemporaryDir config;
+  static int argc = 1;
+  static char* argv[] = {const_cast<char*>(Name), nullptr};
+  static QApplication* app = [] {
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
