@@ -13,8 +13,8 @@ using TConversion = std::string (*)(std::string_view);
 inline constexpr const char* kApplyToAllQuestion = "Selected text not found.\nApply action to all document?";
 
 struct TConversionItem {
-    const char* Name; // the menu item's objectName
-    TConversion Convert;
+  const char* Name;  // the menu item's objectName
+  TConversion Convert;
 };
 
 std::span<const TConversionItem> ConversionItems();

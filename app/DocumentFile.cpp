@@ -1,14 +1,14 @@
 #include "DocumentFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -16,13 +16,13 @@ constexpr qint64 ChunkSize = 4 << 20;
 
 // The file a path names, through any chain of symbolic links (also a dangling one).
 QString ResolveLinks(const QString& Path) {
-    QString path = QFileInfo(Path).absoluteFilePath();
-    for (int hops = 0; hops < 40; ++hops) {
-        QFileInfo info(path);
-        if (!info.isSymLink()) break;
-        path = info.symLinkTarget();
-    }
-    return path;
+  QString path = QFileInfo(Path).absoluteFilePath();
+  for (int hops = 0; hops < 40; ++hops) {
+    QFileInfo info(path);
+    if (!info.isSymLink()) break;
+    path = info.symLinkTarget();
+  }
+  return path;
 }
 
 QString SystemError(int Code) { return QString::fromLocal8Bit(std::strerror(Code)); }
@@ -30,151 +30,154 @@ QString SystemError(int Code) { return QString::fromLocal8Bit(std::strerror(Code
 }  // namespace
 
 bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, const TFileProgress& Progress) {
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (Why) *Why = file.errorString();
-        return false;
+  QFile file(Path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (Why) *Why = file.errorString();
+    return false;
+  }
+  // The bytes go straight into the string; only a text with tabs needs a second pass.
+  const qint64 total = file.size();
+  std::string raw;
+  qint64 done = 0;
+  while (true) {
+    const qint64 want = done < total ? std::min(ChunkSize, total - done) : ChunkSize;
+    raw.resize(std::size_t(done + want));
+    const qint64 n = file.read(raw.data() + done, want);
+    if (n < 0) {
+      if (Why) *Why = file.errorString();
+      return false;
     }
-    // The bytes go straight into the string; only a text with tabs needs a second pass.
-    const qint64 total = file.size();
-    std::string raw;
-    qint64 done = 0;
-    while (true) {
-        const qint64 want = done < total ? std::min(ChunkSize, total - done) : ChunkSize;
-        raw.resize(std::size_t(done + want));
-        const qint64 n = file.read(raw.data() + done, want);
-        if (n < 0) {
-            if (Why) *Why = file.errorString();
-            return false;
-        }
-        done += n;
-        raw.resize(std::size_t(done));
-        if (n == 0) break;
-        if (Progress) Progress(done, total);
-    }
-    if (raw.find('\t') == std::string::npos) {
-        Text = std::move(raw);
-    } else {
-        Text.clear();
-        Text.reserve(raw.size() + raw.size() / 8);
-        AppendExpandingTabs(Text, raw);
-    }
-    return true;
+    done += n;
+    raw.resize(std::size_t(done));
+    if (n == 0) break;
+    if (Progress) Progress(done, total);
+  }
+  if (raw.find('\t') == std::string::npos) {
+    Text = std::move(raw);
+  } else {
+    Text.clear();
+    Text.reserve(raw.size() + raw.size() / 8);
+    AppendExpandingTabs(Text, raw);
+  }
+  return true;
 }
 
-bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line,
-                       QString* Why, const TFileProgress& Progress) {
-    TSafeFileWriter writer(Path);
-    bool ok = writer.Open();
-    std::string buffer;
-    buffer.reserve(std::size_t(ChunkSize) + 4096);
-    for (std::size_t i = 0; ok && i < LineCount; ++i) {
-        AppendFileLine(buffer, Line(i));
-        if (buffer.size() >= std::size_t(ChunkSize)) {
-            ok = writer.Write(buffer);
-            buffer.clear();
-            if (Progress) Progress(qint64(i + 1), qint64(LineCount));
-        }
+bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
+                       const TFileProgress& Progress) {
+  TSafeFileWriter writer(Path);
+  bool ok = writer.Open();
+  std::string buffer;
+  buffer.reserve(std::size_t(ChunkSize) + 4096);
+  for (std::size_t i = 0; ok && i < LineCount; ++i) {
+    AppendFileLine(buffer, Line(i));
+    if (buffer.size() >= std::size_t(ChunkSize)) {
+      ok = writer.Write(buffer);
+      buffer.clear();
+      if (Progress) Progress(qint64(i + 1), qint64(LineCount));
     }
-    ok = ok && writer.Write(buffer) && writer.Commit();
-    if (!ok && Why) *Why = writer.ErrorString();
-    return ok;
+  }
+  ok = ok && writer.Write(buffer) && writer.Commit();
+  if (!ok && Why) *Why = writer.ErrorString();
+  return ok;
 }
 
 struct TSafeFileWriter::TImpl {
-    QSaveFile Atomic;
-    QFile Direct;
+  QSaveFile Atomic;
+  QFile Direct;
 };
 
 TSafeFileWriter::TSafeFileWriter(const QString& Path)
     : FImpl(std::make_unique<TImpl>()), FTarget(ResolveLinks(Path)) {}
 
 TSafeFileWriter::~TSafeFileWriter() {
-    if (!FInPlace && FImpl->Atomic.isOpen()) FImpl->Atomic.cancelWriting();
+  if (!FInPlace && FImpl->Atomic.isOpen()) FImpl->Atomic.cancelWriting();
 }
 
 bool TSafeFileWriter::Open() {
-    struct stat old {};
-    const bool exists = ::stat(QFile::encodeName(FTarget).constData(), &old) == 0;
-    // A file with other hard links must stay the same inode, or the other names would keep the
-    // old text.
-    FInPlace = exists && S_ISREG(old.st_mode) && old.st_nlink > 1;
-    if (!FInPlace) {
-        FImpl->Atomic.setFileName(FTarget);
-        if (FImpl->Atomic.open(QIODevice::WriteOnly)) {
-            const int fd = FImpl->Atomic.handle();
-            if (exists) {
-                if (::fchmod(fd, old.st_mode & 07777) != 0) {}
-                if (::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {}
-            } else {
-                // New files get the usual mode, not the private one of a temporary file.
-                const mode_t mask = ::umask(0);
-                ::umask(mask);
-                if (::fchmod(fd, 0666 & ~mask) != 0) {}
-            }
-            return true;
+  struct stat old {};
+  const bool exists = ::stat(QFile::encodeName(FTarget).constData(), &old) == 0;
+  // A file with other hard links must stay the same inode, or the other names would keep the
+  // old text.
+  FInPlace = exists && S_ISREG(old.st_mode) && old.st_nlink > 1;
+  if (!FInPlace) {
+    FImpl->Atomic.setFileName(FTarget);
+    if (FImpl->Atomic.open(QIODevice::WriteOnly)) {
+      const int fd = FImpl->Atomic.handle();
+      if (exists) {
+        if (::fchmod(fd, old.st_mode & 07777) != 0) {
         }
-        FError = FImpl->Atomic.errorString();
-        // No temporary file in that folder: rewriting the file itself is the only way left.
-        if (!exists || !QFileInfo(FTarget).isWritable()) {
-            FFailed = true;
-            return false;
+        if (::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
         }
-        FInPlace = true;
+      } else {
+        // New files get the usual mode, not the private one of a temporary file.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd, 0666 & ~mask) != 0) {
+        }
+      }
+      return true;
     }
-    FImpl->Direct.setFileName(FTarget);
-    if (!FImpl->Direct.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        FError = FImpl->Direct.errorString();
-        FFailed = true;
-        return false;
+    FError = FImpl->Atomic.errorString();
+    // No temporary file in that folder: rewriting the file itself is the only way left.
+    if (!exists || !QFileInfo(FTarget).isWritable()) {
+      FFailed = true;
+      return false;
     }
-    return true;
+    FInPlace = true;
+  }
+  FImpl->Direct.setFileName(FTarget);
+  if (!FImpl->Direct.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    FError = FImpl->Direct.errorString();
+    FFailed = true;
+    return false;
+  }
+  return true;
 }
 
 bool TSafeFileWriter::Write(std::string_view Bytes) {
-    if (FFailed) return false;
-    QFileDevice& file = FInPlace ? static_cast<QFileDevice&>(FImpl->Direct) : FImpl->Atomic;
-    const char* p = Bytes.data();
-    qint64 left = qint64(Bytes.size());
-    while (left > 0) {
-        const qint64 n = file.write(p, left);
-        if (n <= 0) {
-            FError = file.errorString();
-            FFailed = true;
-            return false;
-        }
-        p += n;
-        left -= n;
+  if (FFailed) return false;
+  QFileDevice& file = FInPlace ? static_cast<QFileDevice&>(FImpl->Direct) : FImpl->Atomic;
+  const char* p = Bytes.data();
+  qint64 left = qint64(Bytes.size());
+  while (left > 0) {
+    const qint64 n = file.write(p, left);
+    if (n <= 0) {
+      FError = file.errorString();
+      FFailed = true;
+      return false;
     }
-    return true;
+    p += n;
+    left -= n;
+  }
+  return true;
 }
 
 bool TSafeFileWriter::Commit() {
-    if (FFailed) return false;
-    QFileDevice& file = FInPlace ? static_cast<QFileDevice&>(FImpl->Direct) : FImpl->Atomic;
-    if (!file.flush()) {
-        FError = file.errorString();
-        FFailed = true;
-        return false;
-    }
-    if (::fsync(file.handle()) != 0) {
-        FError = SystemError(errno);
-        FFailed = true;
-        return false;
-    }
-    if (FInPlace) {
-        FImpl->Direct.close();
-        if (FImpl->Direct.error() != QFileDevice::NoError) {
-            FError = FImpl->Direct.errorString();
-            FFailed = true;
-            return false;
-        }
-        return true;
-    }
-    if (!FImpl->Atomic.commit()) {
-        FError = FImpl->Atomic.errorString();
-        FFailed = true;
-        return false;
+  if (FFailed) return false;
+  QFileDevice& file = FInPlace ? static_cast<QFileDevice&>(FImpl->Direct) : FImpl->Atomic;
+  if (!file.flush()) {
+    FError = file.errorString();
+    FFailed = true;
+    return false;
+  }
+  if (::fsync(file.handle()) != 0) {
+    FError = SystemError(errno);
+    FFailed = true;
+    return false;
+  }
+  if (FInPlace) {
+    FImpl->Direct.close();
+    if (FImpl->Direct.error() != QFileDevice::NoError) {
+      FError = FImpl->Direct.errorString();
+      FFailed = true;
+      return false;
     }
     return true;
+  }
+  if (!FImpl->Atomic.commit()) {
+    FError = FImpl->Atomic.errorString();
+    FFailed = true;
+    return false;
+  }
+  return true;
 }

@@ -17,33 +17,34 @@ using TFileProgress = std::function<void(qint64 Done, qint64 Total)>;
 
 // Reads Path whole into Text, every tab as four blanks, for the editor's line list to split. On
 // failure returns false and sets Why.
-bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, const TFileProgress& Progress = {});
+bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
+                      const TFileProgress& Progress = {});
 
 // Gives line Index (0-based) of the text being saved.
 using TLineSource = std::function<std::string_view(std::size_t Index)>;
 
 // Writes LineCount lines in file form (AppendFileLine) to Path, safely. On failure returns false,
 // sets Why, and the file on disk is as it was (unless it had to be rewritten in place).
-bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line,
-                       QString* Why, const TFileProgress& Progress = {});
+bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
+                       const TFileProgress& Progress = {});
 
 // The safe writer under WriteDocumentFile, for any bytes.
 class TSafeFileWriter {
-public:
-    explicit TSafeFileWriter(const QString& Path);
-    ~TSafeFileWriter();
+ public:
+  explicit TSafeFileWriter(const QString& Path);
+  ~TSafeFileWriter();
 
-    bool Open();
-    bool Write(std::string_view Bytes);
-    bool Commit();               // flushes to disk and puts the file in place
-    QString ErrorString() const { return FError; }
-    bool InPlace() const { return FInPlace; }
+  bool Open();
+  bool Write(std::string_view Bytes);
+  bool Commit();  // flushes to disk and puts the file in place
+  QString ErrorString() const { return FError; }
+  bool InPlace() const { return FInPlace; }
 
-private:
-    struct TImpl;
-    std::unique_ptr<TImpl> FImpl;
-    QString FTarget;
-    QString FError;
-    bool FInPlace = false;
-    bool FFailed = false;
+ private:
+  struct TImpl;
+  std::unique_ptr<TImpl> FImpl;
+  QString FTarget;
+  QString FError;
+  bool FInPlace = false;
+  bool FFailed = false;
 };

@@ -17,11 +17,11 @@ QString DefFTExtension(int DefFT);
 // A New template: its text (lines joined by LF), the type it sets, the caret afterwards and the
 // extension of the new file name (empty: taken from the default-file-type setting).
 struct TDocTemplate {
-    const char* Text;
-    int DocType;
-    int CaretX;
-    int CaretY;
-    const char* Extension;
+  const char* Text;
+  int DocType;
+  int CaretX;
+  int CaretY;
+  const char* Extension;
 };
 
 // Kinds 0 (blank) to 4 (CSS); nullptr for any other kind.

@@ -6,14 +6,14 @@
 class QWidget;
 
 class TFileDialogs {
-public:
-    virtual ~TFileDialogs() = default;
-    // Both return the chosen path, or an empty string when the user cancels.
-    // Filter is in the "Caption|patterns|Caption|patterns" form.
-    virtual QString OpenFileName(QWidget* Parent, const QString& Title, const QString& Filter) = 0;
-    // DefaultExt (without a dot, may be empty) is added to a name typed without an extension.
-    virtual QString SaveFileName(QWidget* Parent, const QString& Title, const QString& Filter,
-                                 const QString& DefaultExt, const QString& Initial) = 0;
+ public:
+  virtual ~TFileDialogs() = default;
+  // Both return the chosen path, or an empty string when the user cancels.
+  // Filter is in the "Caption|patterns|Caption|patterns" form.
+  virtual QString OpenFileName(QWidget* Parent, const QString& Title, const QString& Filter) = 0;
+  // DefaultExt (without a dot, may be empty) is added to a name typed without an extension.
+  virtual QString SaveFileName(QWidget* Parent, const QString& Title, const QString& Filter,
+                               const QString& DefaultExt, const QString& Initial) = 0;
 };
 
 TFileDialogs& FileDialogs();

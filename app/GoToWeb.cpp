@@ -4,11 +4,11 @@
 #include <QUrl>
 
 TGoToWeb::TGoToWeb(QObject* owner) : QObject(owner), Url(kMakerWebSite), EMail(kMakerEMail) {
-    setObjectName("GoToWeb");
+  setObjectName("GoToWeb");
 }
 
 bool TGoToWeb::OpenUrl() {
-    const QUrl url = QUrl::fromUserInput(Url);
-    if (!url.isValid()) return false;
-    return QDesktopServices::openUrl(url);
+  const QUrl url = QUrl::fromUserInput(Url);
+  if (!url.isValid()) return false;
+  return QDesktopServices::openUrl(url);
 }

@@ -9,13 +9,13 @@ inline constexpr const char* kMakerCenterPage = "https://www.orvex.example/cente
 inline constexpr const char* kMakerEMail = "info@orvex.example";
 
 class TGoToWeb : public QObject {
-    Q_OBJECT
-public:
-    explicit TGoToWeb(QObject* owner = nullptr);
+  Q_OBJECT
+ public:
+  explicit TGoToWeb(QObject* owner = nullptr);
 
-    QString Url;
-    QString EMail;
+  QString Url;
+  QString EMail;
 
-    // True when the desktop accepted the address.
-    bool OpenUrl();
+  // True when the desktop accepted the address.
+  bool OpenUrl();
 };

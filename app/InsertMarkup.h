@@ -17,13 +17,13 @@ void InsertMarkup(TxeEditModel& editor, std::string_view opening, std::string_vi
 
 // One insert command of the "&HTML", "&JavaScript" and "&CSS" menus.
 struct TMarkupItem {
-    const char* Name;     // the menu item's objectName
-    const char* Caption;  // as stored, "&" marks the access key
-    const char* Shortcut; // portable QKeySequence text, empty for none
-    const char* Opening;
-    const char* Closing;
-    TCloseRule CloseRule;
-    TSelectionPlace SelectionPlace;
+  const char* Name;      // the menu item's objectName
+  const char* Caption;   // as stored, "&" marks the access key
+  const char* Shortcut;  // portable QKeySequence text, empty for none
+  const char* Opening;
+  const char* Closing;
+  TCloseRule CloseRule;
+  TSelectionPlace SelectionPlace;
 };
 
 // Every command whose texts are constant, in menu order.

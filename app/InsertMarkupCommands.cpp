@@ -4,17 +4,17 @@
 #include <QFileInfo>
 
 #include "ConversionCommands.h"
+#include "DocumentFile.h"
 #include "FileDlg.h"
 #include "GoToWeb.h"
 #include "InsertMarkup.h"
-#include "xeCustomEdit.h"
 #include "LinkCommands.h"
 #include "LinkCommandsPicDlg.h"
 #include "MsgDlg.h"
 #include "Preview.h"
 #include "main.h"
 #include "xeCompletionProposal.h"
-#include "DocumentFile.h"
+#include "xeCustomEdit.h"
 
 namespace {
 
@@ -25,99 +25,99 @@ constexpr const char* kOpenLinkedFilter = "URL Shortcuts (*.url)|*.url";
 
 // The main window as a preview sees it.
 class TMainPreviewHost : public TPreviewHost {
-public:
-    explicit TMainPreviewHost(TMainForm& form) : FForm(form) {}
-    QString DocFileName() override { return FForm.DocFileName; }
-    bool WriteDocument(const QString& fileName) override {
-        TxeEditModel& editor = *FForm.Memo1;
-        TSafeFileWriter writer(fileName);
-        if (!writer.Open()) return false;
-        for (int y = 1, n = editor.LineCount(); y <= n; ++y) {
-            if (!writer.Write(editor.LineText(y)) || !writer.Write("\r\n")) return false;
-        }
-        return writer.Commit();
+ public:
+  explicit TMainPreviewHost(TMainForm& form) : FForm(form) {}
+  QString DocFileName() override { return FForm.DocFileName; }
+  bool WriteDocument(const QString& fileName) override {
+    TxeEditModel& editor = *FForm.Memo1;
+    TSafeFileWriter writer(fileName);
+    if (!writer.Open()) return false;
+    for (int y = 1, n = editor.LineCount(); y <= n; ++y) {
+      if (!writer.Write(editor.LineText(y)) || !writer.Write("\r\n")) return false;
     }
-    void ShowInfo(const QString& text) override { MessageDlg(text, mtInformation, mbOK, &FForm); }
-    void ShowError(const QString& text) override { MessageDlg(text, mtError, mbOK, &FForm); }
-    bool StartProgram(const QString& program, const QStringList& arguments) override {
-        return StartDetachedProgram(program, arguments);
-    }
+    return writer.Commit();
+  }
+  void ShowInfo(const QString& text) override { MessageDlg(text, mtInformation, mbOK, &FForm); }
+  void ShowError(const QString& text) override { MessageDlg(text, mtError, mbOK, &FForm); }
+  bool StartProgram(const QString& program, const QStringList& arguments) override {
+    return StartDetachedProgram(program, arguments);
+  }
 
-private:
-    TMainForm& FForm;
+ private:
+  TMainForm& FForm;
 };
 
 void On(TMainForm& form, const char* name, std::function<void()> handler) {
-    if (QAction* action = form.Action(QString::fromLatin1(name)))
-        QObject::connect(action, &QAction::triggered, &form, std::move(handler));
+  if (QAction* action = form.Action(QString::fromLatin1(name)))
+    QObject::connect(action, &QAction::triggered, &form, std::move(handler));
 }
 
 void Linktofile1Click(TMainForm& form) {
-    const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenDlgFilter);
-    if (name.isEmpty()) return;
-    InsertLinkToFile(*form.Memo1, name.toStdString());
+  const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenDlgFilter);
+  if (name.isEmpty()) return;
+  InsertLinkToFile(*form.Memo1, name.toStdString());
 }
 
 void URLfromfile1Click(TMainForm& form) {
-    const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenLinkedFilter);
-    if (name.isEmpty()) return;
-    InsertUrlFromFile(*form.Memo1, name.toStdString());
+  const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenLinkedFilter);
+  if (name.isEmpty()) return;
+  InsertUrlFromFile(*form.Memo1, name.toStdString());
 }
 
 void Imagefromfile1Click(TMainForm& form) {
-    const QString name = PickPicture(&form);
-    if (name.isEmpty()) return;
-    if (!InsertImageFromFile(*form.Memo1, name.toStdString()))
-        MessageDlg(QString("Cannot open file %1").arg(name), mtError, mbOK, &form);
+  const QString name = PickPicture(&form);
+  if (name.isEmpty()) return;
+  if (!InsertImageFromFile(*form.Memo1, name.toStdString()))
+    MessageDlg(QString("Cannot open file %1").arg(name), mtError, mbOK, &form);
 }
 
-} // namespace
+}  // namespace
 
 void InstallMarkupCommands(TMainForm& form) {
-    for (const TMarkupItem& item : MarkupItems())
-        On(form, item.Name, [&form, &item] { InsertMarkupItem(*form.Memo1, item); });
-    On(form, "Author1", [&form] { InsertAuthor(*form.Memo1, form.UserName.toStdString()); });
-    On(form, "Linktofile1", [&form] { Linktofile1Click(form); });
-    On(form, "URLfromfile1", [&form] { URLfromfile1Click(form); });
-    On(form, "Imagefromfile1", [&form] { Imagefromfile1Click(form); });
+  for (const TMarkupItem& item : MarkupItems())
+    On(form, item.Name, [&form, &item] { InsertMarkupItem(*form.Memo1, item); });
+  On(form, "Author1", [&form] { InsertAuthor(*form.Memo1, form.UserName.toStdString()); });
+  On(form, "Linktofile1", [&form] { Linktofile1Click(form); });
+  On(form, "URLfromfile1", [&form] { URLfromfile1Click(form); });
+  On(form, "Imagefromfile1", [&form] { Imagefromfile1Click(form); });
 
-    for (const TConversionItem& item : ConversionItems()) {
-        On(form, item.Name, [&form, &item] {
-            RunConversion(*form.Memo1, item.Convert, [&form] {
-                return MessageDlg(kApplyToAllQuestion, mtWarning, mbYes | mbCancel, &form) == mrYes;
-            });
-        });
-    }
-
-    const std::pair<const char*, QString TMainForm::*> previews[] = {
-        {"Netscape1", &TMainForm::NetscapePath},
-        {"MSIE1", &TMainForm::MSIEPath},
-        {"Custon1", &TMainForm::CustomPath},
-        {"Openinextended1", &TMainForm::ExtendedPath},
-    };
-    for (const auto& [name, path] : previews) {
-        On(form, name, [&form, path] {
-            TMainPreviewHost host(form);
-            LaunchWith(host, form.*path);
-        });
-    }
-
-    // The window's completion component: set up as laid out, but given no editor and no entries.
-    auto* completion = new TXeCompletionProposal(&form);
-    completion->setObjectName("XeCompletionProposal1");
-    completion->SetNbLinesInWindow(6);
-    completion->SetClSelect(clHighlight);
-    completion->SetAnsiStrings(false);
-    completion->ShortCut = 16416;
-    completion->EndOfTokenChr = "()[].";
-
-    auto* web = new TGoToWeb(&form);
-    On(form, "OrvexSoftwareonline1", [web] {
-        web->Url = kMakerWebSite;
-        web->OpenUrl();
+  for (const TConversionItem& item : ConversionItems()) {
+    On(form, item.Name, [&form, &item] {
+      RunConversion(*form.Memo1, item.Convert, [&form] {
+        return MessageDlg(kApplyToAllQuestion, mtWarning, mbYes | mbCancel, &form) == mrYes;
+      });
     });
-    On(form, "OrvexNetcsnter1", [web] {
-        web->Url = kMakerCenterPage;
-        web->OpenUrl();
+  }
+
+  const std::pair<const char*, QString TMainForm::*> previews[] = {
+      {"Netscape1", &TMainForm::NetscapePath},
+      {"MSIE1", &TMainForm::MSIEPath},
+      {"Custon1", &TMainForm::CustomPath},
+      {"Openinextended1", &TMainForm::ExtendedPath},
+  };
+  for (const auto& [name, path] : previews) {
+    On(form, name, [&form, path] {
+      TMainPreviewHost host(form);
+      LaunchWith(host, form.*path);
     });
+  }
+
+  // The window's completion component: set up as laid out, but given no editor and no entries.
+  auto* completion = new TXeCompletionProposal(&form);
+  completion->setObjectName("XeCompletionProposal1");
+  completion->SetNbLinesInWindow(6);
+  completion->SetClSelect(clHighlight);
+  completion->SetAnsiStrings(false);
+  completion->ShortCut = 16416;
+  completion->EndOfTokenChr = "()[].";
+
+  auto* web = new TGoToWeb(&form);
+  On(form, "OrvexSoftwareonline1", [web] {
+    web->Url = kMakerWebSite;
+    web->OpenUrl();
+  });
+  On(form, "OrvexNetcsnter1", [web] {
+    web->Url = kMakerCenterPage;
+    web->OpenUrl();
+  });
 }

@@ -47,18 +47,22 @@ constexpr TMarkupItem kItems[] = {
     {"Form1", "Form", "", "<FORM NAME=\"Form1\">\n", "\n</FORM>", crAlways, spBetween},
     {"Button1", "Button", "", "<INPUT TYPE=\"Button\" NAME=\"Button1\" VALUE=\"Button\">", "", crNever,
      spBetween},
-    {"Textfield1", "Text field", "", "<INPUT TYPE=\"Text\" NAME=\"Edit1\" VALUE=\"\">", "", crNever, spBetween},
+    {"Textfield1", "Text field", "", "<INPUT TYPE=\"Text\" NAME=\"Edit1\" VALUE=\"\">", "", crNever,
+     spBetween},
     {"Textbox1", "Text box", "", "<TEXTAREA NAME=\"Memo1\">", "</TEXTAREA>", crAlways, spBetween},
-    {"Listbox1", "List box", "", "<SELECT NAME=\"ComboBox1\">\n <OPTION>", "\n</SELECT>", crAlways, spBetween},
+    {"Listbox1", "List box", "", "<SELECT NAME=\"ComboBox1\">\n <OPTION>", "\n</SELECT>", crAlways,
+     spBetween},
     {"Submit1", "Submit", "", "<INPUT TYPE=\"Submit\" NAME=\"Submit1\" VALUE=\"Submit form\">", "", crNever,
      spBetween},
-    {"Reset1", "Reset", "", "<INPUT TYPE=\"Reset\" NAME=\"Reset\" VALUE=\"Reset form\">", "", crNever, spBetween},
+    {"Reset1", "Reset", "", "<INPUT TYPE=\"Reset\" NAME=\"Reset\" VALUE=\"Reset form\">", "", crNever,
+     spBetween},
     // &HTML > General
     {"HTML2", "HTML", "", "<HTML>\n", "\n</HTML>", crAlways, spBetween},
     {"HEAD1", "HEAD", "", "<HEAD>\n", "\n</HEAD>", crAlways, spBetween},
     {"TITLE1", "TITLE", "", "<TITLE>", "</TITLE>", crAlways, spBetween},
     {"BODY1", "BODY", "", "<BODY>\n", "\n</BODY>", crAlways, spBetween},
-    {"FRAMESET1", "FRAMESET", "", "<FRAMESET>\n <FRAME SRC=\"\" NAME=\"\">", "\n</FRAMESET>", crAlways, spAfter},
+    {"FRAMESET1", "FRAMESET", "", "<FRAMESET>\n <FRAME SRC=\"\" NAME=\"\">", "\n</FRAMESET>", crAlways,
+     spAfter},
     {"PRE1", "PRE-formatted", "", "<PRE>", "</PRE>", crAlways, spBetween},
     {"Breakline1", "Break line", "Ctrl+R", "<BR>", "", crNever, spAfter},
     {"Horizontalrule1", "Horizontal rule", "Ctrl+H", "<HR>", "", crNever, spAfter},
@@ -97,12 +101,12 @@ constexpr TMarkupItem kItems[] = {
     {"decoration1", "decoration", "", "text-decoration:", "", crNever, spBetween},
 };
 
-} // namespace
+}  // namespace
 
 std::span<const TMarkupItem> MarkupItems() { return kItems; }
 
 const TMarkupItem* FindMarkupItem(std::string_view name) {
-    const auto it = std::find_if(std::begin(kItems), std::end(kItems),
-                                 [name](const TMarkupItem& item) { return name == item.Name; });
-    return it == std::end(kItems) ? nullptr : it;
+  const auto it = std::find_if(std::begin(kItems), std::end(kItems),
+                               [name](const TMarkupItem& item) { return name == item.Name; });
+  return it == std::end(kItems) ? nullptr : it;
 }

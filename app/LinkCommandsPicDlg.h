@@ -18,18 +18,18 @@ void SetPicturePicker(TPicturePicker picker);
 QString PickPicture(QWidget* parent);
 
 class TOpenPicDlg : public QFileDialog {
-    Q_OBJECT
-public:
-    explicit TOpenPicDlg(QWidget* parent = nullptr);
+  Q_OBJECT
+ public:
+  explicit TOpenPicDlg(QWidget* parent = nullptr);
 
-    // Shows the picture in the preview pane (empty or unreadable: no picture).
-    void ShowPreview(const QString& fileName);
-    QLabel* PreviewImage() const { return FImage; }
-    QLabel* PreviewSize() const { return FSize; }
+  // Shows the picture in the preview pane (empty or unreadable: no picture).
+  void ShowPreview(const QString& fileName);
+  QLabel* PreviewImage() const { return FImage; }
+  QLabel* PreviewSize() const { return FSize; }
 
-private:
-    void PreviewPicked();
+ private:
+  void PreviewPicked();
 
-    QLabel* FImage = nullptr;
-    QLabel* FSize = nullptr;
+  QLabel* FImage = nullptr;
+  QLabel* FSize = nullptr;
 };

@@ -22,40 +22,40 @@ const char* const FileFilter =
 
 // Shows progress only when a load or save runs longer than half a second.
 class TSlowProgress {
-public:
-    TSlowProgress(QWidget* Parent, const QString& Label) : FParent(Parent), FLabel(Label) { FClock.start(); }
+ public:
+  TSlowProgress(QWidget* Parent, const QString& Label) : FParent(Parent), FLabel(Label) { FClock.start(); }
 
-    void Step(qint64 Done, qint64 Total) {
-        if (!FDialog) {
-            if (FClock.elapsed() < 500 || Total <= 0) return;
-            FDialog = std::make_unique<QProgressDialog>(FLabel, QString(), 0, 1000, FParent);
-            FDialog->setWindowModality(Qt::WindowModal);
-            FDialog->setMinimumDuration(0);
-        }
-        FDialog->setValue(int(Done * 1000 / Total));
+  void Step(qint64 Done, qint64 Total) {
+    if (!FDialog) {
+      if (FClock.elapsed() < 500 || Total <= 0) return;
+      FDialog = std::make_unique<QProgressDialog>(FLabel, QString(), 0, 1000, FParent);
+      FDialog->setWindowModality(Qt::WindowModal);
+      FDialog->setMinimumDuration(0);
     }
+    FDialog->setValue(int(Done * 1000 / Total));
+  }
 
-private:
-    QWidget* FParent;
-    QString FLabel;
-    QElapsedTimer FClock;
-    std::unique_ptr<QProgressDialog> FDialog;
+ private:
+  QWidget* FParent;
+  QString FLabel;
+  QElapsedTimer FClock;
+  std::unique_ptr<QProgressDialog> FDialog;
 };
 
 // A wait cursor while a large document is read, split and highlighted, or written.
 class TBusyCursor {
-public:
-    explicit TBusyCursor(bool Large) : FOn(Large) {
-        if (FOn) QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~TBusyCursor() {
-        if (FOn) QApplication::restoreOverrideCursor();
-    }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
+ public:
+  explicit TBusyCursor(bool Large) : FOn(Large) {
+    if (FOn) QApplication::setOverrideCursor(Qt::WaitCursor);
+  }
+  ~TBusyCursor() {
+    if (FOn) QApplication::restoreOverrideCursor();
+  }
+  TBusyCursor(const TBusyCursor&) = delete;
+  TBusyCursor& operator=(const TBusyCursor&) = delete;
 
-private:
-    bool FOn;
+ private:
+  bool FOn;
 };
 
 constexpr qint64 LargeFile = 8 << 20;
@@ -63,127 +63,130 @@ constexpr qint64 LargeFile = 8 << 20;
 }  // namespace
 
 void TMainForm::SetDocType(int Type) {
-    if (Type < dtNone || Type > dtCSS) return;
-    HLBtnClick(Type);
-    if (AutoHide) {
-        Menu(QStringLiteral("HTML1"))->menuAction()->setVisible(Type == dtHTML);
-        Menu(QStringLiteral("JavaScript1"))->menuAction()->setVisible(Type == dtJavaScript);
-        Menu(QStringLiteral("CSS1"))->menuAction()->setVisible(Type == dtCSS);
-    }
+  if (Type < dtNone || Type > dtCSS) return;
+  HLBtnClick(Type);
+  if (AutoHide) {
+    Menu(QStringLiteral("HTML1"))->menuAction()->setVisible(Type == dtHTML);
+    Menu(QStringLiteral("JavaScript1"))->menuAction()->setVisible(Type == dtJavaScript);
+    Menu(QStringLiteral("CSS1"))->menuAction()->setVisible(Type == dtCSS);
+  }
 }
 
 void TMainForm::HLBtnClick(int Type) {
-    if (Highlite) {
-        FDocType = Type;
-        EditorSetHighLighter(Type);
-    }
-    SyncHLButtons();
+  if (Highlite) {
+    FDocType = Type;
+    EditorSetHighLighter(Type);
+  }
+  SyncHLButtons();
 }
 
 void TMainForm::SyncHLButtons() {
-    for (int i = 0; i < 4; ++i)
-        if (FHLButtons[i]) FHLButtons[i]->setChecked(i == FDocType);
+  for (int i = 0; i < 4; ++i)
+    if (FHLButtons[i]) FHLButtons[i]->setChecked(i == FDocType);
 }
 
 bool TMainForm::ConfirmDiscard() {
-    if (!EditorModified()) return true;
-    switch (MessageDlg(QStringLiteral("Save current file before close?"), mtWarning, mbYes | mbNo | mbCancel, this)) {
+  if (!EditorModified()) return true;
+  switch (MessageDlg(QStringLiteral("Save current file before close?"), mtWarning, mbYes | mbNo | mbCancel,
+                     this)) {
     case mrYes: return Save1Click();  // a failed or cancelled save keeps the text
     case mrNo: return true;
     default: return false;
-    }
+  }
 }
 
 bool TMainForm::NewDocument(int Kind) {
-    if (!ConfirmDiscard()) return false;
-    const TDocTemplate* pattern = DocTemplate(Kind);
-    if (!pattern) return true;
-    EditorSetText(pattern->Text);
-    SetDocType(pattern->DocType);
-    EditorSetCaret(pattern->CaretX, pattern->CaretY);
-    EditorSetModified(false);
-    FOnDisk = false;
-    FTypeSwitch = -1;
-    return true;
+  if (!ConfirmDiscard()) return false;
+  const TDocTemplate* pattern = DocTemplate(Kind);
+  if (!pattern) return true;
+  EditorSetText(pattern->Text);
+  SetDocType(pattern->DocType);
+  EditorSetCaret(pattern->CaretX, pattern->CaretY);
+  EditorSetModified(false);
+  FOnDisk = false;
+  FTypeSwitch = -1;
+  return true;
 }
 
 void TMainForm::Newblank1Click() {
-    if (!NewDocument(0)) return;
-    DocFileName = DefFn + QLatin1Char('.') + DefFTExtension(DefFT);
-    SetTitle();
+  if (!NewDocument(0)) return;
+  DocFileName = DefFn + QLatin1Char('.') + DefFTExtension(DefFT);
+  SetTitle();
 }
 
 void TMainForm::NewFromTemplate(int Kind) {
-    if (!NewDocument(Kind)) return;
-    DocFileName = DefFn + QLatin1Char('.') + QString::fromLatin1(DocTemplate(Kind)->Extension);
-    SetTitle();
+  if (!NewDocument(Kind)) return;
+  DocFileName = DefFn + QLatin1Char('.') + QString::fromLatin1(DocTemplate(Kind)->Extension);
+  SetTitle();
 }
 
 void TMainForm::Open1Click() {
-    if (EditorModified() && !ConfirmDiscard()) return;
-    const QString name = FileDialogs().OpenFileName(this, QStringLiteral("Open"), QString::fromLatin1(FileFilter));
-    if (name.isEmpty()) return;
-    if (LoadDocument(name)) FTypeSwitch = -1;
-    SetDocType(DocTypeOf(name));
+  if (EditorModified() && !ConfirmDiscard()) return;
+  const QString name =
+      FileDialogs().OpenFileName(this, QStringLiteral("Open"), QString::fromLatin1(FileFilter));
+  if (name.isEmpty()) return;
+  if (LoadDocument(name)) FTypeSwitch = -1;
+  SetDocType(DocTypeOf(name));
 }
 
 bool TMainForm::LoadDocument(const QString& FileName) {
-    QString why;
-    bool ok;
-    {
-        TBusyCursor busy(QFileInfo(FileName).size() >= LargeFile);
-        ok = ReadIntoEditor(FileName, &why);
-    }
-    if (!ok) {
-        MessageDlg(QStringLiteral("Error on load file"), mtError, mbOK, this);
-        return false;
-    }
-    DocFileName = FileName;
-    FOnDisk = true;
-    SetTitle();
-    return true;
+  QString why;
+  bool ok;
+  {
+    TBusyCursor busy(QFileInfo(FileName).size() >= LargeFile);
+    ok = ReadIntoEditor(FileName, &why);
+  }
+  if (!ok) {
+    MessageDlg(QStringLiteral("Error on load file"), mtError, mbOK, this);
+    return false;
+  }
+  DocFileName = FileName;
+  FOnDisk = true;
+  SetTitle();
+  return true;
 }
 
 bool TMainForm::Save1Click() {
-    // A document that never was on disk gets a name from the user first.
-    if (DocFileName == DefFn || !FOnDisk || DocFileName.isEmpty()) return SaveAs1Click();
-    return SaveDocument(DocFileName);
+  // A document that never was on disk gets a name from the user first.
+  if (DocFileName == DefFn || !FOnDisk || DocFileName.isEmpty()) return SaveAs1Click();
+  return SaveDocument(DocFileName);
 }
 
 bool TMainForm::SaveAs1Click() {
-    const QString name = FileDialogs().SaveFileName(this, QStringLiteral("Save As"), QString::fromLatin1(FileFilter),
-                                                    DocTypeDefaultExt(DocTypeOf(DocFileName)), DocFileName);
-    if (name.isEmpty()) return false;
-    if (!SaveDocument(name)) return false;
-    FTypeSwitch = -1;
-    return true;
+  const QString name =
+      FileDialogs().SaveFileName(this, QStringLiteral("Save As"), QString::fromLatin1(FileFilter),
+                                 DocTypeDefaultExt(DocTypeOf(DocFileName)), DocFileName);
+  if (name.isEmpty()) return false;
+  if (!SaveDocument(name)) return false;
+  FTypeSwitch = -1;
+  return true;
 }
 
 bool TMainForm::WriteWithProgress(const QString& FileName, QString* Why) {
-    TBusyCursor busy(EditorLineCount() >= 100000);
-    TSlowProgress progress(this, QStringLiteral("Saving ") + FileName);
-    return WriteDocumentFile(
-        FileName, EditorLineCount(), [this](std::size_t i) { return EditorLine(i); }, Why,
-        [&progress](qint64 Done, qint64 Total) { progress.Step(Done, Total); });
+  TBusyCursor busy(EditorLineCount() >= 100000);
+  TSlowProgress progress(this, QStringLiteral("Saving ") + FileName);
+  return WriteDocumentFile(
+      FileName, EditorLineCount(), [this](std::size_t i) { return EditorLine(i); }, Why,
+      [&progress](qint64 Done, qint64 Total) { progress.Step(Done, Total); });
 }
 
 bool TMainForm::SaveDocument(const QString& FileName) {
-    QString why;
-    if (!WriteWithProgress(FileName, &why)) {
-        QString text = QStringLiteral("Unable to save file!\nCheck you access rights to select drive");
-        if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
-        MessageDlg(text, mtError, mbOK, this);
-        return false;
-    }
-    DocFileName = FileName;
-    FOnDisk = true;
-    SetTitle();
-    EditorSetModified(false);
-    LastSeenStamp = NowStamp();
-    return true;
+  QString why;
+  if (!WriteWithProgress(FileName, &why)) {
+    QString text = QStringLiteral("Unable to save file!\nCheck you access rights to select drive");
+    if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
+    MessageDlg(text, mtError, mbOK, this);
+    return false;
+  }
+  DocFileName = FileName;
+  FOnDisk = true;
+  SetTitle();
+  EditorSetModified(false);
+  LastSeenStamp = NowStamp();
+  return true;
 }
 
 void TMainForm::EditPaste1Execute() {
-    const QString text = QGuiApplication::clipboard()->text();
-    EditorReplaceSelection(ExpandTabs(text.toUtf8().toStdString()));
+  const QString text = QGuiApplication::clipboard()->text();
+  EditorReplaceSelection(ExpandTabs(text.toUtf8().toStdString()));
 }

@@ -19,73 +19,76 @@
 #include "xeKeyCmds.h"
 
 void TMainForm::CreateEditors() {
-    Memo1 = new TxeCustomEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    QFont font(QStringLiteral("Courier New"));
-    font.setPixelSize(13);
-    Memo1->SetFont(font);
-    Memo1->Gutter().SetVisible(false);
-    Memo1->Gutter().SetWidth(0);
-    Memo1->SetMaxUndo(2);
-    Memo1->SetOptions(xeoAutoIndent | xeoDragDropEditing | xeoHalfPageScroll | xeoScrollPastEol | xeoTabsToSpaces |
-                      xeoSmartTabs);
-    Memo1->SetRightEdge(0);
-    Memo1->SetWantTabs(true);
-    Memo1->setProperty("HelpContext", 20);
-    // F1 in the editor shows its help topic.
-    auto* help = new QShortcut(QKeySequence::HelpContents, Memo1, [this] { ShowHelpTopic(20, this); });
-    help->setContext(Qt::WidgetWithChildrenShortcut);
-    Memo1->installEventFilter(this);
-    Memo1->viewport()->installEventFilter(this);
-    setCentralWidget(Memo1);
+  Memo1 = new TxeCustomEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  QFont font(QStringLiteral("Courier New"));
+  font.setPixelSize(13);
+  Memo1->SetFont(font);
+  Memo1->Gutter().SetVisible(false);
+  Memo1->Gutter().SetWidth(0);
+  Memo1->SetMaxUndo(2);
+  Memo1->SetOptions(xeoAutoIndent | xeoDragDropEditing | xeoHalfPageScroll | xeoScrollPastEol |
+                    xeoTabsToSpaces | xeoSmartTabs);
+  Memo1->SetRightEdge(0);
+  Memo1->SetWantTabs(true);
+  Memo1->setProperty("HelpContext", 20);
+  // F1 in the editor shows its help topic.
+  auto* help = new QShortcut(QKeySequence::HelpContents, Memo1, [this] { ShowHelpTopic(20, this); });
+  help->setContext(Qt::WidgetWithChildrenShortcut);
+  Memo1->installEventFilter(this);
+  Memo1->viewport()->installEventFilter(this);
+  setCentralWidget(Memo1);
 
-    // The layout's completion component: it is given no editor and no entries, so it never pops up.
-    auto* completion = new TXeCompletionProposal(this);
-    completion->setObjectName(QStringLiteral("XeCompletionProposal1"));
-    completion->SetNbLinesInWindow(6);
-    completion->SetClSelect(clHighlight);
-    completion->SetAnsiStrings(false);
-    completion->ShortCut = 16416;
-    completion->EndOfTokenChr = QStringLiteral("()[].");
+  // The layout's completion component: it is given no editor and no entries, so it never pops up.
+  auto* completion = new TXeCompletionProposal(this);
+  completion->setObjectName(QStringLiteral("XeCompletionProposal1"));
+  completion->SetNbLinesInWindow(6);
+  completion->SetClSelect(clHighlight);
+  completion->SetAnsiStrings(false);
+  completion->ShortCut = 16416;
+  completion->EndOfTokenChr = QStringLiteral("()[].");
 
-    Memo0 = new TxeCustomEdit(this);
-    Memo0->setObjectName(QStringLiteral("Memo0"));
-    Memo0->SetMaxUndo(10);
-    Memo0->SetWantTabs(false);
-    Memo0->hide();
+  Memo0 = new TxeCustomEdit(this);
+  Memo0->setObjectName(QStringLiteral("Memo0"));
+  Memo0->SetMaxUndo(10);
+  Memo0->SetWantTabs(false);
+  Memo0->hide();
 }
 
 std::size_t TMainForm::EditorLineCount() const { return std::size_t(Memo1->LineCount()); }
 
 std::string_view TMainForm::EditorLine(std::size_t Index) const { return Memo1->Lines().Get(int(Index)); }
 
-bool TMainForm::EditorHoldsOneEmptyLine() const { return Memo1->LineCount() == 1 && Memo1->LineLength(1) == 0; }
+bool TMainForm::EditorHoldsOneEmptyLine() const {
+  return Memo1->LineCount() == 1 && Memo1->LineLength(1) == 0;
+}
 
 bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why) {
-    std::string text;
-    QElapsedTimer clock;
-    clock.start();
-    std::unique_ptr<QProgressDialog> progress;
-    const bool ok = ReadDocumentFile(FileName, text, Why, [&](qint64 Done, qint64 Total) {
-        if (!progress && clock.elapsed() >= 500 && Total > 0) {
-            progress = std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName, QString(), 0, 1000, this);
-            progress->setWindowModality(Qt::WindowModal);
-            progress->setMinimumDuration(0);
-        }
-        if (progress) progress->setValue(int(Done * 1000 / Total));
-    });
-    if (!ok) return false;
-    // The line list takes the text over without copying it, and the undo lists start empty.
-    Memo1->SetText(std::move(text));
-    Memo1->ClearUndo();
-    return true;
+  std::string text;
+  QElapsedTimer clock;
+  clock.start();
+  std::unique_ptr<QProgressDialog> progress;
+  const bool ok = ReadDocumentFile(FileName, text, Why, [&](qint64 Done, qint64 Total) {
+    if (!progress && clock.elapsed() >= 500 && Total > 0) {
+      progress =
+          std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName, QString(), 0, 1000, this);
+      progress->setWindowModality(Qt::WindowModal);
+      progress->setMinimumDuration(0);
+    }
+    if (progress) progress->setValue(int(Done * 1000 / Total));
+  });
+  if (!ok) return false;
+  // The line list takes the text over without copying it, and the undo lists start empty.
+  Memo1->SetText(std::move(text));
+  Memo1->ClearUndo();
+  return true;
 }
 
 void TMainForm::EditorSetText(const char* Text) { Memo1->SetText(Text); }
 
 void TMainForm::EditorSetCaret(int X, int Y) {
-    Memo1->SetCaretCol(X);
-    Memo1->SetCaretLine(Y);
+  Memo1->SetCaretCol(X);
+  Memo1->SetCaretLine(Y);
 }
 
 bool TMainForm::EditorModified() const { return Memo1->Modified(); }
@@ -95,36 +98,46 @@ void TMainForm::EditorSetModified(bool Value) { Memo1->SetModified(Value); }
 void TMainForm::EditorReplaceSelection(const std::string& Text) { Memo1->ReplaceSelectionWithUndo(Text); }
 
 void TMainForm::EditorSetHighLighter(int Type) {
-    // Attaching rescans the whole document; the same highlighter again needs none.
-    if (Memo1->HighLighter() != HighLighterOf(Type)) Memo1->SetHighLighter(HighLighterOf(Type));
+  // Attaching rescans the whole document; the same highlighter again needs none.
+  if (Memo1->HighLighter() != HighLighterOf(Type)) Memo1->SetHighLighter(HighLighterOf(Type));
 }
 
 void TMainForm::ConnectEditActions() {
-    for (const char* name : {"EditCopy1", "EditCut1", "EditDelete1", "EditSelectAll1", "EditUndo1"}) {
-        const QString action = QString::fromLatin1(name);
-        connect(Action(action), &QAction::triggered, this, [this, action] { RunEditAction(action); });
-    }
+  for (const char* name : {"EditCopy1", "EditCut1", "EditDelete1", "EditSelectAll1", "EditUndo1"}) {
+    const QString action = QString::fromLatin1(name);
+    connect(Action(action), &QAction::triggered, this, [this, action] { RunEditAction(action); });
+  }
 }
 
 // The standard edit actions work on the focused text field; in the document editor the same keys
 // run the editor's own commands.
 void TMainForm::RunEditAction(const QString& Name) {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && (focus == Memo1 || Memo1->isAncestorOf(focus))) {
-        TxeEditorCommand command = ecNone;
-        if (Name == QLatin1String("EditCopy1")) command = ecCopy;
-        else if (Name == QLatin1String("EditCut1")) command = ecCut;
-        else if (Name == QLatin1String("EditDelete1")) command = ecDeleteChar;
-        else if (Name == QLatin1String("EditSelectAll1")) command = ecSelectAll;
-        else if (Name == QLatin1String("EditUndo1")) command = ecUndo;
-        Memo1->CommandProcessor(command);
-        return;
-    }
-    auto* line = qobject_cast<QLineEdit*>(focus);
-    if (!line) return;
-    if (Name == QLatin1String("EditCopy1")) line->copy();
-    else if (Name == QLatin1String("EditCut1")) line->cut();
-    else if (Name == QLatin1String("EditDelete1")) line->del();
-    else if (Name == QLatin1String("EditSelectAll1")) line->selectAll();
-    else if (Name == QLatin1String("EditUndo1")) line->undo();
+  QWidget* focus = QApplication::focusWidget();
+  if (focus && (focus == Memo1 || Memo1->isAncestorOf(focus))) {
+    TxeEditorCommand command = ecNone;
+    if (Name == QLatin1String("EditCopy1"))
+      command = ecCopy;
+    else if (Name == QLatin1String("EditCut1"))
+      command = ecCut;
+    else if (Name == QLatin1String("EditDelete1"))
+      command = ecDeleteChar;
+    else if (Name == QLatin1String("EditSelectAll1"))
+      command = ecSelectAll;
+    else if (Name == QLatin1String("EditUndo1"))
+      command = ecUndo;
+    Memo1->CommandProcessor(command);
+    return;
+  }
+  auto* line = qobject_cast<QLineEdit*>(focus);
+  if (!line) return;
+  if (Name == QLatin1String("EditCopy1"))
+    line->copy();
+  else if (Name == QLatin1String("EditCut1"))
+    line->cut();
+  else if (Name == QLatin1String("EditDelete1"))
+    line->del();
+  else if (Name == QLatin1String("EditSelectAll1"))
+    line->selectAll();
+  else if (Name == QLatin1String("EditUndo1"))
+    line->undo();
 }

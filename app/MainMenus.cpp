@@ -14,20 +14,21 @@ namespace {
 // One line of a menu description: a submenu opens with Kind 'M' and closes with ')'; '-' is a
 // separator; 'I' an item. Names and captions are those of the layout.
 struct TMenuLine {
-    char Kind;
-    const char* Name;
-    const char* Caption;
-    std::uint16_t ShortCut;
+  char Kind;
+  const char* Name;
+  const char* Caption;
+  std::uint16_t ShortCut;
 };
 
 constexpr TMenuLine M(const char* Name, const char* Caption) { return {'M', Name, Caption, 0}; }
 constexpr TMenuLine I(const char* Name, const char* Caption, std::uint16_t ShortCut = 0) {
-    return {'I', Name, Caption, ShortCut};
+  return {'I', Name, Caption, ShortCut};
 }
 constexpr TMenuLine A(const char* Name) { return {'A', Name, nullptr, 0}; }
 constexpr TMenuLine End{')', nullptr, nullptr, 0};
 constexpr TMenuLine Sep{'-', nullptr, nullptr, 0};
 
+// clang-format off
 const TMenuLine MenuLayout[] = {
     M("File1", "&File"),
       I("Newblank1", "New blank"),
@@ -189,15 +190,17 @@ const TMenuLine MenuLayout[] = {
       I("OrvexNetcsnter1", "Orvex Netcsnter"),
     End,
 };
+// clang-format on
 
 struct TEditAction {
-    const char* Name;
-    const char* Caption;
-    const char* Hint;
-    std::uint16_t ShortCut;
-    TToolIcon Icon;
+  const char* Name;
+  const char* Caption;
+  const char* Hint;
+  std::uint16_t ShortCut;
+  TToolIcon Icon;
 };
 
+// clang-format off
 const TEditAction EditActionLayout[] = {
     {"EditCopy1", "&Copy", "Copy", 16451, tiCopy},
     {"EditCut1", "Cu&t", "Cut", 16472, tiCut},
@@ -206,15 +209,17 @@ const TEditAction EditActionLayout[] = {
     {"EditSelectAll1", "Select &All", "", 0, tiNone},
     {"EditUndo1", "&Undo", "", 32776, tiUndo},
 };
+// clang-format on
 
 // A tool button: the action it triggers (by name), its hint and picture.
 struct TToolLine {
-    const char* Name;
-    const char* Target;   // nullptr: separator
-    const char* Hint;
-    TToolIcon Icon;
+  const char* Name;
+  const char* Target;  // nullptr: separator
+  const char* Hint;
+  TToolIcon Icon;
 };
 
+// clang-format off
 const TToolLine ToolLayout[] = {
     {"ToolButton1", "Newblank1", "New file", tiNew},
     {"ToolButton2", "Open1", "Open file", tiOpen},
@@ -235,118 +240,121 @@ const TToolLine ToolLayout[] = {
     {"ToolButton17", "Openinextended1", "Open in extended editor", tiExtended},
     {"ToolButton18", nullptr, nullptr, tiNone},
 };
+// clang-format on
 
 struct THLButton {
-    const char* Name;
-    const char* Hint;
-    TToolIcon Icon;
+  const char* Name;
+  const char* Hint;
+  TToolIcon Icon;
 };
 
+// clang-format off
 const THLButton HLButtonLayout[4] = {
     {"NoHLBtn", "NO highlite", tiHLNone},
     {"HTMLHLBtn", "HTML highlite", tiHLHTML},
     {"JSHLBtn", "JavaScript highlite", tiHLJS},
     {"CSSHLBtn", "CSS highlite", tiHLCSS},
 };
+// clang-format on
 
 }  // namespace
 
 void TMainForm::CreateActions() {
-    for (const TEditAction& line : EditActionLayout) {
-        auto* action = new QAction(QString::fromLatin1(line.Caption), this);
-        action->setObjectName(QString::fromLatin1(line.Name));
-        action->setProperty("category", QStringLiteral("Edit"));
-        if (*line.Hint) action->setToolTip(QString::fromLatin1(line.Hint));
-        action->setShortcut(ShortCutToKeySequence(line.ShortCut));
-        action->setIcon(ToolIcon(line.Icon));
-        addAction(action);
-    }
+  for (const TEditAction& line : EditActionLayout) {
+    auto* action = new QAction(QString::fromLatin1(line.Caption), this);
+    action->setObjectName(QString::fromLatin1(line.Name));
+    action->setProperty("category", QStringLiteral("Edit"));
+    if (*line.Hint) action->setToolTip(QString::fromLatin1(line.Hint));
+    action->setShortcut(ShortCutToKeySequence(line.ShortCut));
+    action->setIcon(ToolIcon(line.Icon));
+    addAction(action);
+  }
 }
 
 void TMainForm::CreateMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    QList<QMenu*> stack;
-    for (const TMenuLine& line : MenuLayout) {
-        const QString name = line.Name ? QString::fromLatin1(line.Name) : QString();
-        switch (line.Kind) {
-        case 'M': {
-            QMenu* menu = stack.isEmpty() ? bar->addMenu(QString::fromLatin1(line.Caption))
-                                          : stack.last()->addMenu(QString::fromLatin1(line.Caption));
-            menu->setObjectName(name);
-            stack.append(menu);
-            break;
-        }
-        case ')': stack.removeLast(); break;
-        case '-': stack.last()->addSeparator(); break;
-        case 'A': stack.last()->addAction(Action(name)); break;
-        case 'I': {
-            QAction* action = stack.last()->addAction(QString::fromLatin1(line.Caption));
-            action->setObjectName(name);
-            action->setShortcut(ShortCutToKeySequence(line.ShortCut));
-            // Kept on the window too, so that its shortcut works while auto-hide hides its menu.
-            addAction(action);
-            break;
-        }
-        }
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QList<QMenu*> stack;
+  for (const TMenuLine& line : MenuLayout) {
+    const QString name = line.Name ? QString::fromLatin1(line.Name) : QString();
+    switch (line.Kind) {
+      case 'M': {
+        QMenu* menu = stack.isEmpty() ? bar->addMenu(QString::fromLatin1(line.Caption))
+                                      : stack.last()->addMenu(QString::fromLatin1(line.Caption));
+        menu->setObjectName(name);
+        stack.append(menu);
+        break;
+      }
+      case ')': stack.removeLast(); break;
+      case '-': stack.last()->addSeparator(); break;
+      case 'A': stack.last()->addAction(Action(name)); break;
+      case 'I': {
+        QAction* action = stack.last()->addAction(QString::fromLatin1(line.Caption));
+        action->setObjectName(name);
+        action->setShortcut(ShortCutToKeySequence(line.ShortCut));
+        // Kept on the window too, so that its shortcut works while auto-hide hides its menu.
+        addAction(action);
+        break;
+      }
     }
+  }
 }
 
 void TMainForm::CreateToolBar() {
-    FToolBar = addToolBar(QStringLiteral("ToolBar1"));
-    FToolBar->setObjectName(QStringLiteral("ToolBar1"));
-    FToolBar->setMovable(false);
-    FToolBar->setIconSize(QSize(18, 18));
-    for (const TToolLine& line : ToolLayout) {
-        if (!line.Target) {
-            auto* separator = new QWidget(FToolBar);
-            separator->setObjectName(QString::fromLatin1(line.Name));
-            separator->setFixedWidth(4);
-            FToolBar->addWidget(separator);
-            continue;
-        }
-        auto* button = new QToolButton(FToolBar);
-        button->setObjectName(QString::fromLatin1(line.Name));
-        button->setFixedSize(25, 25);
-        QAction* target = Action(QString::fromLatin1(line.Target));
-        if (line.Hint) {
-            button->setIcon(ToolIcon(line.Icon));
-            button->setToolTip(QString::fromLatin1(line.Hint));
-            connect(button, &QToolButton::clicked, target, &QAction::trigger);
-        } else {
-            button->setDefaultAction(target);  // the edit actions show their own hint
-        }
-        FToolBar->addWidget(button);
+  FToolBar = addToolBar(QStringLiteral("ToolBar1"));
+  FToolBar->setObjectName(QStringLiteral("ToolBar1"));
+  FToolBar->setMovable(false);
+  FToolBar->setIconSize(QSize(18, 18));
+  for (const TToolLine& line : ToolLayout) {
+    if (!line.Target) {
+      auto* separator = new QWidget(FToolBar);
+      separator->setObjectName(QString::fromLatin1(line.Name));
+      separator->setFixedWidth(4);
+      FToolBar->addWidget(separator);
+      continue;
     }
-    // The "New file" button drops down the template menu; a click makes a blank document.
-    auto* newPop = new QMenu(this);
-    newPop->setObjectName(QStringLiteral("NewFilePop"));
-    const char* const popItems[][3] = {{"NewHTML1", "New HTML", "HTMLfile1"},
-                                       {"NewFrameset1", "New Frameset", "HTMLFrameset1"},
-                                       {"NewJavaScript1", "New JavaScript", "JavaScript2"},
-                                       {"NewCSS1", "New CSS", "CSSfile1"}};
-    for (const auto& item : popItems) {
-        QAction* action = newPop->addAction(QString::fromLatin1(item[1]));
-        action->setObjectName(QString::fromLatin1(item[0]));
-        connect(action, &QAction::triggered, Action(QString::fromLatin1(item[2])), &QAction::trigger);
+    auto* button = new QToolButton(FToolBar);
+    button->setObjectName(QString::fromLatin1(line.Name));
+    button->setFixedSize(25, 25);
+    QAction* target = Action(QString::fromLatin1(line.Target));
+    if (line.Hint) {
+      button->setIcon(ToolIcon(line.Icon));
+      button->setToolTip(QString::fromLatin1(line.Hint));
+      connect(button, &QToolButton::clicked, target, &QAction::trigger);
+    } else {
+      button->setDefaultAction(target);  // the edit actions show their own hint
     }
-    QToolButton* newButton = ToolButton(QStringLiteral("ToolButton1"));
-    newButton->setMenu(newPop);
-    newButton->setPopupMode(QToolButton::MenuButtonPopup);
-    newButton->setFixedSize(37, 25);
+    FToolBar->addWidget(button);
+  }
+  // The "New file" button drops down the template menu; a click makes a blank document.
+  auto* newPop = new QMenu(this);
+  newPop->setObjectName(QStringLiteral("NewFilePop"));
+  const char* const popItems[][3] = {{"NewHTML1", "New HTML", "HTMLfile1"},
+                                     {"NewFrameset1", "New Frameset", "HTMLFrameset1"},
+                                     {"NewJavaScript1", "New JavaScript", "JavaScript2"},
+                                     {"NewCSS1", "New CSS", "CSSfile1"}};
+  for (const auto& item : popItems) {
+    QAction* action = newPop->addAction(QString::fromLatin1(item[1]));
+    action->setObjectName(QString::fromLatin1(item[0]));
+    connect(action, &QAction::triggered, Action(QString::fromLatin1(item[2])), &QAction::trigger);
+  }
+  QToolButton* newButton = ToolButton(QStringLiteral("ToolButton1"));
+  newButton->setMenu(newPop);
+  newButton->setPopupMode(QToolButton::MenuButtonPopup);
+  newButton->setFixedSize(37, 25);
 
-    for (int type = 0; type < 4; ++type) {
-        const THLButton& line = HLButtonLayout[type];
-        auto* button = new QToolButton(FToolBar);
-        button->setObjectName(QString::fromLatin1(line.Name));
-        button->setToolTip(QString::fromLatin1(line.Hint));
-        button->setIcon(ToolIcon(line.Icon));
-        button->setFixedSize(25, 25);
-        button->setCheckable(true);
-        button->setChecked(type == 0);
-        // The buttons' state is ours: a click asks, and the handler decides what is down.
-        connect(button, &QToolButton::clicked, this, [this, type] { HLBtnClick(type); });
-        FHLButtons[type] = button;
-        FToolBar->addWidget(button);
-    }
+  for (int type = 0; type < 4; ++type) {
+    const THLButton& line = HLButtonLayout[type];
+    auto* button = new QToolButton(FToolBar);
+    button->setObjectName(QString::fromLatin1(line.Name));
+    button->setToolTip(QString::fromLatin1(line.Hint));
+    button->setIcon(ToolIcon(line.Icon));
+    button->setFixedSize(25, 25);
+    button->setCheckable(true);
+    button->setChecked(type == 0);
+    // The buttons' state is ours: a click asks, and the handler decides what is down.
+    connect(button, &QToolButton::clicked, this, [this, type] { HLBtnClick(type); });
+    FHLButtons[type] = button;
+    FToolBar->addWidget(button);
+  }
 }

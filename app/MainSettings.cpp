@@ -10,40 +10,42 @@
 #include "xeCustomEdit.h"
 
 void TMainForm::CreateSettings() {
-    FormStorage = new TFormStorage(this);
-    FormStorage->setObjectName(QStringLiteral("FormStorage"));
-    FormStorage->Attach(this);
-    SetupForm = new TSetupForm(this);
-    SetupForm->OnApplySettings = [this](const TSettingsValues& Values) { ApplySettings(Values); };
+  FormStorage = new TFormStorage(this);
+  FormStorage->setObjectName(QStringLiteral("FormStorage"));
+  FormStorage->Attach(this);
+  SetupForm = new TSetupForm(this);
+  SetupForm->OnApplySettings = [this](const TSettingsValues& Values) { ApplySettings(Values); };
 }
 
 void TMainForm::LoadSettings() { RunSettingsStartup(*SetupForm, *FormStorage, DefFn); }
 
 void TMainForm::ApplySettings(const TSettingsValues& Values) {
-    Memo1->SetFont(SettingsFont(Memo1->Font(), Values.FontName, Values.FontSize));
-    AutoHide = Values.AutoHide;
-    Highlite = Values.HighlightEnabled;
-    NetscapePath = Values.Netscape;
-    MSIEPath = Values.MSIE;
-    CustomPath = Values.Custom;
-    ExtendedPath = Values.Extended;
-    UserName = Values.UserName;
-    UserEMail = Values.UserEmail;
-    UserURL = Values.UserUrl;
-    DefFn = Values.DefaultFileName;
-    DefFT = Values.DefaultFileType;
-    if (StartupGuard) {
-        StartupGuard = false;
-        return;
-    }
-    // A type switch of the command line holds for the document it came with.
-    if (Highlite) SetDocType(FTypeSwitch >= 0 ? FTypeSwitch : DocTypeOf(DocFileName));
-    else EditorSetHighLighter(dtNone);
+  Memo1->SetFont(SettingsFont(Memo1->Font(), Values.FontName, Values.FontSize));
+  AutoHide = Values.AutoHide;
+  Highlite = Values.HighlightEnabled;
+  NetscapePath = Values.Netscape;
+  MSIEPath = Values.MSIE;
+  CustomPath = Values.Custom;
+  ExtendedPath = Values.Extended;
+  UserName = Values.UserName;
+  UserEMail = Values.UserEmail;
+  UserURL = Values.UserUrl;
+  DefFn = Values.DefaultFileName;
+  DefFT = Values.DefaultFileType;
+  if (StartupGuard) {
+    StartupGuard = false;
+    return;
+  }
+  // A type switch of the command line holds for the document it came with.
+  if (Highlite)
+    SetDocType(FTypeSwitch >= 0 ? FTypeSwitch : DocTypeOf(DocFileName));
+  else
+    EditorSetHighLighter(dtNone);
 }
 
 void TMainForm::Setup1Click() { SetupForm->exec(); }
 
 void TMainForm::ApplyLanguageFile() {
-    FLanguage = OpenLanguageFile(QString::fromLatin1(LanguageFileName));
-    if (FLanguage) ApplyLanguage({this, SetupForm}, *FLanguage);
+  FLanguage = OpenLanguageFile(QString::fromLatin1(LanguageFileName));
+  if (FLanguage) ApplyLanguage({this, SetupForm}, *FLanguage);
 }

@@ -13,9 +13,9 @@ enum TMsgDlgBtn { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
 enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 
 class TMessageBoxes {
-public:
-    virtual ~TMessageBoxes() = default;
-    virtual TModalResult Show(QWidget* Parent, const QString& Text, TMsgDlgType Type, int Buttons) = 0;
+ public:
+  virtual ~TMessageBoxes() = default;
+  virtual TModalResult Show(QWidget* Parent, const QString& Text, TMsgDlgType Type, int Buttons) = 0;
 };
 
 // Shows a modal message box through the current layer (QMessageBox unless replaced).

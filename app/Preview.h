@@ -6,18 +6,19 @@
 
 inline constexpr const char* kUnknownFileNameMessage = "Uncnown file name!";
 inline constexpr const char* kLaunchErrorMessage = "Error on launch application.\nCheck Quillan preferences.";
-inline constexpr const char* kPreviewWriteErrorMessage = "Unable to save file!\nCheck you access rights to select drive";
+inline constexpr const char* kPreviewWriteErrorMessage =
+    "Unable to save file!\nCheck you access rights to select drive";
 
 // What a preview needs from the main window.
 class TPreviewHost {
-public:
-    virtual ~TPreviewHost() = default;
-    virtual QString DocFileName() = 0;
-    // Writes the editor's lines as they stand, each followed by CR LF.
-    virtual bool WriteDocument(const QString& fileName) = 0;
-    virtual void ShowInfo(const QString& text) = 0;
-    virtual void ShowError(const QString& text) = 0;
-    virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+ public:
+  virtual ~TPreviewHost() = default;
+  virtual QString DocFileName() = 0;
+  // Writes the editor's lines as they stand, each followed by CR LF.
+  virtual bool WriteDocument(const QString& fileName) = 0;
+  virtual void ShowInfo(const QString& text) = 0;
+  virtual void ShowError(const QString& text) = 0;
+  virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
 };
 
 // Writes the document and starts the program with the document path as its one argument.

@@ -4,8 +4,24 @@
 #include <QIcon>
 
 enum TToolIcon {
-    tiNone, tiNew, tiOpen, tiSave, tiPrint, tiSearch, tiCut, tiCopy, tiPaste, tiUndo,
-    tiBrowserN, tiBrowserIE, tiBrowserCustom, tiExtended, tiHLNone, tiHLHTML, tiHLJS, tiHLCSS
+  tiNone,
+  tiNew,
+  tiOpen,
+  tiSave,
+  tiPrint,
+  tiSearch,
+  tiCut,
+  tiCopy,
+  tiPaste,
+  tiUndo,
+  tiBrowserN,
+  tiBrowserIE,
+  tiBrowserCustom,
+  tiExtended,
+  tiHLNone,
+  tiHLHTML,
+  tiHLJS,
+  tiHLCSS
 };
 
 QIcon ToolIcon(TToolIcon Kind);

@@ -13,43 +13,43 @@ class TGoToWeb;
 
 // A panel that shows a caption of its own, centred behind its children.
 class TCaptionPanel : public QFrame {
-    Q_OBJECT
-public:
-    explicit TCaptionPanel(QWidget* parent = nullptr);
-    QString Caption() const { return FCaption; }
-    void SetCaption(const QString& caption);
+  Q_OBJECT
+ public:
+  explicit TCaptionPanel(QWidget* parent = nullptr);
+  QString Caption() const { return FCaption; }
+  void SetCaption(const QString& caption);
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
-private:
-    QString FCaption;
+ private:
+  QString FCaption;
 };
 
 class TAboutForm : public QDialog {
-    Q_OBJECT
-public:
-    explicit TAboutForm(QWidget* parent = nullptr);
+  Q_OBJECT
+ public:
+  explicit TAboutForm(QWidget* parent = nullptr);
 
-    static QString CreditsText();
-    static QPixmap Logo();
+  static QString CreditsText();
+  static QPixmap Logo();
 
-    void URLLblClick();
-    void BitBtn1Click();
-    void Timer1Timer();
+  void URLLblClick();
+  void BitBtn1Click();
+  void Timer1Timer();
 
-    QLabel* Image1 = nullptr;
-    QLabel* AppLbl = nullptr;
-    QLabel* URLLbl = nullptr;
-    TCaptionPanel* Panel1 = nullptr;
-    QLabel* Credits = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    TGoToWeb* GoToWeb = nullptr;
-    QTimer* Timer1 = nullptr;
+  QLabel* Image1 = nullptr;
+  QLabel* AppLbl = nullptr;
+  QLabel* URLLbl = nullptr;
+  TCaptionPanel* Panel1 = nullptr;
+  QLabel* Credits = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+  TGoToWeb* GoToWeb = nullptr;
+  QTimer* Timer1 = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 };
 
 // Shows a new About window modally and releases it when it closes.

@@ -11,12 +11,12 @@
 #include <QToolButton>
 
 #include "HelpView.h"
+#include "IniLang.h"
+#include "InsertMarkupCommands.h"
+#include "MsgDlg.h"
 #include "ReplaceDlg.h"
 #include "about.h"
-#include "InsertMarkupCommands.h"
 #include "xeCustomEdit.h"
-#include "IniLang.h"
-#include "MsgDlg.h"
 
 namespace {
 
@@ -28,119 +28,125 @@ constexpr int MinorVersion = 0;
 constexpr double EpochDays = 25569.0;
 
 double Stamp(const QDateTime& Time) {
-    const qint64 local = Time.toMSecsSinceEpoch() + qint64(Time.offsetFromUtc()) * 1000;
-    return EpochDays + double(local) / 86400000.0;
+  const qint64 local = Time.toMSecsSinceEpoch() + qint64(Time.offsetFromUtc()) * 1000;
+  return EpochDays + double(local) / 86400000.0;
 }
 
 }  // namespace
 
 TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Parent) {
-    setObjectName(QStringLiteral("MainForm"));
-    resize(600, 400);
-    DefFn = QDir::homePath() + QStringLiteral("/untitled");
-    CreateHighlighters();
-    CreateEditors();
-    CreateActions();
-    CreateMenus();
-    CreateToolBar();
-    ConnectCommands();
-    CreateSettings();
-    // Families of commands connect themselves to the actions here.
-    InstallAboutCommand(this);
-    InstallSearchPrintCommands(*this);
-    InstallMarkupCommands(*this);
+  setObjectName(QStringLiteral("MainForm"));
+  resize(600, 400);
+  DefFn = QDir::homePath() + QStringLiteral("/untitled");
+  CreateHighlighters();
+  CreateEditors();
+  CreateActions();
+  CreateMenus();
+  CreateToolBar();
+  ConnectCommands();
+  CreateSettings();
+  // Families of commands connect themselves to the actions here.
+  InstallAboutCommand(this);
+  InstallSearchPrintCommands(*this);
+  InstallMarkupCommands(*this);
 
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
-        if (State == Qt::ApplicationActive) AppEventsActivate();
-        else if (State == Qt::ApplicationInactive) AppEventsDeactivate();
-    });
-    FormCreate(Args);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
+    if (State == Qt::ApplicationActive)
+      AppEventsActivate();
+    else if (State == Qt::ApplicationInactive)
+      AppEventsDeactivate();
+  });
+  FormCreate(Args);
 }
 
 TMainForm::~TMainForm() {
-    // The editor goes first: it must not outlive the highlighter it shows.
-    delete Memo1;
-    Memo1 = nullptr;
-    DestroyHighlighters();
+  // The editor goes first: it must not outlive the highlighter it shows.
+  delete Memo1;
+  Memo1 = nullptr;
+  DestroyHighlighters();
 }
 
-QAction* TMainForm::Action(const QString& ObjectName) const {
-    return findChild<QAction*>(ObjectName);
-}
+QAction* TMainForm::Action(const QString& ObjectName) const { return findChild<QAction*>(ObjectName); }
 
 QMenu* TMainForm::Menu(const QString& ObjectName) const { return findChild<QMenu*>(ObjectName); }
 
 QToolButton* TMainForm::ToolButton(const QString& ObjectName) const {
-    return findChild<QToolButton*>(ObjectName);
+  return findChild<QToolButton*>(ObjectName);
 }
 
 void TMainForm::ConnectCommands() {
-    auto on = [this](const char* Name, auto Handler) {
-        connect(Action(QString::fromLatin1(Name)), &QAction::triggered, this, Handler);
-    };
-    on("Newblank1", [this] { Newblank1Click(); });
-    on("HTMLfile1", [this] { NewFromTemplate(1); });
-    on("HTMLFrameset1", [this] { NewFromTemplate(2); });
-    on("JavaScript2", [this] { NewFromTemplate(3); });
-    on("CSSfile1", [this] { NewFromTemplate(4); });
-    on("Open1", [this] { Open1Click(); });
-    on("Save1", [this] { Save1Click(); });
-    on("SaveAs1", [this] { SaveAs1Click(); });
-    on("Exit1", [this] { Exit1Click(); });
-    on("Setup1", [this] { Setup1Click(); });
-    on("EditPaste1", [this] { EditPaste1Execute(); });
-    ConnectEditActions();
+  auto on = [this](const char* Name, auto Handler) {
+    connect(Action(QString::fromLatin1(Name)), &QAction::triggered, this, Handler);
+  };
+  on("Newblank1", [this] { Newblank1Click(); });
+  on("HTMLfile1", [this] { NewFromTemplate(1); });
+  on("HTMLFrameset1", [this] { NewFromTemplate(2); });
+  on("JavaScript2", [this] { NewFromTemplate(3); });
+  on("CSSfile1", [this] { NewFromTemplate(4); });
+  on("Open1", [this] { Open1Click(); });
+  on("Save1", [this] { Save1Click(); });
+  on("SaveAs1", [this] { SaveAs1Click(); });
+  on("Exit1", [this] { Exit1Click(); });
+  on("Setup1", [this] { Setup1Click(); });
+  on("EditPaste1", [this] { EditPaste1Execute(); });
+  ConnectEditActions();
 }
 
 void TMainForm::FormCreate(const QStringList& Args) {
-    SetTitle();
-    SetDocType(dtNone);
-    const QString first = Args.value(0);
-    if (!first.isEmpty()) {
-        int type;
-        const bool isSwitch = first == QLatin1String("-html") || first == QLatin1String("-css") ||
-                              first == QLatin1String("-js");
-        if (first == QLatin1String("-html")) type = dtHTML;
-        else if (first == QLatin1String("-css")) type = dtCSS;
-        else if (first == QLatin1String("-js")) type = dtJavaScript;
-        else type = DocTypeOf(first);
-        SetDocType(type);
-        const QString second = Args.value(1);
-        if (!second.isEmpty()) LoadDocument(second);
-        else if (!isSwitch) LoadDocument(first);
-        // A switch keeps its type through the settings application of the first showing.
-        if (isSwitch) FTypeSwitch = type;
-        StartupGuard = true;
-    }
-    qApp->setProperty("HelpFile", HelpFilePath());
-    LastSeenStamp = NowStamp() + 0.001;
+  SetTitle();
+  SetDocType(dtNone);
+  const QString first = Args.value(0);
+  if (!first.isEmpty()) {
+    int type;
+    const bool isSwitch =
+        first == QLatin1String("-html") || first == QLatin1String("-css") || first == QLatin1String("-js");
+    if (first == QLatin1String("-html"))
+      type = dtHTML;
+    else if (first == QLatin1String("-css"))
+      type = dtCSS;
+    else if (first == QLatin1String("-js"))
+      type = dtJavaScript;
+    else
+      type = DocTypeOf(first);
+    SetDocType(type);
+    const QString second = Args.value(1);
+    if (!second.isEmpty())
+      LoadDocument(second);
+    else if (!isSwitch)
+      LoadDocument(first);
+    // A switch keeps its type through the settings application of the first showing.
+    if (isSwitch) FTypeSwitch = type;
+    StartupGuard = true;
+  }
+  qApp->setProperty("HelpFile", HelpFilePath());
+  LastSeenStamp = NowStamp() + 0.001;
 }
 
 void TMainForm::showEvent(QShowEvent* Event) {
-    QMainWindow::showEvent(Event);
-    if (!FShown) {
-        FShown = true;
-        FormShow();
-    }
+  QMainWindow::showEvent(Event);
+  if (!FShown) {
+    FShown = true;
+    FormShow();
+  }
 }
 
 void TMainForm::FormShow() {
-    LoadSettings();
-    if (DocFileName.isEmpty()) {
-        const int typeSwitch = FTypeSwitch;
-        Newblank1Click();
-        // A lone type switch starts a blank document of that type.
-        if (typeSwitch > 0) {
-            SetDocType(typeSwitch);
-            FTypeSwitch = typeSwitch;
-        }
+  LoadSettings();
+  if (DocFileName.isEmpty()) {
+    const int typeSwitch = FTypeSwitch;
+    Newblank1Click();
+    // A lone type switch starts a blank document of that type.
+    if (typeSwitch > 0) {
+      SetDocType(typeSwitch);
+      FTypeSwitch = typeSwitch;
     }
-    ApplyLanguageFile();
+  }
+  ApplyLanguageFile();
 }
 
 void TMainForm::SetTitle() {
-    setWindowTitle(QString::fromLatin1(TitlePrefix) + QString::number(MajorVersion) + QLatin1Char('.') +
-                   QString::number(MinorVersion) + QStringLiteral(" - ") + DocFileName);
+  setWindowTitle(QString::fromLatin1(TitlePrefix) + QString::number(MajorVersion) + QLatin1Char('.') +
+                 QString::number(MinorVersion) + QStringLiteral(" - ") + DocFileName);
 }
 
 double TMainForm::NowStamp() { return Stamp(QDateTime::currentDateTime()); }
@@ -148,24 +154,24 @@ double TMainForm::NowStamp() { return Stamp(QDateTime::currentDateTime()); }
 void TMainForm::AppEventsDeactivate() { LastSeenStamp = NowStamp(); }
 
 void TMainForm::AppEventsActivate() {
-    if (FInActivate || DocFileName.isEmpty() || !FOnDisk) return;
-    if (EditorHoldsOneEmptyLine()) return;
-    const QFileInfo info(DocFileName);
-    const double fileTime = info.exists() ? Stamp(info.lastModified()) : 2147483647.0;
-    if (fileTime - 0.00002 <= LastSeenStamp) return;
-    FInActivate = true;
-    if (MessageDlg(DocFileName + QStringLiteral(" modified by external software\nReload this file?"), mtWarning,
-                   mbYes | mbNo, this) == mrYes)
-        LoadDocument(DocFileName);
-    FInActivate = false;
+  if (FInActivate || DocFileName.isEmpty() || !FOnDisk) return;
+  if (EditorHoldsOneEmptyLine()) return;
+  const QFileInfo info(DocFileName);
+  const double fileTime = info.exists() ? Stamp(info.lastModified()) : 2147483647.0;
+  if (fileTime - 0.00002 <= LastSeenStamp) return;
+  FInActivate = true;
+  if (MessageDlg(DocFileName + QStringLiteral(" modified by external software\nReload this file?"), mtWarning,
+                 mbYes | mbNo, this) == mrYes)
+    LoadDocument(DocFileName);
+  FInActivate = false;
 }
 
 void TMainForm::closeEvent(QCloseEvent* Event) {
-    if (!FormCloseQuery()) {
-        Event->ignore();
-        return;
-    }
-    Event->accept();  // the settings store writes itself when the window hides
+  if (!FormCloseQuery()) {
+    Event->ignore();
+    return;
+  }
+  Event->accept();  // the settings store writes itself when the window hides
 }
 
 bool TMainForm::FormCloseQuery() { return ConfirmDiscard(); }
@@ -173,20 +179,20 @@ bool TMainForm::FormCloseQuery() { return ConfirmDiscard(); }
 void TMainForm::Exit1Click() { close(); }
 
 bool TMainForm::IsWindowShortcut(const QKeySequence& Keys) const {
-    for (const QAction* action : actions())
-        if (!action->shortcut().isEmpty() && action->shortcut() == Keys) return true;
-    return false;
+  for (const QAction* action : actions())
+    if (!action->shortcut().isEmpty() && action->shortcut() == Keys) return true;
+  return false;
 }
 
 bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
-    // The window's shortcuts come before the editor's own key bindings.
-    if (Event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(Event);
-        const QKeySequence keys(key->keyCombination());
-        if (IsWindowShortcut(keys)) {
-            Event->ignore();
-            return true;
-        }
+  // The window's shortcuts come before the editor's own key bindings.
+  if (Event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(Event);
+    const QKeySequence keys(key->keyCombination());
+    if (IsWindowShortcut(keys)) {
+      Event->ignore();
+      return true;
     }
-    return QMainWindow::eventFilter(Watched, Event);
+  }
+  return QMainWindow::eventFilter(Watched, Event);
 }

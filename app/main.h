@@ -28,115 +28,115 @@ class TMemIniFile;
 struct TSettingsValues;
 
 class TMainForm : public QMainWindow {
-    Q_OBJECT
-public:
-    // Args: the command line after the program name: [ "-html" | "-css" | "-js" ] [file].
-    explicit TMainForm(const QStringList& Args = {}, QWidget* Parent = nullptr);
-    ~TMainForm() override;
+  Q_OBJECT
+ public:
+  // Args: the command line after the program name: [ "-html" | "-css" | "-js" ] [file].
+  explicit TMainForm(const QStringList& Args = {}, QWidget* Parent = nullptr);
+  ~TMainForm() override;
 
-    // Components of the layout, found by their names.
-    QAction* Action(const QString& ObjectName) const;
-    QMenu* Menu(const QString& ObjectName) const;
-    QToolButton* ToolButton(const QString& ObjectName) const;
+  // Components of the layout, found by their names.
+  QAction* Action(const QString& ObjectName) const;
+  QMenu* Menu(const QString& ObjectName) const;
+  QToolButton* ToolButton(const QString& ObjectName) const;
 
-    // The editors and highlighters.
-    TxeCustomEdit* Memo1 = nullptr;
-    TxeCustomEdit* Memo0 = nullptr;  // scratch editor of the layout; the file code streams past it
-    TjxHTMLSyn* HTMLSyn = nullptr;
-    TxeJScriptSyn* JScriptSyn = nullptr;
-    TxeCSSSyn* CSSSyn = nullptr;
-    TFormStorage* FormStorage = nullptr;
-    TSetupForm* SetupForm = nullptr;
+  // The editors and highlighters.
+  TxeCustomEdit* Memo1 = nullptr;
+  TxeCustomEdit* Memo0 = nullptr;  // scratch editor of the layout; the file code streams past it
+  TjxHTMLSyn* HTMLSyn = nullptr;
+  TxeJScriptSyn* JScriptSyn = nullptr;
+  TxeCSSSyn* CSSSyn = nullptr;
+  TFormStorage* FormStorage = nullptr;
+  TSetupForm* SetupForm = nullptr;
 
-    // Window state.
-    QString DocFileName;           // full path; empty: no document yet
-    double LastSeenStamp = 0;      // days since 1899-12-30, local time
-    bool StartupGuard = true;      // the next settings application leaves the highlighter alone
+  // Window state.
+  QString DocFileName;       // full path; empty: no document yet
+  double LastSeenStamp = 0;  // days since 1899-12-30, local time
+  bool StartupGuard = true;  // the next settings application leaves the highlighter alone
 
-    // Live settings, copied from the Setup dialog by ApplySettings.
-    bool AutoHide = false;
-    bool Highlite = true;
-    QString NetscapePath, MSIEPath, CustomPath, ExtendedPath;
-    QString UserName, UserEMail, UserURL;
-    QString DefFn;                 // the user's home folder + "/untitled" until set
-    int DefFT = 0;
-    bool NotFirst = false;
+  // Live settings, copied from the Setup dialog by ApplySettings.
+  bool AutoHide = false;
+  bool Highlite = true;
+  QString NetscapePath, MSIEPath, CustomPath, ExtendedPath;
+  QString UserName, UserEMail, UserURL;
+  QString DefFn;  // the user's home folder + "/untitled" until set
+  int DefFT = 0;
+  bool NotFirst = false;
 
-    // The document.
-    int DocType() const { return FDocType; }
-    void SetDocType(int Type);
-    bool LoadDocument(const QString& FileName);
-    bool SaveDocument(const QString& FileName);
-    bool ConfirmDiscard();         // false: the user cancelled
-    bool NewDocument(int Kind);
-    void SetTitle();
-    bool DocumentOnDisk() const { return FOnDisk; }
+  // The document.
+  int DocType() const { return FDocType; }
+  void SetDocType(int Type);
+  bool LoadDocument(const QString& FileName);
+  bool SaveDocument(const QString& FileName);
+  bool ConfirmDiscard();  // false: the user cancelled
+  bool NewDocument(int Kind);
+  void SetTitle();
+  bool DocumentOnDisk() const { return FOnDisk; }
 
-    // Handlers of the menu items and tool buttons.
-    void Newblank1Click();
-    void NewFromTemplate(int Kind);
-    void Open1Click();
-    bool Save1Click();             // false: not saved (failed or cancelled)
-    bool SaveAs1Click();
-    void Exit1Click();
-    void Setup1Click();
-    void EditPaste1Execute();
-    void HLBtnClick(int Type);     // NoHLBtn, HTMLHLBtn, JSHLBtn, CSSHLBtn = 0..3
+  // Handlers of the menu items and tool buttons.
+  void Newblank1Click();
+  void NewFromTemplate(int Kind);
+  void Open1Click();
+  bool Save1Click();  // false: not saved (failed or cancelled)
+  bool SaveAs1Click();
+  void Exit1Click();
+  void Setup1Click();
+  void EditPaste1Execute();
+  void HLBtnClick(int Type);  // NoHLBtn, HTMLHLBtn, JSHLBtn, CSSHLBtn = 0..3
 
-    // The Setup dialog's values into the program.
-    void ApplySettings(const TSettingsValues& Values);
+  // The Setup dialog's values into the program.
+  void ApplySettings(const TSettingsValues& Values);
 
-    // Application activation and the outside-change check.
-    void AppEventsActivate();
-    void AppEventsDeactivate();
-    bool FormCloseQuery();
+  // Application activation and the outside-change check.
+  void AppEventsActivate();
+  void AppEventsDeactivate();
+  bool FormCloseQuery();
 
-    // The current local time in days since 1899-12-30.
-    static double NowStamp();
+  // The current local time in days since 1899-12-30.
+  static double NowStamp();
 
-protected:
-    void showEvent(QShowEvent* Event) override;
-    void closeEvent(QCloseEvent* Event) override;
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
+ protected:
+  void showEvent(QShowEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
-private:
-    void CreateEditors();
-    void CreateHighlighters();
-    void DestroyHighlighters();
-    void CreateActions();
-    void CreateMenus();
-    void CreateToolBar();
-    void ConnectCommands();
-    void FormCreate(const QStringList& Args);
-    void FormShow();
-    void CreateSettings();
-    void SyncHLButtons();
-    void ConnectEditActions();
-    void RunEditAction(const QString& Name);
-    void LoadSettings();
-    void ApplyLanguageFile();
-    bool WriteWithProgress(const QString& FileName, QString* Why);
+ private:
+  void CreateEditors();
+  void CreateHighlighters();
+  void DestroyHighlighters();
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void ConnectCommands();
+  void FormCreate(const QStringList& Args);
+  void FormShow();
+  void CreateSettings();
+  void SyncHLButtons();
+  void ConnectEditActions();
+  void RunEditAction(const QString& Name);
+  void LoadSettings();
+  void ApplyLanguageFile();
+  bool WriteWithProgress(const QString& FileName, QString* Why);
 
-    // The editor, as the document code uses it.
-    std::size_t EditorLineCount() const;
-    std::string_view EditorLine(std::size_t Index) const;
-    bool EditorHoldsOneEmptyLine() const;
-    bool ReadIntoEditor(const QString& FileName, QString* Why);
-    void EditorSetText(const char* Text);
-    void EditorSetCaret(int X, int Y);
-    bool EditorModified() const;
-    void EditorSetModified(bool Value);
-    void EditorReplaceSelection(const std::string& Text);
-    void EditorSetHighLighter(int Type);
-    bool IsWindowShortcut(const QKeySequence& Keys) const;
-    TxeCustomHighLighter* HighLighterOf(int Type) const;
+  // The editor, as the document code uses it.
+  std::size_t EditorLineCount() const;
+  std::string_view EditorLine(std::size_t Index) const;
+  bool EditorHoldsOneEmptyLine() const;
+  bool ReadIntoEditor(const QString& FileName, QString* Why);
+  void EditorSetText(const char* Text);
+  void EditorSetCaret(int X, int Y);
+  bool EditorModified() const;
+  void EditorSetModified(bool Value);
+  void EditorReplaceSelection(const std::string& Text);
+  void EditorSetHighLighter(int Type);
+  bool IsWindowShortcut(const QKeySequence& Keys) const;
+  TxeCustomHighLighter* HighLighterOf(int Type) const;
 
-    QToolBar* FToolBar = nullptr;
-    QToolButton* FHLButtons[4] = {};
-    int FDocType = 0;              // the highlighter button that is down
-    int FTypeSwitch = -1;          // type chosen on the command line for the document it opened
-    bool FShown = false;
-    bool FOnDisk = false;          // the file was loaded or saved since the last New
-    bool FInActivate = false;
-    std::unique_ptr<TMemIniFile> FLanguage;
+  QToolBar* FToolBar = nullptr;
+  QToolButton* FHLButtons[4] = {};
+  int FDocType = 0;      // the highlighter button that is down
+  int FTypeSwitch = -1;  // type chosen on the command line for the document it opened
+  bool FShown = false;
+  bool FOnDisk = false;  // the file was loaded or saved since the last New
+  bool FInActivate = false;
+  std::unique_ptr<TMemIniFile> FLanguage;
 };

@@ -6,10 +6,10 @@
 #include "main.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    app.setProperty("HelpFile", QStringLiteral("qn.html"));
-    app.setApplicationName(QStringLiteral("Quillan"));
-    TMainForm form(app.arguments().mid(1));
-    form.show();
-    return app.exec();
+  QApplication app(argc, argv);
+  app.setProperty("HelpFile", QStringLiteral("qn.html"));
+  app.setApplicationName(QStringLiteral("Quillan"));
+  TMainForm form(app.arguments().mid(1));
+  form.show();
+  return app.exec();
 }

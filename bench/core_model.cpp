@@ -2,8 +2,8 @@
 // (lines and every line's range), the memory the loaded document takes, and one typed character in the
 // middle of a small and of a huge document.
 //
-// The large document is the corpus file bench/corpus/scaled/html-100m.html when bench/make-corpus.sh has made it
-// (or the file QUILLAN_HTML_FILE names), else synthetic HTML of the same size.
+// The large document is the corpus file bench/corpus/scaled/html-100m.html when bench/make-corpus.sh has made
+// it (or the file QUILLAN_HTML_FILE names), else synthetic HTML of the same size.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -21,8 +21,9 @@ namespace {
 
 // Hand-written-looking HTML: indentation, tags with attributes, prose, comments, scripts and styles.
 std::string SyntheticHtml(std::size_t Bytes) {
-  static const char* const words[] = {"the",  "page", "layout", "content", "editor", "quick", "brown", "fox",
-                                      "jumps", "over", "lazy",   "dog",     "link",   "style", "script", "table"};
+  static const char* const words[] = {"the",   "page",  "layout", "content", "editor", "quick",
+                                      "brown", "fox",   "jumps",  "over",    "lazy",   "dog",
+                                      "link",  "style", "script", "table"};
   static const char* const tags[] = {"p", "div", "span", "a", "li", "td", "h2", "em"};
   std::mt19937 rng(11);
   std::string out;
@@ -30,17 +31,12 @@ std::string SyntheticHtml(std::size_t Bytes) {
   out += "<!DOCTYPE html>\r\n<html>\r\n<head><title>Large</title></head>\r\n<body>\r\n";
   while (out.size() < Bytes) {
     switch (rng() % 40) {
-      case 0:
-        out += "<!-- a comment\r\n   over two lines -->\r\n";
-        continue;
+      case 0: out += "<!-- a comment\r\n   over two lines -->\r\n"; continue;
       case 1:
         out += "<script>\r\n  var x = 1; // note\r\n  if (x < 2) { x = \"a\"; }\r\n</script>\r\n";
         continue;
-      case 2:
-        out += "<style>\r\n  p { color: #333; margin: 0 1em; }\r\n</style>\r\n";
-        continue;
-      default:
-        break;
+      case 2: out += "<style>\r\n  p { color: #333; margin: 0 1em; }\r\n</style>\r\n"; continue;
+      default: break;
     }
     out.append(2 * (rng() % 6), ' ');
     const char* tag = tags[rng() % 8];
@@ -91,9 +87,7 @@ long long StatusKb(const char* Key) {
   return 0;
 }
 
-void ResetPeak() {
-  std::ofstream("/proc/self/clear_refs") << "5";
-}
+void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 void BM_LoadHtmlWithHighlighter(benchmark::State& State) {
   const std::string& doc = Document(static_cast<std::size_t>(State.range(0)));
@@ -118,9 +112,14 @@ void BM_LoadHtmlWithHighlighter(benchmark::State& State) {
   }
   State.counters["lines"] = lines;
   State.counters["peak_mem_per_byte"] = ratio;
-  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations()) * static_cast<std::int64_t>(doc.size()));
+  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations()) *
+                          static_cast<std::int64_t>(doc.size()));
 }
-BENCHMARK(BM_LoadHtmlWithHighlighter)->Arg(100'000)->Arg(100'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LoadHtmlWithHighlighter)
+    ->Arg(100'000)
+    ->Arg(100'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // One character typed in the middle of the document: the selection replacement, its rescan and its undo
 // record. The cost must not grow with the document.

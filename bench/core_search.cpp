@@ -17,8 +17,9 @@ namespace {
 
 // Lines shaped like hand-written HTML: indentation, tags, attributes and prose.
 std::vector<std::string> SyntheticHtml(std::size_t bytes) {
-  static const char* const words[] = {"the", "page", "layout", "content", "editor", "quick", "brown", "fox",
-                                      "jumps", "over", "lazy", "dog", "link", "style", "script", "table"};
+  static const char* const words[] = {"the",   "page",  "layout", "content", "editor", "quick",
+                                      "brown", "fox",   "jumps",  "over",    "lazy",   "dog",
+                                      "link",  "style", "script", "table"};
   static const char* const tags[] = {"p", "div", "span", "a", "li", "td", "h2", "em"};
   std::mt19937 rng(7);
   std::vector<std::string> lines;
@@ -90,7 +91,8 @@ std::string CorpusFile(const char* name) {
   fs::path root = env ? fs::path(env) : fs::path(__FILE__).parent_path() / "corpus";
   std::error_code error;
   const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-  if (!env && !fs::is_directory(root) && !error) root = exe.parent_path().parent_path().parent_path() / "bench" / "corpus";
+  if (!env && !fs::is_directory(root) && !error)
+    root = exe.parent_path().parent_path().parent_path() / "bench" / "corpus";
   std::ifstream in(root / "scaled" / name, std::ios::binary);
   std::ostringstream out;
   out << in.rdbuf();
@@ -123,7 +125,9 @@ void ReplaceAllDivBySpan(benchmark::State& state, const std::string& text) {
 
 void BM_ReplaceAllDivBySpan(benchmark::State& state) { ReplaceAllDivBySpan(state, Document(10u << 20)); }
 // The same page minified into one line.
-void BM_ReplaceAllDivBySpanOneLine(benchmark::State& state) { ReplaceAllDivBySpan(state, Document(10u << 20, " ")); }
+void BM_ReplaceAllDivBySpanOneLine(benchmark::State& state) {
+  ReplaceAllDivBySpan(state, Document(10u << 20, " "));
+}
 void BM_ReplaceAllDivBySpanCorpus(benchmark::State& state) {
   ReplaceAllDivBySpan(state, CorpusFile("html-10m.html"));
 }

@@ -76,7 +76,8 @@ void PaintAll(TxeCustomEdit& e, QImage& img) {
 
 // Every token kind in a colour of its own, keywords bold, as a user's settings would have them.
 void Colourful(TxeCustomHighLighter& hl) {
-  for (int i = 0; i < hl.AttributeCount(); ++i) hl.AttributeAt(i)->SetForeground(0x202020u + 0x1F3A57u * (i + 1) % 0xC0C0C0u);
+  for (int i = 0; i < hl.AttributeCount(); ++i)
+    hl.AttributeAt(i)->SetForeground(0x202020u + 0x1F3A57u * (i + 1) % 0xC0C0C0u);
   if (TxeHighLightAttributes* key = hl.StandardAttribute(2)) key->SetStyle(fsBold);
   if (TxeHighLightAttributes* comment = hl.StandardAttribute(1)) comment->SetStyle(fsItalic);
 }

@@ -26,7 +26,8 @@ std::string Page(std::size_t bytes) {
     const char* tag = tags[rng() % 8];
     text.append(2 * (rng() % 6), ' ');
     text += std::string("<") + tag + " class=\"c" + std::to_string(rng() % 50) + "\">";
-    for (int w = 0, n = 3 + static_cast<int>(rng() % 10); w < n; ++w) text += std::string(words[rng() % 8]) + ' ';
+    for (int w = 0, n = 3 + static_cast<int>(rng() % 10); w < n; ++w)
+      text += std::string(words[rng() % 8]) + ' ';
     text += std::string("</") + tag + ">\r\n";
   }
   return text;

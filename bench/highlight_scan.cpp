@@ -92,7 +92,8 @@ void Scan(benchmark::State& State, const TDataSet& D) {
     benchmark::DoNotOptimize(Ranges.data());
     benchmark::ClobberMemory();
   }
-  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations()) * static_cast<std::int64_t>(C.FileBytes));
+  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations()) *
+                          static_cast<std::int64_t>(C.FileBytes));
   State.counters["MiB"] = static_cast<double>(C.FileBytes) / (1 << 20);
 }
 
@@ -115,9 +116,11 @@ void Tokens(benchmark::State& State, const TDataSet& D) {
       }
     }
   }
-  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations()) * static_cast<std::int64_t>(C.FileBytes));
+  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations()) *
+                          static_cast<std::int64_t>(C.FileBytes));
   State.counters["MiB"] = static_cast<double>(C.FileBytes) / (1 << 20);
-  State.counters["bytes/token"] = static_cast<double>(C.FileBytes) / static_cast<double>(std::max<std::size_t>(Count, 1));
+  State.counters["bytes/token"] =
+      static_cast<double>(C.FileBytes) / static_cast<double>(std::max<std::size_t>(Count, 1));
 }
 
 void ByteLoop(benchmark::State& State, const TDataSet& D) {
@@ -129,7 +132,8 @@ void ByteLoop(benchmark::State& State, const TDataSet& D) {
         Sum = Sum * 31 + *P;
     benchmark::DoNotOptimize(Sum);
   }
-  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations()) * static_cast<std::int64_t>(C.FileBytes));
+  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations()) *
+                          static_cast<std::int64_t>(C.FileBytes));
   State.counters["MiB"] = static_cast<double>(C.FileBytes) / (1 << 20);
 }
 
@@ -157,7 +161,8 @@ int main(int argc, char** argv) {
   std::error_code Error;
   const fs::path Exe = fs::read_symlink("/proc/self/exe", Error);
   fs::path Root = Env ? fs::path(Env) : fs::path(__FILE__).parent_path() / "corpus";
-  if (!Env && !fs::is_directory(Root) && !Error) Root = Exe.parent_path().parent_path().parent_path() / "bench" / "corpus";
+  if (!Env && !fs::is_directory(Root) && !Error)
+    Root = Exe.parent_path().parent_path().parent_path() / "bench" / "corpus";
   const auto Sets = FindDataSets(Root);
   if (Sets.empty()) std::cerr << "no corpus under " << Root << ": run bench/make-corpus.sh\n";
   for (const auto& D : Sets) {

@@ -1,6 +1,11 @@
 # Our own targets build with these warnings; the build stays free of them.
+# CI builds with QUILLAN_WERROR so that a new warning fails the run.
+option(QUILLAN_WERROR "Treat compiler warnings as errors" OFF)
 function(quillan_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(QUILLAN_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # One library per source folder: every .cpp directly in the folder.

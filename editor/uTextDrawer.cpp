@@ -255,8 +255,8 @@ void TheTextDrawer::DrawFallback(int x, int baseline, char32_t c) {
   FPainter->restore();
 }
 
-void TheTextDrawer::CellTextOut(int x, int y, bool opaque, const QRect& rect,
-                                const char32_t* chars, const int* cells, int count) {
+void TheTextDrawer::CellTextOut(int x, int y, bool opaque, const QRect& rect, const char32_t* chars,
+                                const int* cells, int count) {
   if (!FPainter) return;
   if (opaque) FillRect(rect);
   if (count <= 0) return;

@@ -16,7 +16,6 @@
 
 class QPainter;
 
-
 class EheTextDrawerException : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
@@ -27,7 +26,7 @@ class EheFontStockException : public std::runtime_error {
 struct FontStyleSlot {
   bool Created = false;
   QFont Font;
-  QRawFont Raw;       // for glyph runs placed on the grid
+  QRawFont Raw;         // for glyph runs placed on the grid
   int CharAdvance = 0;  // advance of "M"
   int CharHeight = 0;
   int Ascent = 0;

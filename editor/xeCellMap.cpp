@@ -1,7 +1,7 @@
 #include "xeCellMap.h"
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -55,16 +55,14 @@ TxeCellChar DecodeCellChar(const char* p, std::size_t n) {
 
 int CodePointCells(char32_t c) {
   if (c < 0x1100) return 1;
-  if ((c <= 0x115F) ||                          // Hangul Jamo initials
-      (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||  // CJK .. Yi
-      (c >= 0xAC00 && c <= 0xD7A3) ||           // Hangul syllables
-      (c >= 0xF900 && c <= 0xFAFF) ||           // CJK compatibility ideographs
-      (c >= 0xFE30 && c <= 0xFE6F) ||           // CJK compatibility forms
-      (c >= 0xFF00 && c <= 0xFF60) ||           // full-width forms
-      (c >= 0xFFE0 && c <= 0xFFE6) ||
-      (c >= 0x1F300 && c <= 0x1F64F) ||         // pictographs, emoticons
-      (c >= 0x1F900 && c <= 0x1F9FF) ||
-      (c >= 0x20000 && c <= 0x3FFFD))
+  if ((c <= 0x115F) ||                                                   // Hangul Jamo initials
+      (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||                     // CJK .. Yi
+      (c >= 0xAC00 && c <= 0xD7A3) ||                                    // Hangul syllables
+      (c >= 0xF900 && c <= 0xFAFF) ||                                    // CJK compatibility ideographs
+      (c >= 0xFE30 && c <= 0xFE6F) ||                                    // CJK compatibility forms
+      (c >= 0xFF00 && c <= 0xFF60) ||                                    // full-width forms
+      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||  // pictographs, emoticons
+      (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD))
     return 2;
   return 1;
 }

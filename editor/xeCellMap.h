@@ -10,9 +10,9 @@
 
 // One character of a line as it is painted.
 struct TxeCellChar {
-  int Bytes = 1;        // length of the character in the line
-  int Cells = 1;        // display width (a tab's width depends on where it stands)
-  char32_t Code = 0;    // code point; U+FFFD for a byte that is not valid UTF-8
+  int Bytes = 1;      // length of the character in the line
+  int Cells = 1;      // display width (a tab's width depends on where it stands)
+  char32_t Code = 0;  // code point; U+FFFD for a byte that is not valid UTF-8
   bool Tab = false;
 };
 

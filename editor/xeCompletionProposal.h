@@ -24,119 +24,118 @@ using TCompletionPaintItemEvent = std::function<bool(const QString& Key, QPainte
 
 // The borderless popup window.
 class TCompletionProposalForm : public QWidget {
-    Q_OBJECT
-public:
-    explicit TCompletionProposalForm(QWidget* owner = nullptr);
+  Q_OBJECT
+ public:
+  explicit TCompletionProposalForm(QWidget* owner = nullptr);
 
-    QString CurrentString() const { return FCurrentString; }
-    void SetCurrentString(const QString& value);
-    const QStringList& ItemList() const { return FItemList; }
-    void SetItemList(const QStringList& value);
-    int Position() const { return FPosition; }
-    void SetPosition(int value);
-    int NbLinesInWindow() const { return FNbLinesInWindow; }
-    void SetNbLinesInWindow(int value);
-    TColor ClSelect = clHighlight;
-    bool ffAnsi = false;
-    QPointer<TxeCustomEdit> CurrentEditor;
+  QString CurrentString() const { return FCurrentString; }
+  void SetCurrentString(const QString& value);
+  const QStringList& ItemList() const { return FItemList; }
+  void SetItemList(const QStringList& value);
+  int Position() const { return FPosition; }
+  void SetPosition(int value);
+  int NbLinesInWindow() const { return FNbLinesInWindow; }
+  void SetNbLinesInWindow(int value);
+  TColor ClSelect = clHighlight;
+  bool ffAnsi = false;
+  QPointer<TxeCustomEdit> CurrentEditor;
 
-    TCompletionKeyPressEvent OnKeyPress;
-    TCompletionNotifyEvent OnKeyDelete;
-    TCompletionPaintItemEvent OnPaintItem;
-    TCompletionNotifyEvent OnValidate;
-    TCompletionNotifyEvent OnCancel;
+  TCompletionKeyPressEvent OnKeyPress;
+  TCompletionNotifyEvent OnKeyDelete;
+  TCompletionPaintItemEvent OnPaintItem;
+  TCompletionNotifyEvent OnValidate;
+  TCompletionNotifyEvent OnCancel;
 
-    void SelectNext();
-    void SelectPrevious();
-    int EntryHeight() const { return FEntryHeight; }
-    QScrollBar* ScrollBar() const { return FScrollBar; }
+  void SelectNext();
+  void SelectPrevious();
+  int EntryHeight() const { return FEntryHeight; }
+  QScrollBar* ScrollBar() const { return FScrollBar; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool event(QEvent* event) override;
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
 
-private:
-    void Layout();
-    void UpdateScrollRange();
-    void ScrollMoved(int value);
-    void Fire(const TCompletionNotifyEvent& handler);
+ private:
+  void Layout();
+  void UpdateScrollRange();
+  void ScrollMoved(int value);
+  void Fire(const TCompletionNotifyEvent& handler);
 
-    QString FCurrentString;
-    QStringList FItemList;
-    int FPosition = 0;
-    int FNbLinesInWindow = 6;
-    int FEntryHeight = 0;
-    QScrollBar* FScrollBar = nullptr;
-    QRect FBitmapRect;
+  QString FCurrentString;
+  QStringList FItemList;
+  int FPosition = 0;
+  int FNbLinesInWindow = 6;
+  int FEntryHeight = 0;
+  QScrollBar* FScrollBar = nullptr;
+  QRect FBitmapRect;
 };
 
 // The non-visual component owning one popup.
 class TCompletionProposal : public QObject {
-    Q_OBJECT
-public:
-    explicit TCompletionProposal(QObject* owner = nullptr);
-    ~TCompletionProposal() override;
+  Q_OBJECT
+ public:
+  explicit TCompletionProposal(QObject* owner = nullptr);
+  ~TCompletionProposal() override;
 
-    TCompletionProposalForm* Form() const { return FForm.get(); }
+  TCompletionProposalForm* Form() const { return FForm.get(); }
 
-    TCompletionNotifyEvent OnExecute;
+  TCompletionNotifyEvent OnExecute;
 
-    const QStringList& ItemList() const { return FForm->ItemList(); }
-    void SetItemList(const QStringList& value) { FForm->SetItemList(value); }
-    int Position() const { return FForm->Position(); }
-    void SetPosition(int value) { FForm->SetPosition(value); }
-    int NbLinesInWindow() const { return FForm->NbLinesInWindow(); }
-    void SetNbLinesInWindow(int value) { FForm->SetNbLinesInWindow(value); }
-    TColor ClSelect() const { return FForm->ClSelect; }
-    void SetClSelect(TColor value) { FForm->ClSelect = value; }
-    bool AnsiStrings() const { return FForm->ffAnsi; }
-    void SetAnsiStrings(bool value) { FForm->ffAnsi = value; }
-    TCompletionPaintItemEvent& OnPaintItem() { return FForm->OnPaintItem; }
+  const QStringList& ItemList() const { return FForm->ItemList(); }
+  void SetItemList(const QStringList& value) { FForm->SetItemList(value); }
+  int Position() const { return FForm->Position(); }
+  void SetPosition(int value) { FForm->SetPosition(value); }
+  int NbLinesInWindow() const { return FForm->NbLinesInWindow(); }
+  void SetNbLinesInWindow(int value) { FForm->SetNbLinesInWindow(value); }
+  TColor ClSelect() const { return FForm->ClSelect; }
+  void SetClSelect(TColor value) { FForm->ClSelect = value; }
+  bool AnsiStrings() const { return FForm->ffAnsi; }
+  void SetAnsiStrings(bool value) { FForm->ffAnsi = value; }
+  TCompletionPaintItemEvent& OnPaintItem() { return FForm->OnPaintItem; }
 
-    // Shows the popup with its top-left corner at the screen point (x, y).
-    void Popup(const QString& fragment, int x, int y);
+  // Shows the popup with its top-left corner at the screen point (x, y).
+  void Popup(const QString& fragment, int x, int y);
 
-private:
-    std::unique_ptr<TCompletionProposalForm> FForm;
+ private:
+  std::unique_ptr<TCompletionProposalForm> FForm;
 };
 
 // Binds the component to editors: their shortcut key opens the popup with the fragment left of
 // the caret, and the popup's keys edit that editor. The key hooks are event filters, so they go
 // away with the component.
 class TXeCompletionProposal : public TCompletionProposal {
-    Q_OBJECT
-public:
-    explicit TXeCompletionProposal(QObject* owner = nullptr);
-    ~TXeCompletionProposal() override;
+  Q_OBJECT
+ public:
+  explicit TXeCompletionProposal(QObject* owner = nullptr);
+  ~TXeCompletionProposal() override;
 
-    TShortCut ShortCut = 16416; // Ctrl+Space
-    QString EndOfTokenChr = "()[].";
+  TShortCut ShortCut = 16416;  // Ctrl+Space
+  QString EndOfTokenChr = "()[].";
 
-    // The first attached editor, or none.
-    TxeCustomEdit* Editor() const;
-    void SetEditor(TxeCustomEdit* editor) { AttachEditor(editor); }
-    void AttachEditor(TxeCustomEdit* editor);
-    void DetachEditor(TxeCustomEdit* editor);
-    int EditorCount() const { return int(FEditors.size()); }
+  // The first attached editor, or none.
+  TxeCustomEdit* Editor() const;
+  void SetEditor(TxeCustomEdit* editor) { AttachEditor(editor); }
+  void AttachEditor(TxeCustomEdit* editor);
+  void DetachEditor(TxeCustomEdit* editor);
+  int EditorCount() const { return int(FEditors.size()); }
 
-    // The word fragment left of the editor's caret (bytes of the line).
-    std::string TokenBeforeCaret(TxeCustomEdit* editor) const;
+  // The word fragment left of the editor's caret (bytes of the line).
+  std::string TokenBeforeCaret(TxeCustomEdit* editor) const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    void InstallPopupHandlers();
-    void Forget(QObject* editor);
+ private:
+  void InstallPopupHandlers();
+  void Forget(QObject* editor);
 
-    struct TBinding {
-        TxeCustomEdit* Editor;
-        QObject* Object;
-        QMetaObject::Connection Destroyed;
-    };
-    std::vector<TBinding> FEditors;
+  struct TBinding {
+    TxeCustomEdit* Editor;
+    QObject* Object;
+    QMetaObject::Connection Destroyed;
+  };
+  std::vector<TBinding> FEditors;
 };
-

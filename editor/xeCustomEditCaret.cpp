@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QInputMethod>
-#include <QScrollBar>
 #include <QLabel>
 #include <QPointer>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -19,8 +19,8 @@ TPoint TxeCustomEdit::PixelToTextPos(int X, int Y) {
   SetCaretDBFlag(false);
   const int line = FirstVisibleLine() + (Y >= 0 ? Y / FLineHeight : -((-Y + FLineHeight - 1) / FLineHeight));
   // 0-based cell position as a real number
-  const double u = (static_cast<double>((FirstVisibleColumn() - 1) * FCharWidth) + X - FGutterWidth - 2) /
-                   FCharWidth;
+  const double u =
+      (static_cast<double>((FirstVisibleColumn() - 1) * FCharWidth) + X - FGutterWidth - 2) / FCharWidth;
   if (u < 0) return {static_cast<int>(std::lround(u)) + 1, line};
   const int cell = static_cast<int>(std::floor(u));
   const std::string_view text = (line >= 1 && line <= LineCount()) ? LineText(line) : std::string_view();
@@ -28,8 +28,7 @@ TPoint TxeCustomEdit::PixelToTextPos(int X, int Y) {
   const int b = TxeCellMap::ByteOfCell(text, cell, TabWidth(), &start);
   int width = 1, bytes = 1;
   if (b < static_cast<int>(text.size())) {
-    const TxeCellChar ch =
-        DecodeCellChar(text.data() + b, text.size() - static_cast<std::size_t>(b));
+    const TxeCellChar ch = DecodeCellChar(text.data() + b, text.size() - static_cast<std::size_t>(b));
     width = ch.Tab ? TabCells(start, TabWidth()) : ch.Cells;
     bytes = ch.Bytes;
   }

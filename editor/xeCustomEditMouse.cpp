@@ -34,8 +34,8 @@ int CharClass(char32_t c) {
   if (c == 0) return -1;
   const QChar::Category cat = c <= 0xFFFF ? QChar::category(char16_t(c)) : QChar::category(c);
   if (QChar::isSpace(c)) return 0;
-  if (c >= 0x3040 && c <= 0x309F) return 7;  // hiragana
-  if (c >= 0x30A0 && c <= 0x30FF) return 6;  // katakana
+  if (c >= 0x3040 && c <= 0x309F) return 7;                                    // hiragana
+  if (c >= 0x30A0 && c <= 0x30FF) return 6;                                    // katakana
   if ((c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF)) return 8;  // ideographs
   if (QChar::isLetterOrNumber(c) || c == '_' || cat == QChar::Mark_NonSpacing) return 1;
   return 2;  // punctuation and symbols
@@ -51,8 +51,7 @@ bool TxeCustomEdit::PosInSelection(TPoint P) const {
   const TPoint b = SelBegin(), e = SelEnd();
   if (P.Y < b.Y || P.Y > e.Y || b == e) return false;
   switch (SelectionMode()) {
-    case smLine:
-      return true;
+    case smLine: return true;
     case smColumn: {
       const int lo = std::min(b.X, e.X), hi = std::max(b.X, e.X);
       return lo != hi && lo <= P.X && P.X < hi;
@@ -74,7 +73,9 @@ void TxeCustomEdit::SelectWordAt(TPoint P) {
     return;
   }
   int begin = 1, end = len + 1;
-  const auto byteAt = [&](int col) { return static_cast<unsigned char>(line[static_cast<std::size_t>(col - 1)]); };
+  const auto byteAt = [&](int col) {
+    return static_cast<unsigned char>(line[static_cast<std::size_t>(col - 1)]);
+  };
   TxeCustomHighLighter* hl = HighLighter();
   if (hl && Utf8CharLen(line, static_cast<std::size_t>(X - 1)) == 1) {
     const TxeCharSet& w = hl->WordCharacters();

@@ -56,7 +56,8 @@ void TxeCustomEdit::PaintArea(QPainter& Canvas, const QRect& Clip) {
   // visible display cells, 1-based, LastCell at or beyond the clip's right edge
   int firstCell = FirstVisibleColumn();
   if (clipLeft > textLeft) firstCell += (clipLeft - textLeft) / FCharWidth;
-  const int lastCell = FirstVisibleColumn() + (std::max(0, clipRight - textLeft) + FCharWidth - 1) / FCharWidth;
+  const int lastCell =
+      FirstVisibleColumn() + (std::max(0, clipRight - textLeft) + FCharWidth - 1) / FCharWidth;
   const int firstLine = std::max(FirstVisibleLine() + clipTop / FLineHeight, FirstVisibleLine());
   const int lastLine = std::min(FirstVisibleLine() + std::max(0, clipBottom - 1) / FLineHeight, LineCount());
 
@@ -93,8 +94,7 @@ void TxeCustomEdit::RowSelection(int Line, bool any, const TPoint& b, const TPoi
   const std::string_view text = LineText(Line);
   const int tw = TabWidth();
   switch (SelectionMode()) {
-    case smLine:
-      break;
+    case smLine: break;
     case smColumn: {
       const int lo = std::min(b.X, e.X), hi = std::max(b.X, e.X);
       start = CellRight(text, lo, tw);
@@ -110,8 +110,8 @@ void TxeCustomEdit::RowSelection(int Line, bool any, const TPoint& b, const TPoi
   if (start >= end) selected = false;
 }
 
-void TxeCustomEdit::DrawTextLines(QPainter& Canvas, const QRect& Rect, int FirstLine, int LastLine, int FirstCell,
-                                  int LastCell) {
+void TxeCustomEdit::DrawTextLines(QPainter& Canvas, const QRect& Rect, int FirstLine, int LastLine,
+                                  int FirstCell, int LastCell) {
   const TColor background = EditorBackground();
   TheTextDrawer& d = *FTextDrawer;
   TxeDrawingPeriod period(d, Canvas);
@@ -165,8 +165,8 @@ void TxeCustomEdit::DrawTextLines(QPainter& Canvas, const QRect& Rect, int First
         FRowBuf.assign(text);  // the highlighter reads up to a zero byte
         text = FRowBuf;
       }
-      painter.PaintRow(text, setup.HighLighter ? Lines().Objects(line - 1) : 0, line - 1, row, sel, special, fg,
-                       bg);
+      painter.PaintRow(text, setup.HighLighter ? Lines().Objects(line - 1) : 0, line - 1, row, sel, special,
+                       fg, bg);
       ++FLastPaintRows;
     }
     FLastDrawCalls += painter.DrawCalls();

@@ -34,8 +34,7 @@ QColor PaperColor(std::uint32_t c, const QColor& fallback) {
         return Qt::white;
       case 13:  // highlight
         return QColor(0, 0, 128);
-      default:
-        return Qt::black;
+      default: return Qt::black;
     }
   }
   return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -153,8 +152,9 @@ void TPrintJob::Run() {
   const QRect page = FPrinter.pageRect(QPrinter::DevicePixel).toRect();
   FPageWidth = page.width();
   FPageHeight = page.height();
-  FMargins = PrintMarginsToPixels(FOpt.MarginUnits, FOpt.Margins, FPrinter.resolution(), FPrinter.resolution(),
-                                  page.left() - paper.left(), page.top() - paper.top());
+  FMargins =
+      PrintMarginsToPixels(FOpt.MarginUnits, FOpt.Margins, FPrinter.resolution(), FPrinter.resolution(),
+                           page.left() - paper.left(), page.top() - paper.top());
 
   const bool completed = PrintLines(range);
   if (completed) FPainter.end();
@@ -178,8 +178,7 @@ TColumnRange TPrintJob::Range() const {
     r.FirstLine = s.Y;
     r.LastLine = e.Y;
     switch (FEditor.SelectionMode()) {
-      case smLine:
-        break;
+      case smLine: break;
       case smColumn:
         r.ColumnPrinting = true;
         r.LeftCol = std::min(s.X, e.X);  // the block may have been drawn right to left
@@ -259,9 +258,12 @@ void TPrintJob::PrintLine(int index0, const TColumnRange& range) {
   const std::string_view text = FEditor.Lines().Get(index0);
   const int len = static_cast<int>(text.size());
   const int lineNo = index0 + 1;
-  const int first = range.ColumnPrinting || (lineNo == range.FirstLine && range.LeftCol > 0) ? std::max(1, range.LeftCol) : 1;
+  const int first = range.ColumnPrinting || (lineNo == range.FirstLine && range.LeftCol > 0)
+                        ? std::max(1, range.LeftCol)
+                        : 1;
   int last = len;
-  if (range.RightCol > 0 && (range.ColumnPrinting || lineNo == range.LastLine)) last = std::min(len, range.RightCol);
+  if (range.RightCol > 0 && (range.ColumnPrinting || lineNo == range.LastLine))
+    last = std::min(len, range.RightCol);
   const bool fromMargin = range.ColumnPrinting || first == 1;
 
   FPainter.setClipRect(QRect(0, FY, FPageWidth - FMargins.Right, FLH));
@@ -272,7 +274,8 @@ void TPrintJob::PrintLine(int index0, const TColumnRange& range) {
     TCellCursor cells(text);
     const int x = FMargins.Left + (fromMargin ? 0 : cells.CellOf(static_cast<std::size_t>(first - 1))) * FCW;
     FPainter.setPen(Qt::black);
-    DrawCells(x, text.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
+    DrawCells(x,
+              text.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
   }
   FPainter.setClipping(false);
 }
@@ -342,7 +345,8 @@ void TPrintJob::PrintHeaderFooter(const std::vector<TxePrintLine>& lines, int& y
     int cells = 0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(bytes.size());) {
       cells += Utf8CellWidth(std::string_view(bytes.constData(), bytes.size()), i);
-      i += static_cast<std::size_t>(std::max(1, Utf8CharLen(std::string_view(bytes.constData(), bytes.size()), i)));
+      i += static_cast<std::size_t>(
+          std::max(1, Utf8CharLen(std::string_view(bytes.constData(), bytes.size()), i)));
     }
     const int w = cells * FCW;
     int x = FMargins.Left;
@@ -375,7 +379,8 @@ void PrintDocument(TxeCustomEdit& Editor, const QFont* Font, const TxePrintOptio
   PrintDocument(Editor, xePrinter(), context, Options);
 }
 
-void PrintDocument(QWidget& EditorWidget, TxeEditModel& Editor, const QFont* Font, const TxePrintOptions& Options) {
+void PrintDocument(QWidget& EditorWidget, TxeEditModel& Editor, const QFont* Font,
+                   const TxePrintOptions& Options) {
   const QFont own = EditorWidget.font();
   TxePrintContext context;
   context.Font = Font ? Font : &own;

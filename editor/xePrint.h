@@ -28,4 +28,5 @@ void PrintDocument(TxeEditModel& Editor, QPrinter& Printer, const TxePrintContex
 // The editor's own print command, on xePrinter(): its Font unless Font is given, its Color as the page.
 void PrintDocument(TxeCustomEdit& Editor, const QFont* Font, const TxePrintOptions& Options);
 // The same for any widget that is an editing model: the widget's font.
-void PrintDocument(QWidget& EditorWidget, TxeEditModel& Editor, const QFont* Font, const TxePrintOptions& Options);
+void PrintDocument(QWidget& EditorWidget, TxeEditModel& Editor, const QFont* Font,
+                   const TxePrintOptions& Options);

@@ -48,12 +48,9 @@ TxePixelMargins PrintMarginsToPixels(std::uint8_t Units, const TxePrintRect& Mar
                                      int OffsetX, int OffsetY) {
   auto convert = [Units](int value, int dpi) {
     switch (Units) {
-      case 1:
-        return MulDiv(value, dpi, 1000);
-      case 2:
-        return MulDiv(MulDiv(value, dpi, 1000), 10000, 254);
-      default:
-        return value;
+      case 1: return MulDiv(value, dpi, 1000);
+      case 2: return MulDiv(MulDiv(value, dpi, 1000), 10000, 254);
+      default: return value;
     }
   };
   auto clamp0 = [](int v) { return v < 0 ? 0 : v; };

@@ -3,9 +3,9 @@
 
 #include <QString>
 
-#include "xePrintStatus.h"
 #include <cstdint>
 #include <vector>
+#include "xePrintStatus.h"
 
 // Header and footer alignment: 1 right, 2 centred, anything else left.
 enum : int { xepaLeft = 0, xepaRight = 1, xepaCenter = 2 };
@@ -54,5 +54,5 @@ QString ExpandPrintMacros(const QString& Line, const TxePrintMacroValues& Values
 struct TxePixelMargins {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
-TxePixelMargins PrintMarginsToPixels(std::uint8_t Units, const TxePrintRect& Margins, int DpiX, int DpiY, int OffsetX,
-                                     int OffsetY);
+TxePixelMargins PrintMarginsToPixels(std::uint8_t Units, const TxePrintRect& Margins, int DpiX, int DpiY,
+                                     int OffsetX, int OffsetY);

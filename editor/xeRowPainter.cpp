@@ -56,8 +56,7 @@ void TxeRowPainter::AdvanceTo(int to) {
 }
 
 void TxeRowPainter::PaintRow(std::string_view text, std::uint32_t range, int lineIndex, const QRect& row,
-                             const TxeRowSelection& sel, bool special, TColor rowFG,
-                             TColor rowBG) {
+                             const TxeRowSelection& sel, bool special, TColor rowFG, TColor rowBG) {
   FText = text;
   FRow = row;
   FTokenLeft = row.left();
@@ -149,13 +148,12 @@ void TxeRowPainter::PaintRow(std::string_view text, std::uint32_t range, int lin
   FillRest();
 }
 
-void TxeRowPainter::AddToken(int byteStart, int byteEnd, int cellStart, int style, TColor bg,
-                             TColor fg) {
+void TxeRowPainter::AddToken(int byteStart, int byteEnd, int cellStart, int style, TColor bg, TColor fg) {
   if (bg == clNone) bg = S.EditorBackground;
   if (fg == clNone) fg = S.FontColor;
   if (!FRun.Empty) {
-    const bool blank = AllBlank(FText.substr(static_cast<std::size_t>(byteStart),
-                                             static_cast<std::size_t>(byteEnd - byteStart)));
+    const bool blank = AllBlank(
+        FText.substr(static_cast<std::size_t>(byteStart), static_cast<std::size_t>(byteEnd - byteStart)));
     if ((style == FRun.Style || blank) &&
         (FSpecial || FRowSelected || (bg == FRun.BG && (fg == FRun.FG || blank)))) {
       FRun.ByteEnd = byteEnd;

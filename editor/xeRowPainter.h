@@ -26,9 +26,9 @@ struct TxeRowPaintSetup {
   TxeCustomHighLighter* HighLighter = nullptr;  // none: the line is one token
   int TabWidth = 8;
   int CharWidth = 8;
-  int CellOriginX = 0;    // x of 0-based cell 0 (text offset)
-  int FirstCell = 0;      // first visible cell, 0-based
-  int LastCell = 0;       // one past the last cell that reaches into the rectangle
+  int CellOriginX = 0;  // x of 0-based cell 0 (text offset)
+  int FirstCell = 0;    // first visible cell, 0-based
+  int LastCell = 0;     // one past the last cell that reaches into the rectangle
   TColor EditorBackground = 0;
   TColor FontColor = 0;
   int FontStyle = 0;

@@ -25,6 +25,7 @@ class TFuzzView : public TxeEditView {
   void UpdateCaret() override {}
 };
 
+// clang-format off
 const TxeEditorCommand kCommands[] = {
     ecLeft,        ecRight,        ecUp,           ecDown,          ecWordLeft,       ecWordRight,    ecLineStart,
     ecLineEnd,     ecPageUp,       ecPageDown,     ecPageLeft,      ecPageRight,      ecPageTop,      ecPageBottom,
@@ -36,6 +37,7 @@ const TxeEditorCommand kCommands[] = {
     ecOverwriteMode, ecToggleMode, ecBlockIndent,  ecBlockUnindent, ecNormalSelect,   ecColumnSelect, ecLineSelect,
     ecTab,         ecShiftTab,     ecMatchBracket, ecGotoMarker1,   ecSetMarker1,     ecSetMarker2,   ecGotoMarker2,
 };
+// clang-format on
 
 const char* const kText = "  foo(bar)\r\n{\r\n  x \xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80 y}\r\n\r\nend\r\n";
 
@@ -63,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   m.SetClipboard(&clip);
   m.SetMaxUndo(100000);
   // Options without drag, drop and the no-selection switch, which commands do not use.
-  m.SetOptions(static_cast<TxeEditorOptions>((data[0] | (data[0] << 2)) & (xeoAutoIndent | xeoHalfPageScroll |
-                                                                            xeoScrollPastEol | xeoSmartTabs)));
+  m.SetOptions(static_cast<TxeEditorOptions>(
+      (data[0] | (data[0] << 2)) & (xeoAutoIndent | xeoHalfPageScroll | xeoScrollPastEol | xeoSmartTabs)));
   m.SetTabWidth(data[1] >> 7 ? 0 : 4);
   m.SetText(kText);
   const std::string start = m.Text();

@@ -1,6 +1,6 @@
 // Fuzz target: the HTML highlighter over arbitrary bytes cut into lines.
-#include "jxHTMLSyn.h"
 #include "highlight_fuzz.h"
+#include "jxHTMLSyn.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   static TjxHTMLSyn H;

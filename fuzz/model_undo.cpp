@@ -100,12 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         m.PasteFromClipboard();
         break;
       case 6:
-      case 7:
-        m.Undo();
-        break;
-      default:
-        m.Redo();
-        break;
+      case 7: m.Undo(); break;
+      default: m.Redo(); break;
     }
     CheckValid(m);
   }

@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (engine.MatchPositions() != Greedy(pattern, text, cs, ww)) std::abort();
 
   // Replace-all on one line of text without breaks, with nothing that trims or pads.
-  if (text.find_first_of("\r\n") != std::string::npos || replace.find_first_of("\r\n") != std::string::npos) return 0;
+  if (text.find_first_of("\r\n") != std::string::npos || replace.find_first_of("\r\n") != std::string::npos)
+    return 0;
   if (text.find(' ') != std::string::npos || replace.find(' ') != std::string::npos) return 0;
   TxeEditModel model;
   model.SetText(text);

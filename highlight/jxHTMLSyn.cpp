@@ -4,6 +4,7 @@
 
 namespace {
 
+// clang-format off
 const char* const TagNames[] = {
     "!DOCTYPE", "A", "ABBR", "ACRONYM", "ADDRESS", "APPLET", "AREA", "B", "BASE", "BASEFONT", "BGSOUND", "BIG",
     "BLINK", "BLOCKQUOTE", "BODY", "BR", "BUTTON", "CAPTION", "CENTER", "CITE", "CODE", "COL", "COLGROUP",
@@ -14,12 +15,16 @@ const char* const TagNames[] = {
     "OPTION", "P", "PARAM", "PLAINTEXT", "PRE", "Q", "S", "SAMP", "SCRIPT", "SELECT", "SERVER", "SMALL",
     "SPACER", "SPAN", "STRIKE", "STRONG", "STYLE", "SUB", "SUP", "TABLE", "TBODY", "TD", "TEXTAREA", "TFOOT",
     "TH", "THEAD", "TITLE", "TR", "TT", "U", "UL", "VAR", "WBR", "XMP"};
+// clang-format on
 
 // Empty elements: no closing form is listed for them.
+// clang-format off
 const char* const NoClosingForm[] = {"!DOCTYPE", "AREA",    "BASE",   "BASEFONT", "BGSOUND", "BR",    "COL",
                                      "FRAME",    "HR",      "IMG",    "INPUT",    "ISINDEX", "KEYGEN", "LINK",
                                      "META",     "NEXTID",  "PARAM",  "PLAINTEXT", "SPACER", "WBR"};
+// clang-format on
 
+// clang-format off
 const char* const Entities[] = {
     "&amp;", "&lt;", "&gt;", "&quot;", "&trade;", "&nbsp;", "&copy;", "&reg;", "&Agrave;", "&Aacute;", "&Acirc;",
     "&Atilde;", "&Auml;", "&Aring;", "&AElig;", "&Ccedil;", "&Egrave;", "&Eacute;", "&Ecirc;", "&Euml;",
@@ -37,6 +42,7 @@ const char* const Entities[] = {
     "&#158;", "&#159;", "&#161;", "&#162;", "&#163;", "&#164;", "&#165;", "&#166;", "&#167;", "&#168;",
     "&#170;", "&#175;", "&#176;", "&#177;", "&#178;", "&#180;", "&#181;", "&#183;", "&#184;", "&#185;",
     "&#186;", "&#188;", "&#189;", "&#190;", "&#191;", "&#215;"};
+// clang-format on
 constexpr int EntityTotal = sizeof(Entities) / sizeof(Entities[0]);
 
 enum : std::uint8_t {
@@ -71,7 +77,9 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
 
 constexpr std::array<std::uint8_t, 256> Classes = MakeClasses();
 
-constexpr unsigned char Lower(unsigned char C) { return C >= 'A' && C <= 'Z' ? static_cast<unsigned char>(C + 32) : C; }
+constexpr unsigned char Lower(unsigned char C) {
+  return C >= 'A' && C <= 'Z' ? static_cast<unsigned char>(C + 32) : C;
+}
 
 // Entities grouped by the lower-cased byte after '&', each group in table order.
 struct TEntityIndex {
@@ -244,7 +252,18 @@ void TjxHTMLSyn::ExportToken() {
 namespace {
 
 // Routine numbers of the dispatch table.
-enum : std::uint8_t { pIdentProc, pNullProc, pLFProc, pCRProc, pSpaceProc, pStringProc, pAndProc, pOpenProc, pEqualProc, pCloseProc };
+enum : std::uint8_t {
+  pIdentProc,
+  pNullProc,
+  pLFProc,
+  pCRProc,
+  pSpaceProc,
+  pStringProc,
+  pAndProc,
+  pOpenProc,
+  pEqualProc,
+  pCloseProc
+};
 
 }  // namespace
 
@@ -253,15 +272,24 @@ const std::array<std::uint8_t, 256>& TjxHTMLSyn::ProcTable() {
     std::array<std::uint8_t, 256> T{};
     for (int C = 0; C < 256; ++C) {
       std::uint8_t P = pIdentProc;
-      if (C == 0) P = pNullProc;
-      else if (C == 10) P = pLFProc;
-      else if (C == 13) P = pCRProc;
-      else if (C <= 32) P = pSpaceProc;
-      else if (C == '"') P = pStringProc;
-      else if (C == '&') P = pAndProc;
-      else if (C == '<') P = pOpenProc;
-      else if (C == '=') P = pEqualProc;
-      else if (C == '>') P = pCloseProc;
+      if (C == 0)
+        P = pNullProc;
+      else if (C == 10)
+        P = pLFProc;
+      else if (C == 13)
+        P = pCRProc;
+      else if (C <= 32)
+        P = pSpaceProc;
+      else if (C == '"')
+        P = pStringProc;
+      else if (C == '&')
+        P = pAndProc;
+      else if (C == '<')
+        P = pOpenProc;
+      else if (C == '=')
+        P = pEqualProc;
+      else if (C == '>')
+        P = pCloseProc;
       T[static_cast<std::size_t>(C)] = P;
     }
     return T;

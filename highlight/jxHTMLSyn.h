@@ -5,9 +5,28 @@
 class TjxHTMLSyn : public TxeTableHighLighter<TjxHTMLSyn> {
  public:
   enum TtkTokenKind : std::uint8_t {
-    tkAnd, tkASP, tkComment, tkIdentifier, tkKey, tkNull, tkSpace, tkString, tkSymbol, tkText, tkUndefKey, tkValue
+    tkAnd,
+    tkASP,
+    tkComment,
+    tkIdentifier,
+    tkKey,
+    tkNull,
+    tkSpace,
+    tkString,
+    tkSymbol,
+    tkText,
+    tkUndefKey,
+    tkValue
   };
-  enum TRangeState : std::uint8_t { rsEntity, rsASP, rsComment, rsTagName, rsAttributes, rsText, rsValue = 7 };
+  enum TRangeState : std::uint8_t {
+    rsEntity,
+    rsASP,
+    rsComment,
+    rsTagName,
+    rsAttributes,
+    rsText,
+    rsValue = 7
+  };
   static constexpr std::size_t KeywordTableSize = 244;
 
   TjxHTMLSyn();

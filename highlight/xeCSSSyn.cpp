@@ -2,11 +2,10 @@
 
 namespace {
 
-const char* const CSSKeywords[] = {"align",  "background", "bottom", "color",    "decoration", "face",
-                                   "family", "font",       "height", "horizontal", "left",     "line",
-                                   "margin", "media",      "overflow", "padding", "position",  "right",
-                                   "shape",  "size",       "style",  "text",     "top",        "vertical",
-                                   "weight", "width"};
+const char* const CSSKeywords[] = {
+    "align",      "background", "bottom", "color",  "decoration", "face",     "family",  "font",     "height",
+    "horizontal", "left",       "line",   "margin", "media",      "overflow", "padding", "position", "right",
+    "shape",      "size",       "style",  "text",   "top",        "vertical", "weight",  "width"};
 
 enum : std::uint8_t { cIdent = 1, cSpaceRun = 2, cDigitNum = 4, cHex = 8, cDecimal = 16, cRangeStop = 32 };
 
@@ -40,9 +39,7 @@ TxeCustomHighLighterClass TxeCSSSyn::ClassType() {
   return &ClassInfo;
 }
 
-const TxeKeywordTable::THashTable& TxeCSSSyn::CharHashValue() {
-  return LetterHashValues();
-}
+const TxeKeywordTable::THashTable& TxeCSSSyn::CharHashValue() { return LetterHashValues(); }
 
 const TxeKeywordTable& TxeCSSSyn::Keywords() {
   static const TxeKeywordTable Table =
@@ -117,7 +114,20 @@ void TxeCSSSyn::ExportToken() {
 namespace {
 
 // Routine numbers of the dispatch table.
-enum : std::uint8_t { pUnknownProc, pNullProc, pLFProc, pCRProc, pSpaceProc, pHexProc, pStringProc, pSymbolProc, pSlashProc, pNumberProc, pIdentProc, pBraceProc };
+enum : std::uint8_t {
+  pUnknownProc,
+  pNullProc,
+  pLFProc,
+  pCRProc,
+  pSpaceProc,
+  pHexProc,
+  pStringProc,
+  pSymbolProc,
+  pSlashProc,
+  pNumberProc,
+  pIdentProc,
+  pBraceProc
+};
 
 }  // namespace
 
@@ -126,17 +136,28 @@ const std::array<std::uint8_t, 256>& TxeCSSSyn::ProcTable() {
     std::array<std::uint8_t, 256> T{};
     for (int C = 0; C < 256; ++C) {
       std::uint8_t P = pUnknownProc;
-      if (C == 0) P = pNullProc;
-      else if (C == 10) P = pLFProc;
-      else if (C == 13) P = pCRProc;
-      else if (Classes[static_cast<std::size_t>(C)] & cSpaceRun) P = pSpaceProc;
-      else if (C == '#' || C == '$') P = pHexProc;
-      else if (C == '\'') P = pStringProc;
-      else if (C == '(' || C == ')') P = pSymbolProc;
-      else if (C == '/') P = pSlashProc;
-      else if (C >= '0' && C <= '9') P = pNumberProc;
-      else if (Classes[static_cast<std::size_t>(C)] & cIdent) P = pIdentProc;
-      else if (C == '{' || C == '}') P = pBraceProc;
+      if (C == 0)
+        P = pNullProc;
+      else if (C == 10)
+        P = pLFProc;
+      else if (C == 13)
+        P = pCRProc;
+      else if (Classes[static_cast<std::size_t>(C)] & cSpaceRun)
+        P = pSpaceProc;
+      else if (C == '#' || C == '$')
+        P = pHexProc;
+      else if (C == '\'')
+        P = pStringProc;
+      else if (C == '(' || C == ')')
+        P = pSymbolProc;
+      else if (C == '/')
+        P = pSlashProc;
+      else if (C >= '0' && C <= '9')
+        P = pNumberProc;
+      else if (Classes[static_cast<std::size_t>(C)] & cIdent)
+        P = pIdentProc;
+      else if (C == '{' || C == '}')
+        P = pBraceProc;
       T[static_cast<std::size_t>(C)] = P;
     }
     return T;
@@ -231,7 +252,8 @@ void TxeCSSSyn::IdentProc() {
   int P = FRun;
   for (unsigned V; (V = IdentHash[FLine[P]]) != NotIdent; ++P) Hash += V;
   FStringLen = P - FRun;
-  FTokenID = Hash < KeywordTableSize && FKeywords->Match(Hash, FLine + FToIdent, FStringLen) ? tkKey : tkIdentifier;
+  FTokenID =
+      Hash < KeywordTableSize && FKeywords->Match(Hash, FLine + FToIdent, FStringLen) ? tkKey : tkIdentifier;
   FRun = P;
 }
 

@@ -5,7 +5,15 @@
 class TxeCSSSyn : public TxeTableHighLighter<TxeCSSSyn> {
  public:
   enum TtkTokenKind : std::uint8_t {
-    tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown
+    tkComment,
+    tkIdentifier,
+    tkKey,
+    tkNull,
+    tkNumber,
+    tkSpace,
+    tkString,
+    tkSymbol,
+    tkUnknown
   };
   enum TRangeState : std::uint8_t { rsNormal = 0, rsBlockComment = 1 };
   static constexpr std::size_t KeywordTableSize = 139;

@@ -129,7 +129,8 @@ bool TxeCustomHighLighter::SaveToRegistry(TxeKeyStore& RootKey, const std::strin
   TxeRegistry Reg(RootKey);
   if (!Reg.OpenKey(Key, true)) return false;
   bool Result = true;
-  for (std::size_t I = 0; I < FAttributes.size() && Result; ++I) Result = FAttributes[I].Attr->SaveToRegistry(Reg);
+  for (std::size_t I = 0; I < FAttributes.size() && Result; ++I)
+    Result = FAttributes[I].Attr->SaveToRegistry(Reg);
   Reg.CloseKey();
   return Result;
 }
@@ -138,7 +139,8 @@ bool TxeCustomHighLighter::LoadFromRegistry(TxeKeyStore& RootKey, const std::str
   TxeRegistry Reg(RootKey);
   if (!Reg.OpenKeyReadOnly(Key)) return false;
   bool Result = true;
-  for (std::size_t I = 0; I < FAttributes.size() && Result; ++I) Result = FAttributes[I].Attr->LoadFromRegistry(Reg);
+  for (std::size_t I = 0; I < FAttributes.size() && Result; ++I)
+    Result = FAttributes[I].Attr->LoadFromRegistry(Reg);
   Reg.CloseKey();
   return Result;
 }

@@ -1,4 +1,5 @@
-// Highlighter framework: token attributes, notification chains, the highlighter base class and the class list.
+// Highlighter framework: token attributes, notification chains, the highlighter base class and the class
+// list.
 //
 // A highlighter cuts one line at a time into tokens. The caller keeps one range value per line:
 //   RestoreRange(range of line i); BeginLine(text of line i, i); ScanToLineEnd(); CurrentRange() -> line i+1.
@@ -59,7 +60,8 @@ class ExeMethodChain : public std::runtime_error {
 class TxeMethodChain : public TObject {
  public:
   // Gets the chain, the failure and a continue flag preset to true; leaving it false ends the walk.
-  using TxeExceptionEvent = std::function<void(TxeMethodChain* Sender, std::exception_ptr E, bool& DoContinue)>;
+  using TxeExceptionEvent =
+      std::function<void(TxeMethodChain* Sender, std::exception_ptr E, bool& DoContinue)>;
 
   const char* ClassName() const override { return "TxeMethodChain"; }
 
@@ -108,7 +110,8 @@ class TxeExportSink {
                            bool Flag) = 0;
 };
 
-using TTokenEvent = std::function<void(TObject* Sender, int TokenKind, const std::string& TokenText, int LineNo)>;
+using TTokenEvent =
+    std::function<void(TObject* Sender, int TokenKind, const std::string& TokenText, int LineNo)>;
 
 class TxeCustomHighLighter;
 

@@ -2,6 +2,7 @@
 
 namespace {
 
+// clang-format off
 const char* const JScriptKeywords[] = {
     "abs", "acos", "action", "alert", "alinkColor", "Anchor", "anchors", "appCodeName", "Applet", "applets",
     "appName", "appVersion", "Area", "arguments", "Array", "asin", "atan", "atan2", "back", "bgColor", "big",
@@ -28,6 +29,7 @@ const char* const JScriptKeywords[] = {
     "target", "Text", "Textarea", "this", "title", "toGMTString", "toLocaleString", "toLowerCase", "top",
     "toString", "toUpperCase", "type", "unescape", "untaint", "URL", "userAgent", "UTC", "value", "valueOf",
     "var", "vlinkColor", "vspace", "while", "width", "window", "with", "write", "writeln"};
+// clang-format on
 
 // Byte classes for the inner loops.
 enum : std::uint8_t { cIdent = 1, cSpaceRun = 2, cDigitNum = 4, cHex = 8, cDecimal = 16, cRangeStop = 32 };
@@ -51,8 +53,8 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
 
 constexpr std::array<std::uint8_t, 256> Classes = MakeClasses();
 
-const TxeHighlighterClassInfo ClassInfo{"TxeJScriptSyn",
-                                        [] { return std::unique_ptr<TxeCustomHighLighter>(new TxeJScriptSyn); }};
+const TxeHighlighterClassInfo ClassInfo{
+    "TxeJScriptSyn", [] { return std::unique_ptr<TxeCustomHighLighter>(new TxeJScriptSyn); }};
 const bool Registered = (RegisterHighlighterClass(&ClassInfo), true);
 
 }  // namespace
@@ -62,9 +64,7 @@ TxeCustomHighLighterClass TxeJScriptSyn::ClassType() {
   return &ClassInfo;
 }
 
-const TxeKeywordTable::THashTable& TxeJScriptSyn::CharHashValue() {
-  return LetterHashValues();
-}
+const TxeKeywordTable::THashTable& TxeJScriptSyn::CharHashValue() { return LetterHashValues(); }
 
 const TxeKeywordTable& TxeJScriptSyn::Keywords() {
   static const TxeKeywordTable Table =
@@ -141,7 +141,27 @@ void TxeJScriptSyn::ExportToken() {
 namespace {
 
 // Routine numbers of the dispatch table.
-enum : std::uint8_t { pUnknownProc, pNullProc, pLFProc, pCRProc, pSpaceProc, pStringProc, pHashProc, pDollarProc, pPercentProc, pAndProc, pSymbolProc, pStarProc, pPlusProc, pMinusProc, pPointProc, pSlashProc, pNumberProc, pIdentProc, pOrProc };
+enum : std::uint8_t {
+  pUnknownProc,
+  pNullProc,
+  pLFProc,
+  pCRProc,
+  pSpaceProc,
+  pStringProc,
+  pHashProc,
+  pDollarProc,
+  pPercentProc,
+  pAndProc,
+  pSymbolProc,
+  pStarProc,
+  pPlusProc,
+  pMinusProc,
+  pPointProc,
+  pSlashProc,
+  pNumberProc,
+  pIdentProc,
+  pOrProc
+};
 
 }  // namespace
 
@@ -150,24 +170,42 @@ const std::array<std::uint8_t, 256>& TxeJScriptSyn::ProcTable() {
     std::array<std::uint8_t, 256> T{};
     for (int C = 0; C < 256; ++C) {
       std::uint8_t P = pUnknownProc;
-      if (C == 0) P = pNullProc;
-      else if (C == 10) P = pLFProc;
-      else if (C == 13) P = pCRProc;
-      else if (Classes[static_cast<std::size_t>(C)] & cSpaceRun) P = pSpaceProc;
-      else if (C == '"' || C == '\'') P = pStringProc;
-      else if (C == '#') P = pHashProc;
-      else if (C == '$') P = pDollarProc;
-      else if (C == '%') P = pPercentProc;
-      else if (C == '&') P = pAndProc;
-      else if (C == '(' || C == ')' || C == ',' || C == '{' || C == '}' || C == '~') P = pSymbolProc;
-      else if (C == '*') P = pStarProc;
-      else if (C == '+') P = pPlusProc;
-      else if (C == '-') P = pMinusProc;
-      else if (C == '.') P = pPointProc;
-      else if (C == '/') P = pSlashProc;
-      else if (C >= '0' && C <= '9') P = pNumberProc;
-      else if (Classes[static_cast<std::size_t>(C)] & cIdent) P = pIdentProc;
-      else if (C == '|') P = pOrProc;
+      if (C == 0)
+        P = pNullProc;
+      else if (C == 10)
+        P = pLFProc;
+      else if (C == 13)
+        P = pCRProc;
+      else if (Classes[static_cast<std::size_t>(C)] & cSpaceRun)
+        P = pSpaceProc;
+      else if (C == '"' || C == '\'')
+        P = pStringProc;
+      else if (C == '#')
+        P = pHashProc;
+      else if (C == '$')
+        P = pDollarProc;
+      else if (C == '%')
+        P = pPercentProc;
+      else if (C == '&')
+        P = pAndProc;
+      else if (C == '(' || C == ')' || C == ',' || C == '{' || C == '}' || C == '~')
+        P = pSymbolProc;
+      else if (C == '*')
+        P = pStarProc;
+      else if (C == '+')
+        P = pPlusProc;
+      else if (C == '-')
+        P = pMinusProc;
+      else if (C == '.')
+        P = pPointProc;
+      else if (C == '/')
+        P = pSlashProc;
+      else if (C >= '0' && C <= '9')
+        P = pNumberProc;
+      else if (Classes[static_cast<std::size_t>(C)] & cIdent)
+        P = pIdentProc;
+      else if (C == '|')
+        P = pOrProc;
       T[static_cast<std::size_t>(C)] = P;
     }
     return T;
@@ -312,7 +350,8 @@ void TxeJScriptSyn::IdentProc() {
   int P = FRun;
   for (unsigned V; (V = IdentHash[FLine[P]]) != NotIdent; ++P) Hash += V;
   FStringLen = P - FRun;
-  FTokenID = Hash < KeywordTableSize && FKeywords->Match(Hash, FLine + FToIdent, FStringLen) ? tkKey : tkIdentifier;
+  FTokenID =
+      Hash < KeywordTableSize && FKeywords->Match(Hash, FLine + FToIdent, FStringLen) ? tkKey : tkIdentifier;
   FRun = P;
 }
 

@@ -5,7 +5,15 @@
 class TxeJScriptSyn : public TxeTableHighLighter<TxeJScriptSyn> {
  public:
   enum TtkTokenKind : std::uint8_t {
-    tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown
+    tkComment,
+    tkIdentifier,
+    tkKey,
+    tkNull,
+    tkNumber,
+    tkSpace,
+    tkString,
+    tkSymbol,
+    tkUnknown
   };
   enum TRangeState : std::uint8_t { rsNormal = 1, rsBlockComment = 2 };
   static constexpr std::size_t KeywordTableSize = 253;

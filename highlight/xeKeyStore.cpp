@@ -42,7 +42,8 @@ bool TxeMemKeyStore::CreateKey(const std::string& Path) {
   return true;
 }
 
-std::optional<TxeStoreValue> TxeMemKeyStore::ReadValue(const std::string& Path, const std::string& Name) const {
+std::optional<TxeStoreValue> TxeMemKeyStore::ReadValue(const std::string& Path,
+                                                       const std::string& Name) const {
   auto K = FKeys.find(Upper(Normalize(Path)));
   if (K == FKeys.end()) return std::nullopt;
   auto V = K->second.Values.find(Upper(Name));
@@ -50,7 +51,8 @@ std::optional<TxeStoreValue> TxeMemKeyStore::ReadValue(const std::string& Path, 
   return V->second;
 }
 
-bool TxeMemKeyStore::WriteValue(const std::string& Path, const std::string& Name, const TxeStoreValue& Value) {
+bool TxeMemKeyStore::WriteValue(const std::string& Path, const std::string& Name,
+                                const TxeStoreValue& Value) {
   auto K = FKeys.find(Upper(Normalize(Path)));
   if (K == FKeys.end()) return false;
   K->second.Values[Upper(Name)] = Value;

@@ -6,17 +6,17 @@
 class QAction;
 
 class TFilenameEdit : public QLineEdit {
-    Q_OBJECT
-public:
-    explicit TFilenameEdit(QWidget* parent = nullptr);
+  Q_OBJECT
+ public:
+  explicit TFilenameEdit(QWidget* parent = nullptr);
 
-    QString DialogTitle;
-    QString Filter;
+  QString DialogTitle;
+  QString Filter;
 
-    QAction* BrowseAction() const { return FBrowse; }
-    // Opens the file dialog and takes the chosen file; a cancelled dialog keeps the text.
-    void Browse();
+  QAction* BrowseAction() const { return FBrowse; }
+  // Opens the file dialog and takes the chosen file; a cancelled dialog keeps the text.
+  void Browse();
 
-private:
-    QAction* FBrowse;
+ private:
+  QAction* FBrowse;
 };

@@ -23,183 +23,160 @@ const int kShowMaximized = 3;
 
 // QSettings turns an unquoted text with commas into a list; take it back as text.
 QString ValueText(const QVariant& value) {
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QStringLiteral(", "));
+  return value.toString();
 }
 
 QString JoinInts(std::initializer_list<int> values) {
-    QStringList parts;
-    for (int v : values)
-        parts << QString::number(v);
-    return parts.join(',');
+  QStringList parts;
+  for (int v : values) parts << QString::number(v);
+  return parts.join(',');
 }
 
-} // namespace
+}  // namespace
 
-TFormStorage::TFormStorage(QObject* parent) : QObject(parent) {
-    SetLayoutDefaults();
-}
+TFormStorage::TFormStorage(QObject* parent) : QObject(parent) { SetLayoutDefaults(); }
 
 TFormStorage::~TFormStorage() {
-    if (FShown && FDirtySinceWrite)
-        WriteValues();
+  if (FShown && FDirtySinceWrite) WriteValues();
 }
 
 const QStringList& TFormStorage::StoredNames() {
-    static const QStringList names = {
-        "username", "useremail", "userurl", "fontindex", "fontname", "fontsize", "autohide", "highlite",
-        "netscape", "msie",      "custom",  "extended",  "notfirst", "DefFn",    "DefFT"};
-    return names;
+  static const QStringList names = {"username", "useremail", "userurl",  "fontindex", "fontname",
+                                    "fontsize", "autohide",  "highlite", "netscape",  "msie",
+                                    "custom",   "extended",  "notfirst", "DefFn",     "DefFT"};
+  return names;
 }
 
 TFormStorage::TStoredKind TFormStorage::KindOf(const QString& name) {
-    if (name == "fontindex" || name == "fontsize" || name == "DefFT")
-        return skInteger;
-    if (name == "autohide" || name == "highlite" || name == "notfirst")
-        return skBoolean;
-    return skString;
+  if (name == "fontindex" || name == "fontsize" || name == "DefFT") return skInteger;
+  if (name == "autohide" || name == "highlite" || name == "notfirst") return skBoolean;
+  return skString;
 }
 
 void TFormStorage::SetLayoutDefaults() {
-    FValues.clear();
-    for (const QString& name : StoredNames()) {
-        switch (KindOf(name)) {
-        case skString: FValues.insert(name, QString()); break;
-        case skInteger: FValues.insert(name, QStringLiteral("0")); break;
-        case skBoolean: FValues.insert(name, BoolText(false)); break;
-        }
+  FValues.clear();
+  for (const QString& name : StoredNames()) {
+    switch (KindOf(name)) {
+      case skString: FValues.insert(name, QString()); break;
+      case skInteger: FValues.insert(name, QStringLiteral("0")); break;
+      case skBoolean: FValues.insert(name, BoolText(false)); break;
     }
+  }
 }
 
 void TFormStorage::ReadValues() {
-    SetLayoutDefaults();
-    QSettings settings(kOrganization, kApplication);
-    for (const QString& name : StoredNames()) {
-        if (settings.contains(name))
-            FValues.insert(name, ValueText(settings.value(name)));
-    }
-    FDirtySinceWrite = true;
+  SetLayoutDefaults();
+  QSettings settings(kOrganization, kApplication);
+  for (const QString& name : StoredNames()) {
+    if (settings.contains(name)) FValues.insert(name, ValueText(settings.value(name)));
+  }
+  FDirtySinceWrite = true;
 }
 
 void TFormStorage::WriteValues() {
-    QSettings settings(kOrganization, kApplication);
-    for (const QString& name : StoredNames())
-        settings.setValue(name, FValues.value(name));
-    settings.sync();
-    FDirtySinceWrite = false;
+  QSettings settings(kOrganization, kApplication);
+  for (const QString& name : StoredNames()) settings.setValue(name, FValues.value(name));
+  settings.sync();
+  FDirtySinceWrite = false;
 }
 
-QString TFormStorage::ReadString(const QString& name) const {
-    return FValues.value(name);
-}
+QString TFormStorage::ReadString(const QString& name) const { return FValues.value(name); }
 
-int TFormStorage::ReadInteger(const QString& name) const {
-    return ParseInteger(FValues.value(name), 0);
-}
+int TFormStorage::ReadInteger(const QString& name) const { return ParseInteger(FValues.value(name), 0); }
 
-bool TFormStorage::ReadBool(const QString& name) const {
-    return ParseBool(FValues.value(name), false);
-}
+bool TFormStorage::ReadBool(const QString& name) const { return ParseBool(FValues.value(name), false); }
 
 void TFormStorage::WriteString(const QString& name, const QString& value) {
-    FValues.insert(name, value);
-    FDirtySinceWrite = true;
+  FValues.insert(name, value);
+  FDirtySinceWrite = true;
 }
 
-void TFormStorage::WriteInteger(const QString& name, int value) {
-    WriteString(name, QString::number(value));
-}
+void TFormStorage::WriteInteger(const QString& name, int value) { WriteString(name, QString::number(value)); }
 
-void TFormStorage::WriteBool(const QString& name, bool value) {
-    WriteString(name, BoolText(value));
-}
+void TFormStorage::WriteBool(const QString& name, bool value) { WriteString(name, BoolText(value)); }
 
 QString TFormStorage::BoolText(bool value) {
-    return value ? QStringLiteral("True") : QStringLiteral("False");
+  return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
 bool TFormStorage::ParseBool(const QString& text, bool fallback) {
-    const QString t = text.trimmed();
-    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
-    bool ok = false;
-    const int number = t.toInt(&ok);
-    return ok ? number != 0 : fallback;
+  const QString t = text.trimmed();
+  if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
+  if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return false;
+  bool ok = false;
+  const int number = t.toInt(&ok);
+  return ok ? number != 0 : fallback;
 }
 
 int TFormStorage::ParseInteger(const QString& text, int fallback) {
-    bool ok = false;
-    const int number = text.trimmed().toInt(&ok);
-    if (ok)
-        return number;
-    // A fractional font size still names a whole number of points.
-    const double real = text.trimmed().toDouble(&ok);
-    if (ok && real > -2e9 && real < 2e9)
-        return static_cast<int>(real);
-    return fallback;
+  bool ok = false;
+  const int number = text.trimmed().toInt(&ok);
+  if (ok) return number;
+  // A fractional font size still names a whole number of points.
+  const double real = text.trimmed().toDouble(&ok);
+  if (ok && real > -2e9 && real < 2e9) return static_cast<int>(real);
+  return fallback;
 }
 
 void TFormStorage::RestorePlacement(QWidget* form) {
-    QSettings settings(kOrganization, kApplication);
-    const QStringList pos = settings.value(kNormPos).toString().split(',');
-    if (pos.size() == 4) {
-        int v[4];
-        bool allOk = true;
-        for (int i = 0; i < 4; ++i) {
-            bool ok = false;
-            v[i] = pos[i].trimmed().toInt(&ok);
-            allOk = allOk && ok;
-        }
-        const QRect rect(QPoint(v[0], v[1]), QPoint(v[2] - 1, v[3] - 1));
-        if (allOk && rect.width() > 0 && rect.height() > 0) {
-            // A placement from a screen that is gone keeps the size only.
-            if (QGuiApplication::screenAt(rect.center()))
-                form->setGeometry(rect);
-            else
-                form->resize(rect.size());
-        }
+  QSettings settings(kOrganization, kApplication);
+  const QStringList pos = settings.value(kNormPos).toString().split(',');
+  if (pos.size() == 4) {
+    int v[4];
+    bool allOk = true;
+    for (int i = 0; i < 4; ++i) {
+      bool ok = false;
+      v[i] = pos[i].trimmed().toInt(&ok);
+      allOk = allOk && ok;
     }
-    bool ok = false;
-    if (settings.value(kShowCmd).toString().toInt(&ok) == kShowMaximized && ok)
-        form->setWindowState(form->windowState() | Qt::WindowMaximized);
+    const QRect rect(QPoint(v[0], v[1]), QPoint(v[2] - 1, v[3] - 1));
+    if (allOk && rect.width() > 0 && rect.height() > 0) {
+      // A placement from a screen that is gone keeps the size only.
+      if (QGuiApplication::screenAt(rect.center()))
+        form->setGeometry(rect);
+      else
+        form->resize(rect.size());
+    }
+  }
+  bool ok = false;
+  if (settings.value(kShowCmd).toString().toInt(&ok) == kShowMaximized && ok)
+    form->setWindowState(form->windowState() | Qt::WindowMaximized);
 }
 
 void TFormStorage::SavePlacement(QWidget* form) {
-    QSettings settings(kOrganization, kApplication);
-    const QRect normal = form->isMaximized() || form->isMinimized() ? form->normalGeometry() : form->geometry();
-    settings.setValue(kFlags, 0);
-    settings.setValue(kShowCmd, form->isMaximized() ? kShowMaximized : kShowNormal);
-    settings.setValue(kMinMaxPos, JoinInts({-1, -1, -1, -1}));
-    if (normal.isValid())
-        settings.setValue(kNormPos, JoinInts({normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1}));
-    settings.setValue(kPixelsPerInch, form->logicalDpiY());
-    settings.setValue(kFormVersion, QString());
+  QSettings settings(kOrganization, kApplication);
+  const QRect normal = form->isMaximized() || form->isMinimized() ? form->normalGeometry() : form->geometry();
+  settings.setValue(kFlags, 0);
+  settings.setValue(kShowCmd, form->isMaximized() ? kShowMaximized : kShowNormal);
+  settings.setValue(kMinMaxPos, JoinInts({-1, -1, -1, -1}));
+  if (normal.isValid())
+    settings.setValue(kNormPos,
+                      JoinInts({normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1}));
+  settings.setValue(kPixelsPerInch, form->logicalDpiY());
+  settings.setValue(kFormVersion, QString());
 }
 
 void TFormStorage::Attach(QWidget* form) {
-    FForm = form;
-    form->installEventFilter(this);
-    connect(form, &QObject::destroyed, this, [this] {
-        FForm = nullptr;
-        if (FShown && FDirtySinceWrite)
-            WriteValues();
-    });
+  FForm = form;
+  form->installEventFilter(this);
+  connect(form, &QObject::destroyed, this, [this] {
+    FForm = nullptr;
+    if (FShown && FDirtySinceWrite) WriteValues();
+  });
 }
 
 bool TFormStorage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FForm) {
-        if (event->type() == QEvent::Show && !FShown) {
-            // Before the form's own show handler, which copies the values into the dialog.
-            FShown = true;
-            ReadValues();
-            RestorePlacement(FForm);
-        } else if (event->type() == QEvent::Hide && !event->spontaneous() && FShown) {
-            WriteValues();
-            SavePlacement(FForm);
-        }
+  if (watched == FForm) {
+    if (event->type() == QEvent::Show && !FShown) {
+      // Before the form's own show handler, which copies the values into the dialog.
+      FShown = true;
+      ReadValues();
+      RestorePlacement(FForm);
+    } else if (event->type() == QEvent::Hide && !event->spontaneous() && FShown) {
+      WriteValues();
+      SavePlacement(FForm);
     }
-    return QObject::eventFilter(watched, event);
+  }
+  return QObject::eventFilter(watched, event);
 }

@@ -11,49 +11,49 @@
 class QWidget;
 
 class TFormStorage : public QObject {
-    Q_OBJECT
-public:
-    enum TStoredKind { skString, skInteger, skBoolean };
+  Q_OBJECT
+ public:
+  enum TStoredKind { skString, skInteger, skBoolean };
 
-    explicit TFormStorage(QObject* parent = nullptr);
-    ~TFormStorage() override;
+  explicit TFormStorage(QObject* parent = nullptr);
+  ~TFormStorage() override;
 
-    // The fifteen stored names, in the order of the Setup dialog.
-    static const QStringList& StoredNames();
-    static TStoredKind KindOf(const QString& name);
+  // The fifteen stored names, in the order of the Setup dialog.
+  static const QStringList& StoredNames();
+  static TStoredKind KindOf(const QString& name);
 
-    // Back to the layout defaults, then every stored name present in the backing store.
-    void ReadValues();
-    // Every stored name, written in its text form.
-    void WriteValues();
+  // Back to the layout defaults, then every stored name present in the backing store.
+  void ReadValues();
+  // Every stored name, written in its text form.
+  void WriteValues();
 
-    QString ReadString(const QString& name) const;
-    int ReadInteger(const QString& name) const;
-    bool ReadBool(const QString& name) const;
-    void WriteString(const QString& name, const QString& value);
-    void WriteInteger(const QString& name, int value);
-    void WriteBool(const QString& name, bool value);
+  QString ReadString(const QString& name) const;
+  int ReadInteger(const QString& name) const;
+  bool ReadBool(const QString& name) const;
+  void WriteString(const QString& name, const QString& value);
+  void WriteInteger(const QString& name, int value);
+  void WriteBool(const QString& name, bool value);
 
-    // Text forms of the stored kinds; parsing failures give the layout default.
-    static QString BoolText(bool value);
-    static bool ParseBool(const QString& text, bool fallback);
-    static int ParseInteger(const QString& text, int fallback);
+  // Text forms of the stored kinds; parsing failures give the layout default.
+  static QString BoolText(bool value);
+  static bool ParseBool(const QString& text, bool fallback);
+  static int ParseInteger(const QString& text, int fallback);
 
-    void RestorePlacement(QWidget* form);
-    void SavePlacement(QWidget* form);
+  void RestorePlacement(QWidget* form);
+  void SavePlacement(QWidget* form);
 
-    // Reads values and placement on the form's first showing, writes them when the
-    // form is closed (hidden by the program) or, failing that, when it is destroyed.
-    void Attach(QWidget* form);
+  // Reads values and placement on the form's first showing, writes them when the
+  // form is closed (hidden by the program) or, failing that, when it is destroyed.
+  void Attach(QWidget* form);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    void SetLayoutDefaults();
+ private:
+  void SetLayoutDefaults();
 
-    QHash<QString, QString> FValues;
-    QWidget* FForm = nullptr;
-    bool FShown = false;
-    bool FDirtySinceWrite = false;
+  QHash<QString, QString> FValues;
+  QWidget* FForm = nullptr;
+  bool FShown = false;
+  bool FDirtySinceWrite = false;
 };

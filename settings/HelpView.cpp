@@ -11,48 +11,44 @@ namespace {
 
 QPointer<QTextBrowser> gHelpWindow;
 
-} // namespace
+}  // namespace
 
-QString HelpFilePath() {
-    return QApplication::applicationDirPath() + QStringLiteral("/qn.html");
-}
+QString HelpFilePath() { return QApplication::applicationDirPath() + QStringLiteral("/qn.html"); }
 
 QUrl HelpTopicUrl(int topic, const QString& helpFile) {
-    QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());
-    url.setFragment(QStringLiteral("topic%1").arg(topic));
-    return url;
+  QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());
+  url.setFragment(QStringLiteral("topic%1").arg(topic));
+  return url;
 }
 
 bool ShowHelpTopic(int topic, QWidget* parent, const QString& helpFile) {
-    if (!QFileInfo(helpFile).isFile()) {
-        QMessageBox::warning(parent, QStringLiteral("Help"),
-                             QStringLiteral("The help file %1 was not found.").arg(QDir::toNativeSeparators(helpFile)));
-        return false;
-    }
-    // One window for the whole run. While a modal dialog runs, the window must belong to
-    // that dialog, or the dialog's modality would block it.
-    QWidget* owner = QApplication::activeModalWidget();
-    if (gHelpWindow && gHelpWindow->parentWidget() != owner)
-        gHelpWindow->setParent(owner, Qt::Window);
-    if (!gHelpWindow) {
-        gHelpWindow = new QTextBrowser(owner);
-        gHelpWindow->setWindowFlags(Qt::Window);
-        gHelpWindow = new QTextBrowser;
-        gHelpWindow->setObjectName(QStringLiteral("HelpWindow"));
-        gHelpWindow->setAttribute(Qt::WA_DeleteOnClose);
-        gHelpWindow->setAttribute(Qt::WA_QuitOnClose, false);
-        gHelpWindow->setOpenExternalLinks(true);
-        gHelpWindow->resize(560, 480);
-    }
-    gHelpWindow->setSource(HelpTopicUrl(topic, helpFile));
-    gHelpWindow->setWindowTitle(gHelpWindow->documentTitle().isEmpty() ? QStringLiteral("Quillan Help")
-                                                                        : gHelpWindow->documentTitle());
-    gHelpWindow->show();
-    gHelpWindow->raise();
-    gHelpWindow->activateWindow();
-    return true;
+  if (!QFileInfo(helpFile).isFile()) {
+    QMessageBox::warning(
+        parent, QStringLiteral("Help"),
+        QStringLiteral("The help file %1 was not found.").arg(QDir::toNativeSeparators(helpFile)));
+    return false;
+  }
+  // One window for the whole run. While a modal dialog runs, the window must belong to
+  // that dialog, or the dialog's modality would block it.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (gHelpWindow && gHelpWindow->parentWidget() != owner) gHelpWindow->setParent(owner, Qt::Window);
+  if (!gHelpWindow) {
+    gHelpWindow = new QTextBrowser(owner);
+    gHelpWindow->setWindowFlags(Qt::Window);
+    gHelpWindow = new QTextBrowser;
+    gHelpWindow->setObjectName(QStringLiteral("HelpWindow"));
+    gHelpWindow->setAttribute(Qt::WA_DeleteOnClose);
+    gHelpWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    gHelpWindow->setOpenExternalLinks(true);
+    gHelpWindow->resize(560, 480);
+  }
+  gHelpWindow->setSource(HelpTopicUrl(topic, helpFile));
+  gHelpWindow->setWindowTitle(gHelpWindow->documentTitle().isEmpty() ? QStringLiteral("Quillan Help")
+                                                                     : gHelpWindow->documentTitle());
+  gHelpWindow->show();
+  gHelpWindow->raise();
+  gHelpWindow->activateWindow();
+  return true;
 }
 
-QWidget* HelpWindow() {
-    return gHelpWindow;
-}
+QWidget* HelpWindow() { return gHelpWindow; }

@@ -15,25 +15,25 @@ class QWidget;
 // case, the first occurrence of a key wins, and nothing is trimmed: a blank beside
 // "=" belongs to the name or the value.
 class TMemIniFile {
-public:
-    TMemIniFile() = default;
+ public:
+  TMemIniFile() = default;
 
-    void SetText(const QString& text);
-    // False when the file cannot be read; the contents are then empty.
-    bool LoadFromFile(const QString& fileName);
+  void SetText(const QString& text);
+  // False when the file cannot be read; the contents are then empty.
+  bool LoadFromFile(const QString& fileName);
 
-    bool SectionExists(const QString& section) const;
-    QString ReadString(const QString& section, const QString& ident, const QString& defaultValue) const;
+  bool SectionExists(const QString& section) const;
+  QString ReadString(const QString& section, const QString& ident, const QString& defaultValue) const;
 
-private:
-    struct TSection {
-        QString Name;
-        QHash<QString, QString> Values; // folded key name -> value of its first occurrence
-    };
-    const TSection* FindSection(const QString& section) const;
+ private:
+  struct TSection {
+    QString Name;
+    QHash<QString, QString> Values;  // folded key name -> value of its first occurrence
+  };
+  const TSection* FindSection(const QString& section) const;
 
-    std::vector<TSection> FSections;
-    QHash<QString, std::size_t> FSectionIndex; // folded section name -> position
+  std::vector<TSection> FSections;
+  QHash<QString, std::size_t> FSectionIndex;  // folded section name -> position
 };
 
 const char* const LanguageFileName = "Russian.loc";

@@ -29,247 +29,233 @@ const char* const kProgramDialogTitle = "Select an a Windows Executeble";
 const char* const kProgramFilter = "Programs (*.exe *.com);;Programs (*)";
 
 QLabel* NewLabel(QWidget* parent, int& count, const QString& caption, QWidget* buddy) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QStringLiteral("Label%1").arg(++count));
-    label->setBuddy(buddy);
-    return label;
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(QStringLiteral("Label%1").arg(++count));
+  label->setBuddy(buddy);
+  return label;
 }
 
-} // namespace
+}  // namespace
 
-QString DefaultUntitledName() {
-    return QDir::homePath() + QStringLiteral("/untitled");
-}
+QString DefaultUntitledName() { return QDir::homePath() + QStringLiteral("/untitled"); }
 
 QFont SettingsFont(const QFont& current, const QString& fontName, int fontSize) {
-    QFont font = current;
-    if (!fontName.isEmpty())
-        font.setFamilies({fontName});
-    if (fontSize >= 1)
-        font.setPointSize(fontSize);
-    return font;
+  QFont font = current;
+  if (!fontName.isEmpty()) font.setFamilies({fontName});
+  if (fontSize >= 1) font.setPointSize(fontSize);
+  return font;
 }
 
 void ApplyEditorFont(QWidget* editor, const QString& fontName, int fontSize) {
-    if (editor)
-        editor->setFont(SettingsFont(editor->font(), fontName, fontSize));
+  if (editor) editor->setFont(SettingsFont(editor->font(), fontName, fontSize));
 }
 
 TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
-    setObjectName("SetupForm");
-    setWindowTitle("Setup");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setObjectName("SetupForm");
+  setWindowTitle("Setup");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName("PageControl1");
-    PageControl1->setDocumentMode(true);
-    PageControl1->addTab(BuildUserPage(), "User Settings");
-    PageControl1->addTab(BuildEditorPage(), "Editor Options");
-    PageControl1->addTab(BuildProgramsPage(), "Program Locations");
-    PageControl1->setCurrentIndex(2);
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName("PageControl1");
+  PageControl1->setDocumentMode(true);
+  PageControl1->addTab(BuildUserPage(), "User Settings");
+  PageControl1->addTab(BuildEditorPage(), "Editor Options");
+  PageControl1->addTab(BuildProgramsPage(), "Program Locations");
+  PageControl1->setCurrentIndex(2);
 
-    ApplyBtn = new QPushButton("&Apply", this);
-    ApplyBtn->setObjectName("ApplyBtn");
-    ApplyBtn->setDefault(true);
-    CancelBtn = new QPushButton("&Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    HelpBtn = new QPushButton("&Help", this);
-    HelpBtn->setObjectName("HelpBtn");
-    connect(ApplyBtn, &QPushButton::clicked, this, &TSetupForm::ApplyBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TSetupForm::CancelBtnClick);
-    connect(HelpBtn, &QPushButton::clicked, this, &TSetupForm::HelpBtnClick);
+  ApplyBtn = new QPushButton("&Apply", this);
+  ApplyBtn->setObjectName("ApplyBtn");
+  ApplyBtn->setDefault(true);
+  CancelBtn = new QPushButton("&Cancel", this);
+  CancelBtn->setObjectName("CancelBtn");
+  HelpBtn = new QPushButton("&Help", this);
+  HelpBtn->setObjectName("HelpBtn");
+  connect(ApplyBtn, &QPushButton::clicked, this, &TSetupForm::ApplyBtnClick);
+  connect(CancelBtn, &QPushButton::clicked, this, &TSetupForm::CancelBtnClick);
+  connect(HelpBtn, &QPushButton::clicked, this, &TSetupForm::HelpBtnClick);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ApplyBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(PageControl1);
-    layout->addLayout(buttons);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ApplyBtn);
+  buttons->addWidget(CancelBtn);
+  buttons->addWidget(HelpBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(PageControl1);
+  layout->addLayout(buttons);
 
-    setFixedSize(sizeHint().expandedTo(kClientSize));
+  setFixedSize(sizeHint().expandedTo(kClientSize));
 }
 
 QWidget* TSetupForm::BuildUserPage() {
-    auto* page = new QWidget;
-    page->setObjectName("UserSheet");
-    auto* form = new QFormLayout(page);
-    NameEd = new QLineEdit(page);
-    NameEd->setObjectName("NameEd");
-    eMailEd = new QLineEdit(page);
-    eMailEd->setObjectName("eMailEd");
-    HomepageEd = new QLineEdit(page);
-    HomepageEd->setObjectName("HomepageEd");
-    form->addRow(NewLabel(page, FLabelCount, "Name", NameEd), NameEd);
-    form->addRow(NewLabel(page, FLabelCount, "eMail", eMailEd), eMailEd);
-    form->addRow(NewLabel(page, FLabelCount, "Homepage", HomepageEd), HomepageEd);
-    return page;
+  auto* page = new QWidget;
+  page->setObjectName("UserSheet");
+  auto* form = new QFormLayout(page);
+  NameEd = new QLineEdit(page);
+  NameEd->setObjectName("NameEd");
+  eMailEd = new QLineEdit(page);
+  eMailEd->setObjectName("eMailEd");
+  HomepageEd = new QLineEdit(page);
+  HomepageEd->setObjectName("HomepageEd");
+  form->addRow(NewLabel(page, FLabelCount, "Name", NameEd), NameEd);
+  form->addRow(NewLabel(page, FLabelCount, "eMail", eMailEd), eMailEd);
+  form->addRow(NewLabel(page, FLabelCount, "Homepage", HomepageEd), HomepageEd);
+  return page;
 }
 
 QWidget* TSetupForm::BuildEditorPage() {
-    auto* page = new QWidget;
-    page->setObjectName("EditorSheet");
-    auto* form = new QFormLayout(page);
+  auto* page = new QWidget;
+  page->setObjectName("EditorSheet");
+  auto* form = new QFormLayout(page);
 
-    FontBox = new QFontComboBox(page);
-    FontBox->setObjectName("FontBox");
-    FontBox->setFontFilters(QFontComboBox::MonospacedFonts);
-    // Fonts that cover no alphabet (symbol fonts) are of no use for text.
-    FontBox->setWritingSystem(QFontDatabase::Latin);
-    FontSpn = new QSpinBox(page);
-    FontSpn->setObjectName("FontSpn");
-    FontSpn->setRange(6, 72);
-    FontSpn->setValue(10);
-    FontSpn->setMaximumWidth(FontSpn->fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 3);
-    if (auto* edit = FontSpn->findChild<QLineEdit*>())
-        edit->setMaxLength(2);
-    AutoHideChk = new QCheckBox("Auto hide menus", page);
-    AutoHideChk->setObjectName("AutoHideChk");
-    HighliteChk = new QCheckBox("Enable highliting", page);
-    HighliteChk->setObjectName("HighliteChk");
-    DefFnEd = new QLineEdit(page);
-    DefFnEd->setObjectName("DefFnEd");
-    DefFTBox = new QComboBox(page);
-    DefFTBox->setObjectName("DefFTBox");
-    DefFTBox->addItems({"Text ASCII", "Text HTML", "Text CSS", "Text JavaScript"});
+  FontBox = new QFontComboBox(page);
+  FontBox->setObjectName("FontBox");
+  FontBox->setFontFilters(QFontComboBox::MonospacedFonts);
+  // Fonts that cover no alphabet (symbol fonts) are of no use for text.
+  FontBox->setWritingSystem(QFontDatabase::Latin);
+  FontSpn = new QSpinBox(page);
+  FontSpn->setObjectName("FontSpn");
+  FontSpn->setRange(6, 72);
+  FontSpn->setValue(10);
+  FontSpn->setMaximumWidth(FontSpn->fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 3);
+  if (auto* edit = FontSpn->findChild<QLineEdit*>()) edit->setMaxLength(2);
+  AutoHideChk = new QCheckBox("Auto hide menus", page);
+  AutoHideChk->setObjectName("AutoHideChk");
+  HighliteChk = new QCheckBox("Enable highliting", page);
+  HighliteChk->setObjectName("HighliteChk");
+  DefFnEd = new QLineEdit(page);
+  DefFnEd->setObjectName("DefFnEd");
+  DefFTBox = new QComboBox(page);
+  DefFTBox->setObjectName("DefFTBox");
+  DefFTBox->addItems({"Text ASCII", "Text HTML", "Text CSS", "Text JavaScript"});
 
-    form->addRow(NewLabel(page, FLabelCount, "Font face", FontBox), FontBox);
-    form->addRow(NewLabel(page, FLabelCount, "Font Size", FontSpn), FontSpn);
-    form->addRow(AutoHideChk);
-    form->addRow(HighliteChk);
-    form->addRow(NewLabel(page, FLabelCount, "Default filename", DefFnEd), DefFnEd);
-    form->addRow(NewLabel(page, FLabelCount, "and type", DefFTBox), DefFTBox);
-    return page;
+  form->addRow(NewLabel(page, FLabelCount, "Font face", FontBox), FontBox);
+  form->addRow(NewLabel(page, FLabelCount, "Font Size", FontSpn), FontSpn);
+  form->addRow(AutoHideChk);
+  form->addRow(HighliteChk);
+  form->addRow(NewLabel(page, FLabelCount, "Default filename", DefFnEd), DefFnEd);
+  form->addRow(NewLabel(page, FLabelCount, "and type", DefFTBox), DefFTBox);
+  return page;
 }
 
 TFilenameEdit* TSetupForm::ProgramEdit(const QString& name) {
-    auto* edit = new TFilenameEdit;
-    edit->setObjectName(name);
-    edit->DialogTitle = kProgramDialogTitle;
-    edit->Filter = kProgramFilter;
-    edit->BrowseAction()->setObjectName(name + "Btn");
-    edit->BrowseAction()->setText("Browse");
-    edit->BrowseAction()->setToolTip("Browse");
-    return edit;
+  auto* edit = new TFilenameEdit;
+  edit->setObjectName(name);
+  edit->DialogTitle = kProgramDialogTitle;
+  edit->Filter = kProgramFilter;
+  edit->BrowseAction()->setObjectName(name + "Btn");
+  edit->BrowseAction()->setText("Browse");
+  edit->BrowseAction()->setToolTip("Browse");
+  return edit;
 }
 
 QWidget* TSetupForm::BuildProgramsPage() {
-    auto* page = new QWidget;
-    page->setObjectName("ProgramsSheet");
-    auto* form = new QFormLayout(page);
-    NetscapeEd = ProgramEdit("NetscapeEd");
-    MSIEEd = ProgramEdit("MSIEEd");
-    CustomEd = ProgramEdit("CustomEd");
-    ExtendedEd = ProgramEdit("ExtendedEd");
-    form->addRow(NewLabel(page, FLabelCount, "Netscape", NetscapeEd), NetscapeEd);
-    form->addRow(NewLabel(page, FLabelCount, "MSIE", MSIEEd), MSIEEd);
-    form->addRow(NewLabel(page, FLabelCount, "Custom", CustomEd), CustomEd);
-    form->addRow(NewLabel(page, FLabelCount, "Extended", ExtendedEd), ExtendedEd);
-    return page;
+  auto* page = new QWidget;
+  page->setObjectName("ProgramsSheet");
+  auto* form = new QFormLayout(page);
+  NetscapeEd = ProgramEdit("NetscapeEd");
+  MSIEEd = ProgramEdit("MSIEEd");
+  CustomEd = ProgramEdit("CustomEd");
+  ExtendedEd = ProgramEdit("ExtendedEd");
+  form->addRow(NewLabel(page, FLabelCount, "Netscape", NetscapeEd), NetscapeEd);
+  form->addRow(NewLabel(page, FLabelCount, "MSIE", MSIEEd), MSIEEd);
+  form->addRow(NewLabel(page, FLabelCount, "Custom", CustomEd), CustomEd);
+  form->addRow(NewLabel(page, FLabelCount, "Extended", ExtendedEd), ExtendedEd);
+  return page;
 }
 
 void TSetupForm::LoadSettingsIntoDialog(const TFormStorage& storage) {
-    NameEd->setText(storage.ReadString("username"));
-    eMailEd->setText(storage.ReadString("useremail"));
-    HomepageEd->setText(storage.ReadString("userurl"));
-    FontBox->setCurrentIndex(storage.ReadInteger("fontindex"));
-    FontBox->setEditText(storage.ReadString("fontname"));
-    FontSpn->setValue(storage.ReadInteger("fontsize"));
-    AutoHideChk->setChecked(storage.ReadBool("autohide"));
-    HighliteChk->setChecked(storage.ReadBool("highlite"));
-    NetscapeEd->setText(storage.ReadString("netscape"));
-    MSIEEd->setText(storage.ReadString("msie"));
-    CustomEd->setText(storage.ReadString("custom"));
-    ExtendedEd->setText(storage.ReadString("extended"));
-    FNotFirst = storage.ReadBool("notfirst");
-    DefFnEd->setText(storage.ReadString("DefFn"));
-    DefFTBox->setCurrentIndex(storage.ReadInteger("DefFT"));
+  NameEd->setText(storage.ReadString("username"));
+  eMailEd->setText(storage.ReadString("useremail"));
+  HomepageEd->setText(storage.ReadString("userurl"));
+  FontBox->setCurrentIndex(storage.ReadInteger("fontindex"));
+  FontBox->setEditText(storage.ReadString("fontname"));
+  FontSpn->setValue(storage.ReadInteger("fontsize"));
+  AutoHideChk->setChecked(storage.ReadBool("autohide"));
+  HighliteChk->setChecked(storage.ReadBool("highlite"));
+  NetscapeEd->setText(storage.ReadString("netscape"));
+  MSIEEd->setText(storage.ReadString("msie"));
+  CustomEd->setText(storage.ReadString("custom"));
+  ExtendedEd->setText(storage.ReadString("extended"));
+  FNotFirst = storage.ReadBool("notfirst");
+  DefFnEd->setText(storage.ReadString("DefFn"));
+  DefFTBox->setCurrentIndex(storage.ReadInteger("DefFT"));
 }
 
-QString TSetupForm::SiblingProgramPath() {
-    return QSettings("Orvex", "Tarn3").value("Path").toString();
-}
+QString TSetupForm::SiblingProgramPath() { return QSettings("Orvex", "Tarn3").value("Path").toString(); }
 
 void TSetupForm::ApplyFirstRunDefaults(const QString& defaultFileName) {
-    ExtendedEd->setText(SiblingProgramPath());
-    FontSpn->setValue(10);
-    FontBox->setEditText("Courier New");
-    HighliteChk->setChecked(true);
-    DefFnEd->setText(defaultFileName);
-    DefFTBox->setCurrentIndex(0);
+  ExtendedEd->setText(SiblingProgramPath());
+  FontSpn->setValue(10);
+  FontBox->setEditText("Courier New");
+  HighliteChk->setChecked(true);
+  DefFnEd->setText(defaultFileName);
+  DefFTBox->setCurrentIndex(0);
 }
 
 void TSetupForm::StoreDialog(TFormStorage& storage) const {
-    storage.WriteString("username", NameEd->text());
-    storage.WriteString("useremail", eMailEd->text());
-    storage.WriteString("userurl", HomepageEd->text());
-    storage.WriteInteger("fontindex", FontBox->currentIndex());
-    storage.WriteString("fontname", FontBox->currentText());
-    storage.WriteInteger("fontsize", FontSpn->value());
-    storage.WriteBool("autohide", AutoHideChk->isChecked());
-    storage.WriteBool("highlite", HighliteChk->isChecked());
-    storage.WriteString("netscape", NetscapeEd->text());
-    storage.WriteString("msie", MSIEEd->text());
-    storage.WriteString("custom", CustomEd->text());
-    storage.WriteString("extended", ExtendedEd->text());
-    storage.WriteString("DefFn", DefFnEd->text());
-    storage.WriteInteger("DefFT", DefFTBox->currentIndex());
+  storage.WriteString("username", NameEd->text());
+  storage.WriteString("useremail", eMailEd->text());
+  storage.WriteString("userurl", HomepageEd->text());
+  storage.WriteInteger("fontindex", FontBox->currentIndex());
+  storage.WriteString("fontname", FontBox->currentText());
+  storage.WriteInteger("fontsize", FontSpn->value());
+  storage.WriteBool("autohide", AutoHideChk->isChecked());
+  storage.WriteBool("highlite", HighliteChk->isChecked());
+  storage.WriteString("netscape", NetscapeEd->text());
+  storage.WriteString("msie", MSIEEd->text());
+  storage.WriteString("custom", CustomEd->text());
+  storage.WriteString("extended", ExtendedEd->text());
+  storage.WriteString("DefFn", DefFnEd->text());
+  storage.WriteInteger("DefFT", DefFTBox->currentIndex());
 }
 
 TSettingsValues TSetupForm::DialogValues() const {
-    TSettingsValues v;
-    v.FontName = FontBox->currentText();
-    v.FontSize = FontSpn->value();
-    v.AutoHide = AutoHideChk->isChecked();
-    v.HighlightEnabled = HighliteChk->isChecked();
-    v.Netscape = NetscapeEd->text();
-    v.MSIE = MSIEEd->text();
-    v.Custom = CustomEd->text();
-    v.Extended = ExtendedEd->text();
-    v.UserName = NameEd->text();
-    v.UserEmail = eMailEd->text();
-    v.UserUrl = HomepageEd->text();
-    v.DefaultFileName = DefFnEd->text();
-    v.DefaultFileType = DefFTBox->currentIndex();
-    return v;
+  TSettingsValues v;
+  v.FontName = FontBox->currentText();
+  v.FontSize = FontSpn->value();
+  v.AutoHide = AutoHideChk->isChecked();
+  v.HighlightEnabled = HighliteChk->isChecked();
+  v.Netscape = NetscapeEd->text();
+  v.MSIE = MSIEEd->text();
+  v.Custom = CustomEd->text();
+  v.Extended = ExtendedEd->text();
+  v.UserName = NameEd->text();
+  v.UserEmail = eMailEd->text();
+  v.UserUrl = HomepageEd->text();
+  v.DefaultFileName = DefFnEd->text();
+  v.DefaultFileType = DefFTBox->currentIndex();
+  return v;
 }
 
 void TSetupForm::ApplySettings() {
-    if (OnApplySettings)
-        OnApplySettings(DialogValues());
+  if (OnApplySettings) OnApplySettings(DialogValues());
 }
 
 void TSetupForm::ApplyBtnClick() {
-    if (FStorage)
-        StoreDialog(*FStorage);
-    ApplySettings();
-    accept();
+  if (FStorage) StoreDialog(*FStorage);
+  ApplySettings();
+  accept();
 }
 
-void TSetupForm::CancelBtnClick() {
-    reject();
-}
+void TSetupForm::CancelBtnClick() { reject(); }
 
-void TSetupForm::HelpBtnClick() {
-    ShowHelpTopic(kSetupHelpTopic, this);
-}
+void TSetupForm::HelpBtnClick() { ShowHelpTopic(kSetupHelpTopic, this); }
 
 void TSetupForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+  QDialog::showEvent(event);
+  if (QScreen* s = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
+  }
 }
 
 void RunSettingsStartup(TSetupForm& setup, TFormStorage& storage, const QString& defaultFileName) {
-    setup.SetStorage(&storage);
-    setup.LoadSettingsIntoDialog(storage);
-    if (!setup.NotFirst())
-        setup.ApplyFirstRunDefaults(defaultFileName);
-    storage.WriteBool("notfirst", true);
-    setup.ApplySettings();
-    setup.ApplyBtnClick();
+  setup.SetStorage(&storage);
+  setup.LoadSettingsIntoDialog(storage);
+  if (!setup.NotFirst()) setup.ApplyFirstRunDefaults(defaultFileName);
+  storage.WriteBool("notfirst", true);
+  setup.ApplySettings();
+  setup.ApplyBtnClick();
 }

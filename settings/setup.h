@@ -20,19 +20,19 @@ QString DefaultUntitledName();
 
 // The live settings of the main window, as Apply hands them over.
 struct TSettingsValues {
-    QString FontName;
-    int FontSize = 0;
-    bool AutoHide = false;
-    bool HighlightEnabled = true;
-    QString Netscape;
-    QString MSIE;
-    QString Custom;
-    QString Extended;
-    QString UserName;
-    QString UserEmail;
-    QString UserUrl;
-    QString DefaultFileName = DefaultUntitledName();
-    int DefaultFileType = 0; // 0 txt, 1 html, 2 css, 3 js; -1 nothing chosen
+  QString FontName;
+  int FontSize = 0;
+  bool AutoHide = false;
+  bool HighlightEnabled = true;
+  QString Netscape;
+  QString MSIE;
+  QString Custom;
+  QString Extended;
+  QString UserName;
+  QString UserEmail;
+  QString UserUrl;
+  QString DefaultFileName = DefaultUntitledName();
+  int DefaultFileType = 0;  // 0 txt, 1 html, 2 css, 3 js; -1 nothing chosen
 };
 
 // The editor's font with the chosen face and size; an empty face or a size below one
@@ -42,63 +42,63 @@ QFont SettingsFont(const QFont& current, const QString& fontName, int fontSize);
 void ApplyEditorFont(QWidget* editor, const QString& fontName, int fontSize);
 
 class TSetupForm : public QDialog {
-    Q_OBJECT
-public:
-    explicit TSetupForm(QWidget* parent = nullptr);
+  Q_OBJECT
+ public:
+  explicit TSetupForm(QWidget* parent = nullptr);
 
-    // Called by ApplySettings with the dialog's values. The receiver updates the editor
-    // font and its live settings, and handles the highlighter (start-up guard included).
-    std::function<void(const TSettingsValues&)> OnApplySettings;
+  // Called by ApplySettings with the dialog's values. The receiver updates the editor
+  // font and its live settings, and handles the highlighter (start-up guard included).
+  std::function<void(const TSettingsValues&)> OnApplySettings;
 
-    // The store that the Apply button writes into.
-    void SetStorage(TFormStorage* storage) { FStorage = storage; }
+  // The store that the Apply button writes into.
+  void SetStorage(TFormStorage* storage) { FStorage = storage; }
 
-    void LoadSettingsIntoDialog(const TFormStorage& storage);
-    void ApplyFirstRunDefaults(const QString& defaultFileName);
-    void StoreDialog(TFormStorage& storage) const;
-    TSettingsValues DialogValues() const;
-    void ApplySettings();
+  void LoadSettingsIntoDialog(const TFormStorage& storage);
+  void ApplyFirstRunDefaults(const QString& defaultFileName);
+  void StoreDialog(TFormStorage& storage) const;
+  TSettingsValues DialogValues() const;
+  void ApplySettings();
 
-    void ApplyBtnClick();
-    void CancelBtnClick();
-    void HelpBtnClick();
+  void ApplyBtnClick();
+  void CancelBtnClick();
+  void HelpBtnClick();
 
-    // The first-run marker as last loaded into the dialog.
-    bool NotFirst() const { return FNotFirst; }
+  // The first-run marker as last loaded into the dialog.
+  bool NotFirst() const { return FNotFirst; }
 
-    // The sibling product's program path, empty when it has none.
-    static QString SiblingProgramPath();
+  // The sibling product's program path, empty when it has none.
+  static QString SiblingProgramPath();
 
-    QTabWidget* PageControl1 = nullptr;
-    QLineEdit* NameEd = nullptr;
-    QLineEdit* eMailEd = nullptr;
-    QLineEdit* HomepageEd = nullptr;
-    QFontComboBox* FontBox = nullptr;
-    QSpinBox* FontSpn = nullptr;
-    QCheckBox* AutoHideChk = nullptr;
-    QCheckBox* HighliteChk = nullptr;
-    QLineEdit* DefFnEd = nullptr;
-    QComboBox* DefFTBox = nullptr;
-    TFilenameEdit* NetscapeEd = nullptr;
-    TFilenameEdit* MSIEEd = nullptr;
-    TFilenameEdit* CustomEd = nullptr;
-    TFilenameEdit* ExtendedEd = nullptr;
-    QPushButton* ApplyBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* HelpBtn = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QLineEdit* NameEd = nullptr;
+  QLineEdit* eMailEd = nullptr;
+  QLineEdit* HomepageEd = nullptr;
+  QFontComboBox* FontBox = nullptr;
+  QSpinBox* FontSpn = nullptr;
+  QCheckBox* AutoHideChk = nullptr;
+  QCheckBox* HighliteChk = nullptr;
+  QLineEdit* DefFnEd = nullptr;
+  QComboBox* DefFTBox = nullptr;
+  TFilenameEdit* NetscapeEd = nullptr;
+  TFilenameEdit* MSIEEd = nullptr;
+  TFilenameEdit* CustomEd = nullptr;
+  TFilenameEdit* ExtendedEd = nullptr;
+  QPushButton* ApplyBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+  QPushButton* HelpBtn = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
+ protected:
+  void showEvent(QShowEvent* event) override;
 
-private:
-    QWidget* BuildUserPage();
-    QWidget* BuildEditorPage();
-    QWidget* BuildProgramsPage();
-    TFilenameEdit* ProgramEdit(const QString& name);
+ private:
+  QWidget* BuildUserPage();
+  QWidget* BuildEditorPage();
+  QWidget* BuildProgramsPage();
+  TFilenameEdit* ProgramEdit(const QString& name);
 
-    TFormStorage* FStorage = nullptr;
-    bool FNotFirst = false;
-    int FLabelCount = 0;
+  TFormStorage* FStorage = nullptr;
+  bool FNotFirst = false;
+  int FLabelCount = 0;
 };
 
 // The settings part of the main window's first showing: load the stored values into

@@ -40,7 +40,6 @@ TCut CutOut(std::string_view T, std::size_t At, std::size_t N) {
   return c;
 }
 
-
 // Sets the block for a deletion, whatever xeoNoSelection says.
 void SetBlock(TxeEditModel& M, TPoint B, TPoint E) {
   M.SetSelBegin(B);
@@ -77,7 +76,8 @@ bool DeleteLastChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
     return true;
   }
   const int indent = M.AutoIndentCount(t);
-  if (indent > 0 && p.X == indent + 1 && static_cast<unsigned char>(t[static_cast<std::size_t>(p.X - 2)]) <= 32) {
+  if (indent > 0 && p.X == indent + 1 &&
+      static_cast<unsigned char>(t[static_cast<std::size_t>(p.X - 2)]) <= 32) {
     // Smart backspace: back to the indent of the nearest line above that is indented less.
     int target = 0;
     for (int y = p.Y - 1; y >= 1; --y) {
@@ -89,7 +89,8 @@ bool DeleteLastChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
     }
     const auto n = static_cast<std::size_t>(indent - target);
     TCut cut = CutOut(t, 0, n);
-    M.AddUndo(ukDeletedBack, {1, p.Y}, {static_cast<int>(cut.Removed.size()) + 1, p.Y}, cut.Removed, smNormal);
+    M.AddUndo(ukDeletedBack, {1, p.Y}, {static_cast<int>(cut.Removed.size()) + 1, p.Y}, cut.Removed,
+              smNormal);
     M.Lines().Put(p.Y - 1, std::move(cut.Line));
     M.SetCaretPos({p.X - static_cast<int>(n), p.Y});
     return true;
@@ -97,7 +98,8 @@ bool DeleteLastChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   const int from = ColumnCharStart(t, p.X - 1);
   TCut cut = CutOut(t, static_cast<std::size_t>(from - 1), static_cast<std::size_t>(p.X - from));
   const int start = static_cast<int>(cut.From) + 1;
-  M.AddUndo(ukDeletedBack, {start, p.Y}, {start + static_cast<int>(cut.Removed.size()), p.Y}, cut.Removed, smNormal);
+  M.AddUndo(ukDeletedBack, {start, p.Y}, {start + static_cast<int>(cut.Removed.size()), p.Y}, cut.Removed,
+            smNormal);
   M.Lines().Put(p.Y - 1, std::move(cut.Line));
   M.SetCaretPos({from, p.Y});
   return true;
@@ -181,7 +183,8 @@ bool DeleteBOL(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   const auto n = std::min(static_cast<std::size_t>(p.X - 1), t.size());
   if (n > 0) {
     TCut cut = CutOut(t, 0, n);
-    M.AddUndo(ukDeletedBack, {1, p.Y}, {static_cast<int>(cut.Removed.size()) + 1, p.Y}, cut.Removed, smNormal);
+    M.AddUndo(ukDeletedBack, {1, p.Y}, {static_cast<int>(cut.Removed.size()) + 1, p.Y}, cut.Removed,
+              smNormal);
     M.Lines().Put(p.Y - 1, std::move(cut.Line));
   }
   M.SetCaretPos({1, p.Y});

@@ -53,7 +53,8 @@ void RecordLineChange(TxeEditModel& M, int Y, std::string_view Old, std::string_
   pre = std::min(pre, New.size());
   while (pre > 0 && pre < Old.size() && cont(Old[pre])) --pre;
   std::size_t suf = 0;
-  while (suf < Old.size() - pre && suf < New.size() - pre && Old[Old.size() - 1 - suf] == New[New.size() - 1 - suf])
+  while (suf < Old.size() - pre && suf < New.size() - pre &&
+         Old[Old.size() - 1 - suf] == New[New.size() - 1 - suf])
     ++suf;
   while (suf > 0 && cont(Old[Old.size() - suf])) --suf;
   RecordChange(M, Y, Old, New, pre, suf);
@@ -87,9 +88,7 @@ void TypeText(TxeEditModel& M, std::string_view Text) {
 }
 
 // A selection typed over goes first, undoable together with what replaces it.
-void DeleteSelectionForTyping(TxeEditModel& M) {
-  M.DeleteSelectionWithUndo(ukSelectionReplaced);
-}
+void DeleteSelectionForTyping(TxeEditModel& M) { M.DeleteSelectionWithUndo(ukSelectionReplaced); }
 
 bool Char(TxeEditModel& M, TxeEditorCommand, char32_t AChar, const void*) {
   if (AChar < 32 || AChar == 127) return true;

@@ -32,7 +32,8 @@ void MoveCaretHorz(TxeEditModel& M, int DX, bool Select) {
     int x = std::max(1, p.X + DX);
     if (!pastEol && DX > 0) x = std::min(x, len + 1);
     // Never stop inside a character: go on in the direction of the move.
-    if (x >= 2 && x <= len && ColumnInsideChar(line, x)) x = DX < 0 ? ColumnCharStart(line, x) : ColumnCharNext(line, x);
+    if (x >= 2 && x <= len && ColumnInsideChar(line, x))
+      x = DX < 0 ? ColumnCharStart(line, x) : ColumnCharNext(line, x);
     t.X = x;
   }
   M.SetCaretDBFlag(false);
@@ -83,59 +84,34 @@ bool Move(TxeEditModel& M, TxeEditorCommand Command, char32_t, const void* Data)
   const TxeEditorCommand base = sel ? static_cast<TxeEditorCommand>(Command - ecSelection) : Command;
   const TPoint p = M.CaretPos();
   switch (base) {
-    case ecLeft:
-      MoveCaretHorz(M, -1, sel);
-      break;
-    case ecRight:
-      MoveCaretHorz(M, 1, sel);
-      break;
-    case ecUp:
-      MoveCaretVert(M, -1, sel);
-      break;
-    case ecDown:
-      MoveCaretVert(M, 1, sel);
-      break;
-    case ecPageUp:
-      MoveCaretVert(M, -PageLines(M), sel);
-      break;
-    case ecPageDown:
-      MoveCaretVert(M, PageLines(M), sel);
-      break;
-    case ecPageLeft:
-      MoveCaretHorz(M, -M.VisibleColumnCount(), sel);
-      break;
-    case ecPageRight:
-      MoveCaretHorz(M, M.VisibleColumnCount(), sel);
-      break;
+    case ecLeft: MoveCaretHorz(M, -1, sel); break;
+    case ecRight: MoveCaretHorz(M, 1, sel); break;
+    case ecUp: MoveCaretVert(M, -1, sel); break;
+    case ecDown: MoveCaretVert(M, 1, sel); break;
+    case ecPageUp: MoveCaretVert(M, -PageLines(M), sel); break;
+    case ecPageDown: MoveCaretVert(M, PageLines(M), sel); break;
+    case ecPageLeft: MoveCaretHorz(M, -M.VisibleColumnCount(), sel); break;
+    case ecPageRight: MoveCaretHorz(M, M.VisibleColumnCount(), sel); break;
     case ecWordLeft:
       MoveCaretAndSelection(M, p, xeCmdText::PrevWordPos(M.Lines(), p, WordChars(M)), sel);
       break;
     case ecWordRight:
       MoveCaretAndSelection(M, p, xeCmdText::NextWordPos(M.Lines(), p, WordChars(M)), sel);
       break;
-    case ecLineStart:
-      MoveCaretAndSelection(M, p, {1, p.Y}, sel);
-      break;
-    case ecLineEnd:
-      MoveCaretAndSelection(M, p, {M.LineLength(p.Y) + 1, p.Y}, sel);
-      break;
-    case ecPageTop:
-      MoveCaretAndSelection(M, p, {p.X, M.FirstVisibleLine()}, sel);
-      break;
+    case ecLineStart: MoveCaretAndSelection(M, p, {1, p.Y}, sel); break;
+    case ecLineEnd: MoveCaretAndSelection(M, p, {M.LineLength(p.Y) + 1, p.Y}, sel); break;
+    case ecPageTop: MoveCaretAndSelection(M, p, {p.X, M.FirstVisibleLine()}, sel); break;
     case ecPageBottom:
       MoveCaretAndSelection(M, p, {p.X, M.FirstVisibleLine() + std::max(M.VisibleLineCount(), 1) - 1}, sel);
       break;
-    case ecEditorTop:
-      MoveCaretAndSelection(M, p, {1, 1}, sel);
-      break;
+    case ecEditorTop: MoveCaretAndSelection(M, p, {1, 1}, sel); break;
     case ecEditorBottom:
       MoveCaretAndSelection(M, p, {M.LineLength(M.LineCount()) + 1, M.LineCount()}, sel);
       break;
     case ecGotoXY:
       if (Data) MoveCaretAndSelection(M, p, *static_cast<const TPoint*>(Data), sel);
       break;
-    default:
-      break;
+    default: break;
   }
   return true;
 }

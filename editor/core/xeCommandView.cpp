@@ -31,34 +31,20 @@ bool Scroll(TxeEditModel& M, TxeEditorCommand Command, char32_t, const void*) {
       if (M.ColumnToCell(caret.Y, caret.X) < M.FirstVisibleColumn())
         M.SetCaretCol(M.CellToColumn(caret.Y, M.FirstVisibleColumn()));
       break;
-    default:
-      break;
+    default: break;
   }
   return true;
 }
 
 bool Mode(TxeEditModel& M, TxeEditorCommand Command, char32_t, const void*) {
   switch (Command) {
-    case ecInsertMode:
-      M.SetInsertMode(true);
-      break;
-    case ecOverwriteMode:
-      M.SetInsertMode(false);
-      break;
-    case ecToggleMode:
-      M.SetInsertMode(!M.InsertMode());
-      break;
-    case ecNormalSelect:
-      M.SetSelectionMode(smNormal);
-      break;
-    case ecColumnSelect:
-      M.SetSelectionMode(smColumn);
-      break;
-    case ecLineSelect:
-      M.SetSelectionMode(smLine);
-      break;
-    default:
-      break;
+    case ecInsertMode: M.SetInsertMode(true); break;
+    case ecOverwriteMode: M.SetInsertMode(false); break;
+    case ecToggleMode: M.SetInsertMode(!M.InsertMode()); break;
+    case ecNormalSelect: M.SetSelectionMode(smNormal); break;
+    case ecColumnSelect: M.SetSelectionMode(smColumn); break;
+    case ecLineSelect: M.SetSelectionMode(smLine); break;
+    default: break;
   }
   return true;
 }
@@ -67,6 +53,7 @@ bool Mode(TxeEditModel& M, TxeEditorCommand Command, char32_t, const void*) {
 
 void AddViewCommands(TxeCommandTable& T) {
   for (TxeEditorCommand c : {ecScrollUp, ecScrollDown, ecScrollLeft, ecScrollRight}) T[c].Handler = Scroll;
-  for (TxeEditorCommand c : {ecInsertMode, ecOverwriteMode, ecToggleMode, ecNormalSelect, ecColumnSelect, ecLineSelect})
+  for (TxeEditorCommand c :
+       {ecInsertMode, ecOverwriteMode, ecToggleMode, ecNormalSelect, ecColumnSelect, ecLineSelect})
     T[c].Handler = Mode;
 }

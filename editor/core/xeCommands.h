@@ -6,7 +6,8 @@
 #include "xeEditModel.h"
 
 // Runs one command; false when the processor must skip OnCommandDone.
-using TxeCommandHandler = bool (*)(TxeEditModel& M, TxeEditorCommand Command, char32_t AChar, const void* Data);
+using TxeCommandHandler = bool (*)(TxeEditModel& M, TxeEditorCommand Command, char32_t AChar,
+                                   const void* Data);
 
 struct TxeCommandEntry {
   TxeCommandHandler Handler = nullptr;

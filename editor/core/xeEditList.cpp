@@ -1,11 +1,11 @@
 #include "xeEditList.h"
 
 #include <algorithm>
-#include <utility>
 #include <cstring>
 #include <istream>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
 
 // ---- gap buffer ----
 
@@ -75,7 +75,8 @@ TxeEditList::TxeEditList() = default;
 TxeEditList::~TxeEditList() = default;
 
 void TxeEditList::CheckIndex(int Index, int Limit) const {
-  if (Index < 0 || Index >= Limit) throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index >= Limit)
+    throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");
 }
 
 std::size_t TxeEditList::LineLen(const TLineRec& R) const {

@@ -1,6 +1,6 @@
-// TxeEditList: the editor's text store. An ordered list of byte-string lines (without their breaks), each with
-// one 32-bit slot in which the editor caches the highlighter range at the start of that line. Every structural
-// change is reported through seven hooks, and outside a load the list never becomes empty.
+// TxeEditList: the editor's text store. An ordered list of byte-string lines (without their breaks), each
+// with one 32-bit slot in which the editor caches the highlighter range at the start of that line. Every
+// structural change is reported through seven hooks, and outside a load the list never becomes empty.
 //
 // Storage: loaded text stays in large shared chunks that lines refer to by offset; a line that is replaced
 // moves to a string of its own. The line records live in a gap buffer, so inserting or deleting lines near

@@ -150,7 +150,8 @@ bool TxeEditModel::HasSelection() const {
 void TxeEditModel::SetSelBegin(TPoint P) {
   const TPoint p = ClampBlockPoint(P);
   if (HasSelection()) {
-    InvalidateTextRows(std::min({FBlockBegin.Y, FBlockEnd.Y, p.Y}), std::max({FBlockBegin.Y, FBlockEnd.Y, p.Y}));
+    InvalidateTextRows(std::min({FBlockBegin.Y, FBlockEnd.Y, p.Y}),
+                       std::max({FBlockBegin.Y, FBlockEnd.Y, p.Y}));
   }
   const bool changed = !(FBlockBegin == p) || !(FBlockEnd == p);
   FBlockBegin = FBlockEnd = p;
@@ -162,7 +163,8 @@ void TxeEditModel::SetSelEnd(TPoint P) {
   const TPoint p = ClampBlockPoint(P);
   if (p == FBlockEnd) return;
   if (FSelectionMode == smColumn && p.X != FBlockEnd.X) {
-    InvalidateTextRows(std::min({FBlockBegin.Y, FBlockEnd.Y, p.Y}), std::max({FBlockBegin.Y, FBlockEnd.Y, p.Y}));
+    InvalidateTextRows(std::min({FBlockBegin.Y, FBlockEnd.Y, p.Y}),
+                       std::max({FBlockBegin.Y, FBlockEnd.Y, p.Y}));
   } else if (!(FSelectionMode == smColumn && FBlockBegin.X == p.X)) {
     InvalidateTextRows(std::min(FBlockEnd.Y, p.Y), std::max(FBlockEnd.Y, p.Y));
   }

@@ -18,11 +18,11 @@
 #include "xeClipboard.h"
 #include "xeEditList.h"
 #include "xeEditSearch.h"
-#include "xePrintStatus.h"
 #include "xeEditTypes.h"
 #include "xeEditView.h"
 #include "xeKeyCmds.h"
 #include "xeMarks.h"
+#include "xePrintStatus.h"
 #include "xeTypes.h"
 #include "xeUndoList.h"
 
@@ -267,8 +267,9 @@ class TxeEditModel : public TObject {
   // ==== end of the command processor's block ====
 
   // ==== Search and replace (editor/core/xeFindReplace.cpp): declarations go below this line ====
-  using TReplaceTextEvent = std::function<void(TObject* Sender, std::string_view ASearch, std::string_view AReplace,
-                                               int Line, int Column, TxeReplaceAction& Action)>;
+  using TReplaceTextEvent =
+      std::function<void(TObject* Sender, std::string_view ASearch, std::string_view AReplace, int Line,
+                         int Column, TxeReplaceAction& Action)>;
   // Asked before each replacement when srPrompt is given.
   TReplaceTextEvent OnReplaceText;
   // Finds, or replaces, ASearch; returns the number of occurrences found and processed.

@@ -31,7 +31,8 @@ void TxeEditModel::PasteFromClipboard() {
   if (clip.HasBlock()) {
     std::string data;
     if (!clip.Block(data)) throw ExeEditError("Clipboard paste operation failed.");
-    const auto mode = static_cast<TSelectionMode>(data.empty() ? 0 : std::min<int>(static_cast<unsigned char>(data[0]), 2));
+    const auto mode =
+        static_cast<TSelectionMode>(data.empty() ? 0 : std::min<int>(static_cast<unsigned char>(data[0]), 2));
     std::string_view text = data.empty() ? std::string_view() : std::string_view(data).substr(1);
     // The block ends with one zero byte; zero bytes inside the text belong to it.
     if (!text.empty() && text.back() == '\0') text.remove_suffix(1);

@@ -67,7 +67,8 @@ std::string TxeEditModel::BlockText(bool ForUndo) const {
           // Only columns past the line's end: a blank for a character that an edge cut (taken whole or not
           // at all) would land inside the line when the block goes back in.
           const std::size_t covered = std::max(line.size(), static_cast<std::size_t>(l - 1));
-          if (covered < static_cast<std::size_t>(r - 1)) out.append(static_cast<std::size_t>(r - 1) - covered, ' ');
+          if (covered < static_cast<std::size_t>(r - 1))
+            out.append(static_cast<std::size_t>(r - 1) - covered, ' ');
         } else if (to - from < width) {
           out.append(width - (to - from), ' ');
         }
@@ -96,9 +97,11 @@ void TxeEditModel::DeleteBlock() {
     case smNormal: {
       const std::string_view first = LineText(s.Y);
       const std::string_view last = LineText(e.Y);
-      std::string joined(first.substr(0, std::min<std::size_t>(static_cast<std::size_t>(s.X - 1), first.size())));
+      std::string joined(
+          first.substr(0, std::min<std::size_t>(static_cast<std::size_t>(s.X - 1), first.size())));
       const std::size_t head = joined.size();
-      if (static_cast<std::size_t>(e.X - 1) < last.size()) joined.append(last.substr(static_cast<std::size_t>(e.X - 1)));
+      if (static_cast<std::size_t>(e.X - 1) < last.size())
+        joined.append(last.substr(static_cast<std::size_t>(e.X - 1)));
       if (HasOption(xeoScrollPastEol)) {
         // Blanks trimmed from the remaining tail are remembered for undo (those before the block come back
         // by padding).
@@ -300,15 +303,9 @@ int TxeEditModel::ReplaceSelection(TSelectionMode InsertMode, std::string_view T
     if (!text.empty()) {
       const TPoint before = CaretPos();
       switch (InsertMode) {
-        case smNormal:
-          added = InsertNormal(text);
-          break;
-        case smColumn:
-          added = InsertColumn(text, LastSegmentWidth);
-          break;
-        case smLine:
-          added = InsertLines(text);
-          break;
+        case smNormal: added = InsertNormal(text); break;
+        case smColumn: added = InsertColumn(text, LastSegmentWidth); break;
+        case smLine: added = InsertLines(text); break;
       }
       // The inserts move the caret fields directly; report and clamp through the setter.
       const TPoint after = CaretPos();

@@ -122,7 +122,8 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
 
   if (IsDeletion(R.Kind)) {
     TPoint q = PointBefore(R.EndPos, R.StartPos) ? R.EndPos : R.StartPos;
-    if (FSelectionMode == smColumn) q = {std::min(R.StartPos.X, R.EndPos.X), std::min(R.StartPos.Y, R.EndPos.Y)};
+    if (FSelectionMode == smColumn)
+      q = {std::min(R.StartPos.X, R.EndPos.X), std::min(R.StartPos.Y, R.EndPos.Y)};
     std::string text = R.Text;
     TSelectionMode mode = FSelectionMode;
     const int n = LineCount();
@@ -212,8 +213,7 @@ bool TxeEditModel::UndoOne(TUndoRecord& R) {
       SetBlockFor(*this, R.StartPos, R.EndPos);
       return false;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -318,7 +318,6 @@ bool TxeEditModel::RedoOne(TUndoRecord& R) {
       SetSelEnd({R.EndPos.X - lastLen, R.EndPos.Y});
       return false;
     }
-    default:
-      return false;
+    default: return false;
   }
 }

@@ -23,8 +23,7 @@ constexpr std::array<unsigned char, 256> MakeTranslation(bool CaseSensitive) {
 
 constexpr std::array<bool, 256> MakeDelimiters() {
   std::array<bool, 256> d{};
-  for (unsigned c = 0; c < 256; ++c)
-    d[c] = !(IsAsciiLetter(c) || (c >= '0' && c <= '9') || c >= 128);
+  for (unsigned c = 0; c < 256; ++c) d[c] = !(IsAsciiLetter(c) || (c >= '0' && c <= '9') || c >= 128);
   return d;
 }
 
@@ -37,7 +36,9 @@ constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 }  // namespace
 
 namespace xeSearchTables {
-const unsigned char* Translation(bool CaseSensitive) { return CaseSensitive ? kExact.data() : kFolded.data(); }
+const unsigned char* Translation(bool CaseSensitive) {
+  return CaseSensitive ? kExact.data() : kFolded.data();
+}
 bool IsDelimiter(unsigned char Byte) { return kDelimiters[Byte]; }
 }  // namespace xeSearchTables
 

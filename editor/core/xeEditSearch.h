@@ -23,7 +23,7 @@ constexpr TxeSearchOptions srPrompt = 1u << 7;
 enum TxeReplaceAction : std::uint8_t { rpaCancel = 0, rpaSkip = 1, rpaReplace = 2, rpaReplaceAll = 3 };
 
 class ExeSearchError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
@@ -35,7 +35,7 @@ bool IsDelimiter(unsigned char Byte);
 }  // namespace xeSearchTables
 
 class TxeEditSearch {
-public:
+ public:
   TxeEditSearch();
 
   const std::string& GetSearchPattern() const { return FPattern; }
@@ -62,7 +62,7 @@ public:
   int LookAt() const { return FLookAt; }
   int Shift(unsigned char Byte) const { return FShift[Byte]; }
 
-private:
+ private:
   void BuildShiftTable();
   bool MatchesAt(std::size_t Start) const;
   std::size_t QuickScan(std::size_t From) const;

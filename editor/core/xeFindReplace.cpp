@@ -30,14 +30,12 @@ class TReplaceAllHold {
 
 bool TxeEditModel::TSearchRange::Usable(int Line, int P, int Length) const {
   switch (Limits) {
-    case smColumn:
-      return P >= Left && P + Length <= Right;
+    case smColumn: return P >= Left && P + Length <= Right;
     case smNormal:
       if (Line == Start.Y && P < Start.X) return false;
       if (Line == End.Y && P + Length > End.X) return false;
       return true;
-    default:
-      return true;
+    default: return true;
   }
 }
 
@@ -141,7 +139,8 @@ int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backwar
   // The line's trailing blanks go with the first deletion; its undo puts them back.
   std::size_t tail = 0;
   if (HasOption(xeoScrollPastEol)) {
-    const std::size_t after = text.size() - std::min(text.size(), static_cast<std::size_t>(used.front().first - 1 + len));
+    const std::size_t after =
+        text.size() - std::min(text.size(), static_cast<std::size_t>(used.front().first - 1 + len));
     while (tail < after && text[text.size() - 1 - tail] == ' ') ++tail;
   }
   for (const auto& [p, q] : used) {

@@ -6,6 +6,7 @@
 
 namespace {
 
+// clang-format off
 const std::vector<TxeCommandName> kCommandNames = {
     {ecNone, "ecNone"},
     {ecLeft, "ecLeft"},
@@ -97,6 +98,7 @@ const std::vector<TxeCommandName> kCommandNames = {
     {ecSetMarker9, "ecSetMarker9"},
     {ecUserFirst, "ecUserFirst"},
 };
+// clang-format on
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -326,6 +328,7 @@ void TxeKeyStrokes::LoadDefaultKeys() {
     TShortCut ShortCut;
     TxeEditorCommand Command;
   };
+  // clang-format off
   static const Default defaults[] = {
       {38, ecUp},           {8230, ecSelUp},          {16422, ecScrollUp},
       {40, ecDown},         {8232, ecSelDown},        {16424, ecScrollDown},
@@ -353,6 +356,7 @@ void TxeKeyStrokes::LoadDefaultKeys() {
       {9, ecTab},           {8201, ecShiftTab},
       {24642, ecMatchBracket},
   };
+  // clang-format on
   Clear();
   for (const auto& d : defaults) {
     auto& item = Add();
@@ -361,7 +365,8 @@ void TxeKeyStrokes::LoadDefaultKeys() {
   }
 }
 
-TxeEditorCommand TxeKeyStrokes::TranslateKey(std::uint16_t key, TShiftState shift, TxeKeyPending& pending) const {
+TxeEditorCommand TxeKeyStrokes::TranslateKey(std::uint16_t key, TShiftState shift,
+                                             TxeKeyPending& pending) const {
   int index = -1;
   if (pending.Key != 0) index = FindKeycode2(pending.Key, pending.Shift, key, shift);
   if (index < 0) index = FindKeycode(key, shift);

@@ -133,11 +133,11 @@ namespace xeVK {
 constexpr std::uint16_t Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16, Control = 17, Menu = 18,
                         Pause = 19, Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35,
                         Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Print = 42, Snapshot = 44,
-                        Insert = 45, Delete = 46, Help = 47, Key0 = 48, KeyA = 65, LWin = 91, RWin = 92, Apps = 93,
-                        Numpad0 = 96, Multiply = 106, Add = 107, Separator = 108, Subtract = 109, Decimal = 110,
-                        Divide = 111, F1 = 112, F24 = 135, NumLock = 144, Scroll = 145, Oem1 = 186,
-                        OemPlus = 187, OemComma = 188, OemMinus = 189, OemPeriod = 190, Oem2 = 191, Oem3 = 192,
-                        Oem4 = 219, Oem5 = 220, Oem6 = 221, Oem7 = 222;
+                        Insert = 45, Delete = 46, Help = 47, Key0 = 48, KeyA = 65, LWin = 91, RWin = 92,
+                        Apps = 93, Numpad0 = 96, Multiply = 106, Add = 107, Separator = 108, Subtract = 109,
+                        Decimal = 110, Divide = 111, F1 = 112, F24 = 135, NumLock = 144, Scroll = 145,
+                        Oem1 = 186, OemPlus = 187, OemComma = 188, OemMinus = 189, OemPeriod = 190,
+                        Oem2 = 191, Oem3 = 192, Oem4 = 219, Oem5 = 220, Oem6 = 221, Oem7 = 222;
 }
 
 // The platform shortcut value: key code in the low byte, plus these modifier bits.

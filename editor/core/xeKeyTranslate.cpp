@@ -1,4 +1,5 @@
-// Qt key events to the keystroke map's own key codes. The Qt values are spelled out so the core stays free of Qt.
+// Qt key events to the keystroke map's own key codes. The Qt values are spelled out so the core stays free of
+// Qt.
 #include "xeKeyCmds.h"
 
 namespace {
@@ -54,17 +55,28 @@ std::uint16_t SymbolKey(int c) {
     case '&': return '7';
     case '*': return '8';
     case '(': return '9';
-    case ';': case ':': return Oem1;
-    case '=': case '+': return OemPlus;
-    case ',': case '<': return OemComma;
-    case '-': case '_': return OemMinus;
-    case '.': case '>': return OemPeriod;
-    case '/': case '?': return Oem2;
-    case '`': case '~': return Oem3;
-    case '[': case '{': return Oem4;
-    case '\\': case '|': return Oem5;
-    case ']': case '}': return Oem6;
-    case '\'': case '"': return Oem7;
+    case ';':
+    case ':': return Oem1;
+    case '=':
+    case '+': return OemPlus;
+    case ',':
+    case '<': return OemComma;
+    case '-':
+    case '_': return OemMinus;
+    case '.':
+    case '>': return OemPeriod;
+    case '/':
+    case '?': return Oem2;
+    case '`':
+    case '~': return Oem3;
+    case '[':
+    case '{': return Oem4;
+    case '\\':
+    case '|': return Oem5;
+    case ']':
+    case '}': return Oem6;
+    case '\'':
+    case '"': return Oem7;
     case ' ': return Space;
     default: return 0;
   }
@@ -81,7 +93,8 @@ std::uint16_t QtKeyToVirtualKey(int qtKey, bool keypad) {
       case '*': return Multiply;
       case '+': return Add;
       case '-': return Subtract;
-      case '.': case ',': return Decimal;
+      case '.':
+      case ',': return Decimal;
       case '/': return Divide;
       default: break;
     }
@@ -92,9 +105,11 @@ std::uint16_t QtKeyToVirtualKey(int qtKey, bool keypad) {
   if (qtKey >= QtKeyF1 && qtKey <= QtKeyF24) return static_cast<std::uint16_t>(F1 + (qtKey - QtKeyF1));
   switch (qtKey) {
     case QtKeyEscape: return Escape;
-    case QtKeyTab: case QtKeyBacktab: return Tab;
+    case QtKeyTab:
+    case QtKeyBacktab: return Tab;
     case QtKeyBackspace: return Back;
-    case QtKeyReturn: case QtKeyEnter: return Return;
+    case QtKeyReturn:
+    case QtKeyEnter: return Return;
     case QtKeyInsert: return Insert;
     case QtKeyDelete: return Delete;
     case QtKeyPause: return Pause;

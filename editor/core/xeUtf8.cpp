@@ -35,7 +35,8 @@ int Decode(std::string_view S, std::size_t I, std::uint32_t* Code) {
     cp = (cp << 6) | (p[I + k] & 0x3F);
   }
   // Overlong forms, surrogates and values beyond U+10FFFF are not characters.
-  if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
+  if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+      (cp >= 0xD800 && cp <= 0xDFFF))
     return 1;
   if (Code) *Code = cp;
   return len;

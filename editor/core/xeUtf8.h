@@ -5,14 +5,17 @@
 #include <string>
 #include <string_view>
 
-// Byte length of the character starting at S[I]: 2..4 for a valid multi-byte sequence, else 1 (0 past the end).
+// Byte length of the character starting at S[I]: 2..4 for a valid multi-byte sequence, else 1 (0 past the
+// end).
 int Utf8CharLen(std::string_view S, std::size_t I);
 
 // Index of the first byte of the character that holds byte I (I itself when it starts one).
 std::size_t Utf8CharStart(std::string_view S, std::size_t I);
 
 // True when byte I lies inside a multi-byte character, on one of its continuation bytes.
-inline bool Utf8IsInside(std::string_view S, std::size_t I) { return I < S.size() && Utf8CharStart(S, I) != I; }
+inline bool Utf8IsInside(std::string_view S, std::size_t I) {
+  return I < S.size() && Utf8CharStart(S, I) != I;
+}
 
 // The same in the editor's 1-based columns: column Col of line S is inside a character.
 inline bool ColumnInsideChar(std::string_view S, int Col) {

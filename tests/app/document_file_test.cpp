@@ -1,17 +1,17 @@
 // Reading and safe writing of document files on a real file system, failures produced for real.
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
-#include <grp.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include "DocumentFile.h"
@@ -24,153 +24,156 @@ constexpr uid_t Nobody = 65534;
 // Runs Body in a child process without root's rights (as nobody when we are root), optionally with
 // a limit on the size of files it may write, and returns its exit code.
 int RunUnprivileged(const std::function<int()>& Body, rlim_t FileSizeLimit = RLIM_INFINITY) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0))
-            ::_exit(90);
-        if (FileSizeLimit != RLIM_INFINITY) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{FileSizeLimit, FileSizeLimit};
-            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(91);
-        }
-        ::_exit(Body());
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0))
+      ::_exit(90);
+    if (FileSizeLimit != RLIM_INFINITY) {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{FileSizeLimit, FileSizeLimit};
+      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(91);
     }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 92;
+    ::_exit(Body());
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 92;
 }
 
-std::vector<std::string> LinesOf(std::initializer_list<const char*> Lines) { return {Lines.begin(), Lines.end()}; }
+std::vector<std::string> LinesOf(std::initializer_list<const char*> Lines) {
+  return {Lines.begin(), Lines.end()};
+}
 
 bool Write(const QString& Path, const std::vector<std::string>& Lines, QString* Why = nullptr) {
-    return WriteDocumentFile(Path, Lines.size(), [&Lines](std::size_t i) { return std::string_view(Lines[i]); }, Why);
+  return WriteDocumentFile(
+      Path, Lines.size(), [&Lines](std::size_t i) { return std::string_view(Lines[i]); }, Why);
 }
 
 struct DocumentFile : ::testing::Test {
-    void SetUp() override {
-        ASSERT_TRUE(Dir.isValid());
-        // Others must reach the folder for the tests that drop root's rights.
-        ::chmod(QFile::encodeName(Dir.path()).constData(), 0755);
-    }
-    QString Path(const QString& Name) const { return Dir.filePath(Name); }
-    QStringList Entries(const QString& Folder) const {
-        return QDir(Folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
-    QTemporaryDir Dir;
+  void SetUp() override {
+    ASSERT_TRUE(Dir.isValid());
+    // Others must reach the folder for the tests that drop root's rights.
+    ::chmod(QFile::encodeName(Dir.path()).constData(), 0755);
+  }
+  QString Path(const QString& Name) const { return Dir.filePath(Name); }
+  QStringList Entries(const QString& Folder) const {
+    return QDir(Folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  }
+  QTemporaryDir Dir;
 };
 
 TEST_F(DocumentFile, ReadFailuresAreReported) {
-    QString why;
-    std::string text;
-    EXPECT_FALSE(ReadDocumentFile(Path("missing.html"), text, &why));
-    EXPECT_FALSE(why.isEmpty());
-    QDir(Dir.path()).mkdir("folder");
-    EXPECT_FALSE(ReadDocumentFile(Path("folder"), text, &why));
-    WriteBytes(Path("tabs.txt"), "a\tb\r\n");
-    EXPECT_TRUE(ReadDocumentFile(Path("tabs.txt"), text, &why));
-    EXPECT_EQ(text, "a    b\r\n");
+  QString why;
+  std::string text;
+  EXPECT_FALSE(ReadDocumentFile(Path("missing.html"), text, &why));
+  EXPECT_FALSE(why.isEmpty());
+  QDir(Dir.path()).mkdir("folder");
+  EXPECT_FALSE(ReadDocumentFile(Path("folder"), text, &why));
+  WriteBytes(Path("tabs.txt"), "a\tb\r\n");
+  EXPECT_TRUE(ReadDocumentFile(Path("tabs.txt"), text, &why));
+  EXPECT_EQ(text, "a    b\r\n");
 }
 
 TEST_F(DocumentFile, SaveReplacesTheFileAndKeepsItsMode) {
-    const QString file = Path("page.html");
-    WriteBytes(file, "old text\r\n");
-    ::chmod(QFile::encodeName(file).constData(), 0640);
-    ASSERT_TRUE(Write(file, LinesOf({"a    b", ""})));
-    EXPECT_EQ(FileBytes(file), "a\tb\r\n\r\n");
-    struct stat st {};
-    ::stat(QFile::encodeName(file).constData(), &st);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(Entries(Dir.path()), QStringList{"page.html"}) << "no temporary file may stay behind";
+  const QString file = Path("page.html");
+  WriteBytes(file, "old text\r\n");
+  ::chmod(QFile::encodeName(file).constData(), 0640);
+  ASSERT_TRUE(Write(file, LinesOf({"a    b", ""})));
+  EXPECT_EQ(FileBytes(file), "a\tb\r\n\r\n");
+  struct stat st {};
+  ::stat(QFile::encodeName(file).constData(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(Entries(Dir.path()), QStringList{"page.html"}) << "no temporary file may stay behind";
 }
 
 TEST_F(DocumentFile, NewFileGetsTheUsualMode) {
-    const mode_t mask = ::umask(022);
-    ASSERT_TRUE(Write(Path("new.css"), LinesOf({"x"})));
-    ::umask(mask);
-    struct stat st {};
-    ::stat(QFile::encodeName(Path("new.css")).constData(), &st);
-    EXPECT_EQ(st.st_mode & 07777, 0644u);
+  const mode_t mask = ::umask(022);
+  ASSERT_TRUE(Write(Path("new.css"), LinesOf({"x"})));
+  ::umask(mask);
+  struct stat st {};
+  ::stat(QFile::encodeName(Path("new.css")).constData(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
 
 TEST_F(DocumentFile, SymbolicLinkKeepsPointingAtItsTarget) {
-    QDir(Dir.path()).mkdir("real");
-    const QString target = Path("real/page.html");
-    WriteBytes(target, "old\r\n");
-    ASSERT_TRUE(QFile::link(target, Path("link.html")));
-    ASSERT_TRUE(QFile::link(Path("link.html"), Path("link2.html")));
-    ASSERT_TRUE(Write(Path("link2.html"), LinesOf({"new"})));
-    EXPECT_TRUE(QFileInfo(Path("link.html")).isSymLink());
-    EXPECT_TRUE(QFileInfo(Path("link2.html")).isSymLink());
-    EXPECT_EQ(FileBytes(target), "new\r\n");
+  QDir(Dir.path()).mkdir("real");
+  const QString target = Path("real/page.html");
+  WriteBytes(target, "old\r\n");
+  ASSERT_TRUE(QFile::link(target, Path("link.html")));
+  ASSERT_TRUE(QFile::link(Path("link.html"), Path("link2.html")));
+  ASSERT_TRUE(Write(Path("link2.html"), LinesOf({"new"})));
+  EXPECT_TRUE(QFileInfo(Path("link.html")).isSymLink());
+  EXPECT_TRUE(QFileInfo(Path("link2.html")).isSymLink());
+  EXPECT_EQ(FileBytes(target), "new\r\n");
 }
 
 TEST_F(DocumentFile, HardLinkedFileIsRewrittenInPlace) {
-    const QString file = Path("a.txt");
-    WriteBytes(file, "old\r\n");
-    ASSERT_EQ(::link(QFile::encodeName(file).constData(), QFile::encodeName(Path("b.txt")).constData()), 0);
-    ASSERT_TRUE(Write(file, LinesOf({"new"})));
-    EXPECT_EQ(FileBytes(Path("b.txt")), "new\r\n");
+  const QString file = Path("a.txt");
+  WriteBytes(file, "old\r\n");
+  ASSERT_EQ(::link(QFile::encodeName(file).constData(), QFile::encodeName(Path("b.txt")).constData()), 0);
+  ASSERT_TRUE(Write(file, LinesOf({"new"})));
+  EXPECT_EQ(FileBytes(Path("b.txt")), "new\r\n");
 }
 
 TEST_F(DocumentFile, OwnerIsKeptWhenRootSaves) {
-    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file away";
-    const QString file = Path("owned.txt");
-    WriteBytes(file, "old\r\n");
-    ASSERT_EQ(::chown(QFile::encodeName(file).constData(), Nobody, Nobody), 0);
-    ASSERT_TRUE(Write(file, LinesOf({"new"})));
-    struct stat st {};
-    ::stat(QFile::encodeName(file).constData(), &st);
-    EXPECT_EQ(st.st_uid, Nobody);
-    EXPECT_EQ(st.st_gid, gid_t(Nobody));
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file away";
+  const QString file = Path("owned.txt");
+  WriteBytes(file, "old\r\n");
+  ASSERT_EQ(::chown(QFile::encodeName(file).constData(), Nobody, Nobody), 0);
+  ASSERT_TRUE(Write(file, LinesOf({"new"})));
+  struct stat st {};
+  ::stat(QFile::encodeName(file).constData(), &st);
+  EXPECT_EQ(st.st_uid, Nobody);
+  EXPECT_EQ(st.st_gid, gid_t(Nobody));
 }
 
 TEST_F(DocumentFile, FailedSavesLeaveTheOriginalIntact) {
-    QDir(Dir.path()).mkdir("ro");
-    const QString locked = Path("ro/locked.txt");
-    const QString open = Path("ro/open.txt");
-    WriteBytes(locked, "original\r\n");
-    WriteBytes(open, "original\r\n");
-    ::chmod(QFile::encodeName(locked).constData(), 0444);
-    ::chmod(QFile::encodeName(open).constData(), 0666);
-    ::chmod(QFile::encodeName(Path("ro")).constData(), 0555);
-    const QString big = Path("big.txt");
-    WriteBytes(big, "original\r\n");
-    ::chmod(QFile::encodeName(big).constData(), 0666);
-    ::chmod(QFile::encodeName(Dir.path()).constData(), 0777);
+  QDir(Dir.path()).mkdir("ro");
+  const QString locked = Path("ro/locked.txt");
+  const QString open = Path("ro/open.txt");
+  WriteBytes(locked, "original\r\n");
+  WriteBytes(open, "original\r\n");
+  ::chmod(QFile::encodeName(locked).constData(), 0444);
+  ::chmod(QFile::encodeName(open).constData(), 0666);
+  ::chmod(QFile::encodeName(Path("ro")).constData(), 0555);
+  const QString big = Path("big.txt");
+  WriteBytes(big, "original\r\n");
+  ::chmod(QFile::encodeName(big).constData(), 0666);
+  ::chmod(QFile::encodeName(Dir.path()).constData(), 0777);
 
-    struct Case {
-        const char* What;
-        QString File;
-        rlim_t SizeLimit;
-        bool Saved;
-        std::string Afterwards;
-    };
-    const std::string bigText(100000, 'x');
-    const Case cases[] = {
-        {"read-only folder and file", locked, RLIM_INFINITY, false, "original\r\n"},
-        {"read-only folder, writable file: rewritten in place", open, RLIM_INFINITY, true, "new\r\n"},
-        {"disk full half-way", big, 4096, false, "original\r\n"},
-    };
-    for (const Case& c : cases) {
-        const bool huge = c.SizeLimit != RLIM_INFINITY;
-        const int code = RunUnprivileged(
-            [&] {
-                QString why;
-                const bool ok = Write(c.File, huge ? std::vector<std::string>{bigText} : LinesOf({"new"}), &why);
-                return ok ? 0 : (why.isEmpty() ? 2 : 1);
-            },
-            c.SizeLimit);
-        EXPECT_EQ(code, c.Saved ? 0 : 1) << c.What;
-        EXPECT_EQ(FileBytes(c.File), c.Afterwards) << c.What;
-    }
-    EXPECT_EQ(Entries(Dir.path()), QStringList{"big.txt"}) << "no temporary file may stay behind";
-    ::chmod(QFile::encodeName(Path("ro")).constData(), 0755);
+  struct Case {
+    const char* What;
+    QString File;
+    rlim_t SizeLimit;
+    bool Saved;
+    std::string Afterwards;
+  };
+  const std::string bigText(100000, 'x');
+  const Case cases[] = {
+      {"read-only folder and file", locked, RLIM_INFINITY, false, "original\r\n"},
+      {"read-only folder, writable file: rewritten in place", open, RLIM_INFINITY, true, "new\r\n"},
+      {"disk full half-way", big, 4096, false, "original\r\n"},
+  };
+  for (const Case& c : cases) {
+    const bool huge = c.SizeLimit != RLIM_INFINITY;
+    const int code = RunUnprivileged(
+        [&] {
+          QString why;
+          const bool ok = Write(c.File, huge ? std::vector<std::string>{bigText} : LinesOf({"new"}), &why);
+          return ok ? 0 : (why.isEmpty() ? 2 : 1);
+        },
+        c.SizeLimit);
+    EXPECT_EQ(code, c.Saved ? 0 : 1) << c.What;
+    EXPECT_EQ(FileBytes(c.File), c.Afterwards) << c.What;
+  }
+  EXPECT_EQ(Entries(Dir.path()), QStringList{"big.txt"}) << "no temporary file may stay behind";
+  ::chmod(QFile::encodeName(Path("ro")).constData(), 0755);
 }
 
 TEST_F(DocumentFile, MissingFolderFailsWithAReason) {
-    QString why;
-    EXPECT_FALSE(Write(Path("no/such/folder/page.html"), LinesOf({"x"}), &why));
-    EXPECT_FALSE(why.isEmpty());
+  QString why;
+  EXPECT_FALSE(Write(Path("no/such/folder/page.html"), LinesOf({"x"}), &why));
+  EXPECT_FALSE(why.isEmpty());
 }
 
 }  // namespace

@@ -21,270 +21,271 @@ namespace {
 // adds no line, an empty file is one empty line); tabs to four blanks; every line written with runs
 // of four blanks as tabs and a CR LF.
 std::string Predicted(const std::string& Bytes) {
-    std::vector<std::string> lines;
-    std::string line;
-    bool open = false;
-    for (std::size_t i = 0; i < Bytes.size(); ++i) {
-        const char c = Bytes[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < Bytes.size() && Bytes[i + 1] == '\n') ++i;
-            lines.push_back(line);
-            line.clear();
-            open = false;
-        } else {
-            line += c == '\t' ? std::string("    ") : std::string(1, c);
-            open = true;
-        }
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;
+  for (std::size_t i = 0; i < Bytes.size(); ++i) {
+    const char c = Bytes[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < Bytes.size() && Bytes[i + 1] == '\n') ++i;
+      lines.push_back(line);
+      line.clear();
+      open = false;
+    } else {
+      line += c == '\t' ? std::string("    ") : std::string(1, c);
+      open = true;
     }
-    if (open || lines.empty()) lines.push_back(line);
-    std::string out;
-    for (const std::string& l : lines) out += ReplaceAll(l, "    ", "\t", false) + "\r\n";
-    return out;
+  }
+  if (open || lines.empty()) lines.push_back(line);
+  std::string out;
+  for (const std::string& l : lines) out += ReplaceAll(l, "    ", "\t", false) + "\r\n";
+  return out;
 }
 
 struct DocumentLife : ::testing::Test {
-    void SetUp() override {
-        ASSERT_TRUE(Dir.isValid());
-        Form = ShownMainForm();
-        Boxes.Shown.clear();
-    }
-    void TearDown() override {
-        Boxes.Answers = {mrNo};
-        Form.reset();
-    }
-    QString Path(const QString& Name) const { return Dir.filePath(Name); }
-    // Changes the text the way a user does, so that it counts as modified.
-    void Type(const QString& Text) {
-        QGuiApplication::clipboard()->setText(Text);
-        Form->EditPaste1Execute();
-    }
+  void SetUp() override {
+    ASSERT_TRUE(Dir.isValid());
+    Form = ShownMainForm();
+    Boxes.Shown.clear();
+  }
+  void TearDown() override {
+    Boxes.Answers = {mrNo};
+    Form.reset();
+  }
+  QString Path(const QString& Name) const { return Dir.filePath(Name); }
+  // Changes the text the way a user does, so that it counts as modified.
+  void Type(const QString& Text) {
+    QGuiApplication::clipboard()->setText(Text);
+    Form->EditPaste1Execute();
+  }
 
-    QTemporaryDir Dir;
-    TScriptedBoxes Boxes;
-    TScriptedFileDialogs Dialogs;
-    std::unique_ptr<TMainForm> Form;
+  QTemporaryDir Dir;
+  TScriptedBoxes Boxes;
+  TScriptedFileDialogs Dialogs;
+  std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(DocumentLife, OpenAndSaveRoundTrips) {
-    struct Case {
-        const char* What;
-        std::string File, Saved;
-    };
-    const Case cases[] = {
-        {"tabs", "a\tb\r\n\t\tx\r\n", "a\tb\r\n\t\tx\r\n"},
-        {"six blanks", "      x\r\n", "\t  x\r\n"},
-        {"empty file", "", "\r\n"},
-        {"no final line break", "a\r\nb", "a\r\nb\r\n"},
-        {"CR only", "a\rb\r", "a\r\nb\r\n"},
-        {"LF only, blank line", "a\n\nb\n", "a\r\n\r\nb\r\n"},
-    };
-    for (const Case& c : cases) {
-        const QString in = Path("in.txt"), out = Path("out.txt");
-        WriteBytes(in, c.File);
-        ASSERT_TRUE(Form->LoadDocument(in)) << c.What;
-        EXPECT_EQ(Form->DocFileName, in);
-        EXPECT_TRUE(Form->windowTitle().endsWith(" - " + in));
-        ASSERT_TRUE(Form->SaveDocument(out)) << c.What;
-        EXPECT_EQ(FileBytes(out), c.Saved) << c.What;
-        EXPECT_EQ(Form->DocFileName, out);
-    }
-    EXPECT_TRUE(Boxes.Shown.empty());
+  struct Case {
+    const char* What;
+    std::string File, Saved;
+  };
+  const Case cases[] = {
+      {"tabs", "a\tb\r\n\t\tx\r\n", "a\tb\r\n\t\tx\r\n"},
+      {"six blanks", "      x\r\n", "\t  x\r\n"},
+      {"empty file", "", "\r\n"},
+      {"no final line break", "a\r\nb", "a\r\nb\r\n"},
+      {"CR only", "a\rb\r", "a\r\nb\r\n"},
+      {"LF only, blank line", "a\n\nb\n", "a\r\n\r\nb\r\n"},
+  };
+  for (const Case& c : cases) {
+    const QString in = Path("in.txt"), out = Path("out.txt");
+    WriteBytes(in, c.File);
+    ASSERT_TRUE(Form->LoadDocument(in)) << c.What;
+    EXPECT_EQ(Form->DocFileName, in);
+    EXPECT_TRUE(Form->windowTitle().endsWith(" - " + in));
+    ASSERT_TRUE(Form->SaveDocument(out)) << c.What;
+    EXPECT_EQ(FileBytes(out), c.Saved) << c.What;
+    EXPECT_EQ(Form->DocFileName, out);
+  }
+  EXPECT_TRUE(Boxes.Shown.empty());
 }
 
 TEST_F(DocumentLife, RandomFilesLoadAndSaveByteForByte) {
-    std::mt19937 random(20261207);
-    const char alphabet[] = {'\r', '\n', '\t', ' ', ' ', ' ', 'a', '\0', '\xFF', '\xC3', '\xA9'};
-    const QString in = Path("in.bin"), out = Path("out.bin");
-    for (int round = 0; round < 40; ++round) {
-        std::string bytes(random() % 400, '\0');
-        const bool anyByte = round % 4 == 0;
-        for (char& c : bytes) c = anyByte ? char(random()) : alphabet[random() % sizeof alphabet];
-        WriteBytes(in, bytes);
-        ASSERT_TRUE(Form->LoadDocument(in));
-        ASSERT_TRUE(Form->SaveDocument(out));
-        const std::string saved = FileBytes(out);
-        ASSERT_EQ(saved, Predicted(bytes)) << "round " << round;
-        // A file already in that form saves identical.
-        ASSERT_TRUE(Form->LoadDocument(out));
-        ASSERT_TRUE(Form->SaveDocument(in));
-        ASSERT_EQ(FileBytes(in), saved) << "round " << round;
-    }
+  std::mt19937 random(20261207);
+  const char alphabet[] = {'\r', '\n', '\t', ' ', ' ', ' ', 'a', '\0', '\xFF', '\xC3', '\xA9'};
+  const QString in = Path("in.bin"), out = Path("out.bin");
+  for (int round = 0; round < 40; ++round) {
+    std::string bytes(random() % 400, '\0');
+    const bool anyByte = round % 4 == 0;
+    for (char& c : bytes) c = anyByte ? char(random()) : alphabet[random() % sizeof alphabet];
+    WriteBytes(in, bytes);
+    ASSERT_TRUE(Form->LoadDocument(in));
+    ASSERT_TRUE(Form->SaveDocument(out));
+    const std::string saved = FileBytes(out);
+    ASSERT_EQ(saved, Predicted(bytes)) << "round " << round;
+    // A file already in that form saves identical.
+    ASSERT_TRUE(Form->LoadDocument(out));
+    ASSERT_TRUE(Form->SaveDocument(in));
+    ASSERT_EQ(FileBytes(in), saved) << "round " << round;
+  }
 }
 
 TEST_F(DocumentLife, OpenUsesItsFilterAndTheTypeOfTheName) {
-    const QString css = Path("style.css");
-    WriteBytes(css, "p {}\r\n");
-    Dialogs.Names = {css};
-    Form->Action("Open1")->trigger();
-    EXPECT_EQ(Dialogs.LastFilter,
-              "HTML files|*.htm?;*.?htm?;*.htm|Style Sheets|*.css|JavaScript files|*.js|"
-              "Text files|*.txt;*.me;*.diz;*.log|All files|*.*");
-    EXPECT_EQ(Form->DocFileName, css);
-    EXPECT_EQ(Form->DocType(), 3);
-    // A failed load still sets the type of the chosen name.
-    Dialogs.Names = {Path("gone.js")};
-    Form->Action("Open1")->trigger();
-    EXPECT_EQ(Form->DocFileName, css);
-    EXPECT_EQ(Form->DocType(), 2);
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Text, "Error on load file");
+  const QString css = Path("style.css");
+  WriteBytes(css, "p {}\r\n");
+  Dialogs.Names = {css};
+  Form->Action("Open1")->trigger();
+  EXPECT_EQ(Dialogs.LastFilter,
+            "HTML files|*.htm?;*.?htm?;*.htm|Style Sheets|*.css|JavaScript files|*.js|"
+            "Text files|*.txt;*.me;*.diz;*.log|All files|*.*");
+  EXPECT_EQ(Form->DocFileName, css);
+  EXPECT_EQ(Form->DocType(), 3);
+  // A failed load still sets the type of the chosen name.
+  Dialogs.Names = {Path("gone.js")};
+  Form->Action("Open1")->trigger();
+  EXPECT_EQ(Form->DocFileName, css);
+  EXPECT_EQ(Form->DocType(), 2);
+  ASSERT_EQ(Boxes.Shown.size(), 1u);
+  EXPECT_EQ(Boxes.Shown[0].Text, "Error on load file");
 }
 
 TEST_F(DocumentLife, QuestionBeforeTheDocumentIsThrownAway) {
-    const QString saved = Path("kept.html");
-    struct Case {
-        TModalResult Answer;
-        bool GoesOn;
-        bool Written;
-    };
-    const Case cases[] = {{mrYes, true, true}, {mrNo, true, false}, {mrCancel, false, false}};
-    for (const Case& c : cases) {
-        QFile::remove(saved);
-        Form->Action("HTMLfile1")->trigger();
-        Type("x");
-        Boxes.Shown.clear();
-        Boxes.Answers = {c.Answer};
-        Dialogs.Names = {saved};
-        Form->Action("CSSfile1")->trigger();
-        ASSERT_EQ(Boxes.Shown.size(), 1u);
-        EXPECT_EQ(Boxes.Shown[0].Text, "Save current file before close?");
-        EXPECT_EQ(Boxes.Shown[0].Type, mtWarning);
-        EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbNo | mbCancel);
-        EXPECT_EQ(Form->DocType(), c.GoesOn ? 3 : 1) << c.Answer;
-        EXPECT_EQ(QFileInfo::exists(saved), c.Written) << c.Answer;
-    }
-    // The cancelled document is still modified; a new one is not and asks nothing.
-    Boxes.Answers = {mrNo};
-    Form->Action("Newblank1")->trigger();
+  const QString saved = Path("kept.html");
+  struct Case {
+    TModalResult Answer;
+    bool GoesOn;
+    bool Written;
+  };
+  const Case cases[] = {{mrYes, true, true}, {mrNo, true, false}, {mrCancel, false, false}};
+  for (const Case& c : cases) {
+    QFile::remove(saved);
+    Form->Action("HTMLfile1")->trigger();
+    Type("x");
     Boxes.Shown.clear();
-    Form->Action("Newblank1")->trigger();
-    EXPECT_TRUE(Boxes.Shown.empty());
+    Boxes.Answers = {c.Answer};
+    Dialogs.Names = {saved};
+    Form->Action("CSSfile1")->trigger();
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Text, "Save current file before close?");
+    EXPECT_EQ(Boxes.Shown[0].Type, mtWarning);
+    EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbNo | mbCancel);
+    EXPECT_EQ(Form->DocType(), c.GoesOn ? 3 : 1) << c.Answer;
+    EXPECT_EQ(QFileInfo::exists(saved), c.Written) << c.Answer;
+  }
+  // The cancelled document is still modified; a new one is not and asks nothing.
+  Boxes.Answers = {mrNo};
+  Form->Action("Newblank1")->trigger();
+  Boxes.Shown.clear();
+  Form->Action("Newblank1")->trigger();
+  EXPECT_TRUE(Boxes.Shown.empty());
 }
 
 TEST_F(DocumentLife, SaveOfANewDocumentAsksForAName) {
-    Form->Action("HTMLfile1")->trigger();
-    Type("x");
-    Dialogs.Names = {Path("first.html")};
-    Form->Action("Save1")->trigger();
-    EXPECT_EQ(Dialogs.SaveQuestions, 1);
-    EXPECT_EQ(Dialogs.LastDefaultExt, "html");
-    EXPECT_EQ(Form->DocFileName, Path("first.html"));
-    EXPECT_FALSE(QFileInfo::exists(Form->DefFn + ".html"));
-    // From now on Save writes without asking.
-    Type("y");
-    Form->Action("Save1")->trigger();
-    EXPECT_EQ(Dialogs.SaveQuestions, 1);
-    const std::pair<const char*, const char*> exts[] = {{"notes.txt", ""}, {"a.htm", "html"}, {"s.js", "js"}};
-    for (const auto& [name, ext] : exts) {
-        Form->DocFileName = Path(name);
-        Form->Action("SaveAs1")->trigger();
-        EXPECT_EQ(Dialogs.LastDefaultExt, ext) << name;
-    }
+  Form->Action("HTMLfile1")->trigger();
+  Type("x");
+  Dialogs.Names = {Path("first.html")};
+  Form->Action("Save1")->trigger();
+  EXPECT_EQ(Dialogs.SaveQuestions, 1);
+  EXPECT_EQ(Dialogs.LastDefaultExt, "html");
+  EXPECT_EQ(Form->DocFileName, Path("first.html"));
+  EXPECT_FALSE(QFileInfo::exists(Form->DefFn + ".html"));
+  // From now on Save writes without asking.
+  Type("y");
+  Form->Action("Save1")->trigger();
+  EXPECT_EQ(Dialogs.SaveQuestions, 1);
+  const std::pair<const char*, const char*> exts[] = {{"notes.txt", ""}, {"a.htm", "html"}, {"s.js", "js"}};
+  for (const auto& [name, ext] : exts) {
+    Form->DocFileName = Path(name);
+    Form->Action("SaveAs1")->trigger();
+    EXPECT_EQ(Dialogs.LastDefaultExt, ext) << name;
+  }
 }
 
 TEST_F(DocumentLife, FailedOrCancelledSaveStopsTheClose) {
-    struct Case {
-        const char* What;
-        QString Name;  // answer of the Save As dialog
-    };
-    const Case cases[] = {{"cancelled", ""}, {"missing folder", Path("no/folder/x.html")}};
-    for (const Case& c : cases) {
-        Form->Action("HTMLfile1")->trigger();
-        Type("precious");
-        Boxes.Shown.clear();
-        Boxes.Answers = {mrYes};
-        Dialogs.Names = {c.Name};
-        EXPECT_FALSE(Form->close()) << c.What;
-        EXPECT_TRUE(Form->isVisible()) << c.What;
-        const bool failed = !c.Name.isEmpty();
-        ASSERT_EQ(Boxes.Shown.size(), failed ? 2u : 1u) << c.What;
-        if (failed) {
-            EXPECT_TRUE(Boxes.Shown[1].Text.startsWith("Unable to save file!\nCheck you access rights to select drive"));
-            EXPECT_GT(Boxes.Shown[1].Text.size(), 62) << "the reason is told";
-            EXPECT_EQ(Boxes.Shown[1].Type, mtError);
-        }
+  struct Case {
+    const char* What;
+    QString Name;  // answer of the Save As dialog
+  };
+  const Case cases[] = {{"cancelled", ""}, {"missing folder", Path("no/folder/x.html")}};
+  for (const Case& c : cases) {
+    Form->Action("HTMLfile1")->trigger();
+    Type("precious");
+    Boxes.Shown.clear();
+    Boxes.Answers = {mrYes};
+    Dialogs.Names = {c.Name};
+    EXPECT_FALSE(Form->close()) << c.What;
+    EXPECT_TRUE(Form->isVisible()) << c.What;
+    const bool failed = !c.Name.isEmpty();
+    ASSERT_EQ(Boxes.Shown.size(), failed ? 2u : 1u) << c.What;
+    if (failed) {
+      EXPECT_TRUE(
+          Boxes.Shown[1].Text.startsWith("Unable to save file!\nCheck you access rights to select drive"));
+      EXPECT_GT(Boxes.Shown[1].Text.size(), 62) << "the reason is told";
+      EXPECT_EQ(Boxes.Shown[1].Type, mtError);
     }
-    // Answering No lets it close.
-    Boxes.Answers = {mrNo};
-    EXPECT_TRUE(Form->close());
+  }
+  // Answering No lets it close.
+  Boxes.Answers = {mrNo};
+  EXPECT_TRUE(Form->close());
 }
 
 TEST_F(DocumentLife, FailedSaveKeepsNameAndModifiedState) {
-    const QString page = Path("page.html");
-    WriteBytes(page, "old\r\n");
-    ASSERT_TRUE(Form->LoadDocument(page));
-    Type("new");
-    const double stamp = Form->LastSeenStamp;
-    EXPECT_FALSE(Form->SaveDocument(Path("missing/page.html")));
-    EXPECT_EQ(Form->DocFileName, page);
-    EXPECT_EQ(Form->LastSeenStamp, stamp);
-    EXPECT_EQ(FileBytes(page), "old\r\n");
-    Boxes.Shown.clear();
-    Boxes.Answers = {mrCancel};
-    EXPECT_FALSE(Form->close()) << "still modified, so the question comes";
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+  const QString page = Path("page.html");
+  WriteBytes(page, "old\r\n");
+  ASSERT_TRUE(Form->LoadDocument(page));
+  Type("new");
+  const double stamp = Form->LastSeenStamp;
+  EXPECT_FALSE(Form->SaveDocument(Path("missing/page.html")));
+  EXPECT_EQ(Form->DocFileName, page);
+  EXPECT_EQ(Form->LastSeenStamp, stamp);
+  EXPECT_EQ(FileBytes(page), "old\r\n");
+  Boxes.Shown.clear();
+  Boxes.Answers = {mrCancel};
+  EXPECT_FALSE(Form->close()) << "still modified, so the question comes";
+  EXPECT_EQ(Boxes.Shown.size(), 1u);
 }
 
 TEST_F(DocumentLife, ChangesByOtherProgramsAreOfferedForReload) {
-    const QString page = Path("page.html");
-    WriteBytes(page, "one\r\n");
-    ASSERT_TRUE(Form->LoadDocument(page));
-    auto touchLater = [&](const std::string& Bytes) {
-        WriteBytes(page, Bytes);
-        QFile file(page);
-        file.open(QIODevice::ReadWrite);
-        file.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime);
-    };
+  const QString page = Path("page.html");
+  WriteBytes(page, "one\r\n");
+  ASSERT_TRUE(Form->LoadDocument(page));
+  auto touchLater = [&](const std::string& Bytes) {
+    WriteBytes(page, Bytes);
+    QFile file(page);
+    file.open(QIODevice::ReadWrite);
+    file.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime);
+  };
 
-    // Switching away and back without a change asks nothing.
-    Form->AppEventsDeactivate();
-    Form->AppEventsActivate();
-    EXPECT_TRUE(Boxes.Shown.empty());
+  // Switching away and back without a change asks nothing.
+  Form->AppEventsDeactivate();
+  Form->AppEventsActivate();
+  EXPECT_TRUE(Boxes.Shown.empty());
 
-    touchLater("two\r\n");
-    Boxes.Answers = {mrNo};
-    Form->AppEventsActivate();
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Text, page + " modified by external software\nReload this file?");
-    EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbNo);
-    // No: the question comes again on the next activation.
-    Boxes.Answers = {mrYes};
-    Form->AppEventsActivate();
-    ASSERT_EQ(Boxes.Shown.size(), 2u);
-    ASSERT_TRUE(Form->SaveDocument(Path("copy.html")));
-    EXPECT_EQ(FileBytes(Path("copy.html")), "two\r\n") << "reloaded";
+  touchLater("two\r\n");
+  Boxes.Answers = {mrNo};
+  Form->AppEventsActivate();
+  ASSERT_EQ(Boxes.Shown.size(), 1u);
+  EXPECT_EQ(Boxes.Shown[0].Text, page + " modified by external software\nReload this file?");
+  EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbNo);
+  // No: the question comes again on the next activation.
+  Boxes.Answers = {mrYes};
+  Form->AppEventsActivate();
+  ASSERT_EQ(Boxes.Shown.size(), 2u);
+  ASSERT_TRUE(Form->SaveDocument(Path("copy.html")));
+  EXPECT_EQ(FileBytes(Path("copy.html")), "two\r\n") << "reloaded";
 
-    // A file that is gone counts as changed; reloading it fails and the text stays.
-    ASSERT_TRUE(QFile::rename(Form->DocFileName, Path("moved.html")));
-    Boxes.Answers = {mrYes};
-    Form->AppEventsActivate();
-    ASSERT_EQ(Boxes.Shown.size(), 4u);
-    EXPECT_EQ(Boxes.Shown[3].Text, "Error on load file");
-    ASSERT_TRUE(Form->SaveDocument(Path("copy2.html")));
-    EXPECT_EQ(FileBytes(Path("copy2.html")), "two\r\n");
-    Boxes.Shown.clear();
-    Boxes.Shown.resize(2);
+  // A file that is gone counts as changed; reloading it fails and the text stays.
+  ASSERT_TRUE(QFile::rename(Form->DocFileName, Path("moved.html")));
+  Boxes.Answers = {mrYes};
+  Form->AppEventsActivate();
+  ASSERT_EQ(Boxes.Shown.size(), 4u);
+  EXPECT_EQ(Boxes.Shown[3].Text, "Error on load file");
+  ASSERT_TRUE(Form->SaveDocument(Path("copy2.html")));
+  EXPECT_EQ(FileBytes(Path("copy2.html")), "two\r\n");
+  Boxes.Shown.clear();
+  Boxes.Shown.resize(2);
 
-    // A document of one empty line is never examined.
-    WriteBytes(page, "");
-    ASSERT_TRUE(Form->LoadDocument(page));
-    touchLater("three\r\n");
-    Form->AppEventsActivate();
-    EXPECT_EQ(Boxes.Shown.size(), 2u);
+  // A document of one empty line is never examined.
+  WriteBytes(page, "");
+  ASSERT_TRUE(Form->LoadDocument(page));
+  touchLater("three\r\n");
+  Form->AppEventsActivate();
+  EXPECT_EQ(Boxes.Shown.size(), 2u);
 
-    // A new document that was never saved has no file to compare with.
-    Form->Action("HTMLfile1")->trigger();
-    Form->AppEventsActivate();
-    EXPECT_EQ(Boxes.Shown.size(), 2u);
+  // A new document that was never saved has no file to compare with.
+  Form->Action("HTMLfile1")->trigger();
+  Form->AppEventsActivate();
+  EXPECT_EQ(Boxes.Shown.size(), 2u);
 }
 
 TEST_F(DocumentLife, PasteExpandsTabs) {
-    const QString page = Path("p.txt");
-    WriteBytes(page, "");
-    ASSERT_TRUE(Form->LoadDocument(page));
-    Type("a\tb");
-    ASSERT_TRUE(Form->SaveDocument(page));
-    EXPECT_EQ(FileBytes(page), "a\tb\r\n") << "four blanks in the editor, a tab again on disk";
+  const QString page = Path("p.txt");
+  WriteBytes(page, "");
+  ASSERT_TRUE(Form->LoadDocument(page));
+  Type("a\tb");
+  ASSERT_TRUE(Form->SaveDocument(page));
+  EXPECT_EQ(FileBytes(page), "a\tb\r\n") << "four blanks in the editor, a tab again on disk";
 }
 
 }  // namespace

@@ -10,58 +10,61 @@
 namespace {
 
 std::string Save(const std::vector<std::string>& Lines) {
-    std::string out;
-    for (const std::string& line : Lines) AppendFileLine(out, line);
-    return out;
+  std::string out;
+  for (const std::string& line : Lines) AppendFileLine(out, line);
+  return out;
 }
 
 TEST(DocumentText, TabsBecomeFourBlanks) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"a\tb", "a    b"}, {"\t\tx", "        x"}, {"", ""}, {"no tab", "no tab"}, {"\t", "    "},
-        {std::string("\0\t\0", 3), std::string("\0    \0", 6)}};
-    for (const auto& [in, out] : cases) {
-        EXPECT_EQ(ExpandTabs(in), out);
-        std::string pieces;
-        for (char c : in) AppendExpandingTabs(pieces, std::string_view(&c, 1));
-        EXPECT_EQ(pieces, out);
-    }
+  const std::pair<std::string, std::string> cases[] = {
+      {"a\tb", "a    b"},   {"\t\tx", "        x"}, {"", ""},
+      {"no tab", "no tab"}, {"\t", "    "},         {std::string("\0\t\0", 3), std::string("\0    \0", 6)}};
+  for (const auto& [in, out] : cases) {
+    EXPECT_EQ(ExpandTabs(in), out);
+    std::string pieces;
+    for (char c : in) AppendExpandingTabs(pieces, std::string_view(&c, 1));
+    EXPECT_EQ(pieces, out);
+  }
 }
 
 TEST(DocumentText, SaveTurnsFourBlanksIntoTabsAndEndsEveryLineWithCRLF) {
-    struct Case {
-        std::vector<std::string> Lines;
-        std::string Bytes;
-    };
-    const Case cases[] = {
-        {{""}, "\r\n"},
-        {{"a    b", "        x"}, "a\tb\r\n\t\tx\r\n"},
-        {{"      "}, "\t  \r\n"},
-        {{"   "}, "   \r\n"},
-        {{"         ."}, "\t\t .\r\n"},
-        {{"\"a    b\""}, "\"a\tb\"\r\n"},
-        {{"no break"}, "no break\r\n"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(Save(c.Lines), c.Bytes);
+  struct Case {
+    std::vector<std::string> Lines;
+    std::string Bytes;
+  };
+  const Case cases[] = {
+      {{""}, "\r\n"},
+      {{"a    b", "        x"}, "a\tb\r\n\t\tx\r\n"},
+      {{"      "}, "\t  \r\n"},
+      {{"   "}, "   \r\n"},
+      {{"         ."}, "\t\t .\r\n"},
+      {{"\"a    b\""}, "\"a\tb\"\r\n"},
+      {{"no break"}, "no break\r\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Save(c.Lines), c.Bytes);
 }
 
 TEST(ReplaceAllTest, LeftToRightWithoutOverlap) {
-    struct Case {
-        const char *Text, *Find, *Replacement;
-        bool CaseSensitive;
-        const char* Result;
-    };
-    const Case cases[] = {
-        {"aaaa", "aa", "b", true, "bb"},
-        {"aaa", "aa", "a", true, "aa"},           // replaced text is not searched again
-        {"abcABC", "abc", "x", false, "xx"},
-        {"abcABC", "abc", "x", true, "xABC"},
-        {"text", "", "x", true, "text"},
-        {"", "a", "b", false, ""},
-        {"a\tb", "\t", "    ", false, "a    b"},
-        {"\xC3\x89\xC3\xA9", "\xC3\xA9", "e", false, "\xC3\x89" "e"},  // only ASCII letters fold
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ReplaceAll(c.Text, c.Find, c.Replacement, c.CaseSensitive), c.Result) << c.Text << " / " << c.Find;
+  struct Case {
+    const char *Text, *Find, *Replacement;
+    bool CaseSensitive;
+    const char* Result;
+  };
+  const Case cases[] = {
+      {"aaaa", "aa", "b", true, "bb"},
+      {"aaa", "aa", "a", true, "aa"},  // replaced text is not searched again
+      {"abcABC", "abc", "x", false, "xx"},
+      {"abcABC", "abc", "x", true, "xABC"},
+      {"text", "", "x", true, "text"},
+      {"", "a", "b", false, ""},
+      {"a\tb", "\t", "    ", false, "a    b"},
+      {"\xC3\x89\xC3\xA9", "\xC3\xA9", "e", false,
+       "\xC3\x89"
+       "e"},  // only ASCII letters fold
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ReplaceAll(c.Text, c.Find, c.Replacement, c.CaseSensitive), c.Result)
+        << c.Text << " / " << c.Find;
 }
 
 }  // namespace

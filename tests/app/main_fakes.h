@@ -17,75 +17,77 @@
 
 // Readable failure messages.
 inline void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& List, std::ostream* Out) { *Out << '[' << List.join("|").toStdString() << ']'; }
+inline void PrintTo(const QStringList& List, std::ostream* Out) {
+  *Out << '[' << List.join("|").toStdString() << ']';
+}
 
 struct TShownBox {
-    QString Text;
-    TMsgDlgType Type;
-    int Buttons;
+  QString Text;
+  TMsgDlgType Type;
+  int Buttons;
 };
 
 // Answers message boxes from a queue (an empty queue answers Cancel, or OK for a box without
 // Cancel) and remembers what was shown.
 class TScriptedBoxes : public TMessageBoxes {
-public:
-    TScriptedBoxes() { SetMessageBoxes(this); }
-    ~TScriptedBoxes() override { SetMessageBoxes(nullptr); }
+ public:
+  TScriptedBoxes() { SetMessageBoxes(this); }
+  ~TScriptedBoxes() override { SetMessageBoxes(nullptr); }
 
-    TModalResult Show(QWidget*, const QString& Text, TMsgDlgType Type, int Buttons) override {
-        Shown.push_back({Text, Type, Buttons});
-        if (Answers.empty()) return (Buttons & mbCancel) ? mrCancel : mrOk;
-        const TModalResult answer = Answers.front();
-        Answers.pop_front();
-        return answer;
-    }
+  TModalResult Show(QWidget*, const QString& Text, TMsgDlgType Type, int Buttons) override {
+    Shown.push_back({Text, Type, Buttons});
+    if (Answers.empty()) return (Buttons & mbCancel) ? mrCancel : mrOk;
+    const TModalResult answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+  }
 
-    std::deque<TModalResult> Answers;
-    std::deque<TShownBox> Shown;
+  std::deque<TModalResult> Answers;
+  std::deque<TShownBox> Shown;
 };
 
 // Answers file dialogs with the next queued name ("" = cancelled) and remembers the questions.
 class TScriptedFileDialogs : public TFileDialogs {
-public:
-    TScriptedFileDialogs() { SetFileDialogs(this); }
-    ~TScriptedFileDialogs() override { SetFileDialogs(nullptr); }
+ public:
+  TScriptedFileDialogs() { SetFileDialogs(this); }
+  ~TScriptedFileDialogs() override { SetFileDialogs(nullptr); }
 
-    QString OpenFileName(QWidget*, const QString&, const QString& Filter) override {
-        LastFilter = Filter;
-        return Next();
-    }
-    QString SaveFileName(QWidget*, const QString&, const QString& Filter, const QString& DefaultExt,
-                         const QString&) override {
-        LastFilter = Filter;
-        LastDefaultExt = DefaultExt;
-        ++SaveQuestions;
-        return Next();
-    }
+  QString OpenFileName(QWidget*, const QString&, const QString& Filter) override {
+    LastFilter = Filter;
+    return Next();
+  }
+  QString SaveFileName(QWidget*, const QString&, const QString& Filter, const QString& DefaultExt,
+                       const QString&) override {
+    LastFilter = Filter;
+    LastDefaultExt = DefaultExt;
+    ++SaveQuestions;
+    return Next();
+  }
 
-    QStringList Names;
-    QString LastFilter, LastDefaultExt;
-    int SaveQuestions = 0;
+  QStringList Names;
+  QString LastFilter, LastDefaultExt;
+  int SaveQuestions = 0;
 
-private:
-    QString Next() { return Names.isEmpty() ? QString() : Names.takeFirst(); }
+ private:
+  QString Next() { return Names.isEmpty() ? QString() : Names.takeFirst(); }
 };
 
 // A shown main window started with Args, on fresh settings.
 inline std::unique_ptr<TMainForm> ShownMainForm(const QStringList& Args = {}) {
-    EnsureQtApp();
-    QSettings(QStringLiteral("Orvex"), QStringLiteral("QN")).clear();
-    auto form = std::make_unique<TMainForm>(Args);
-    form->show();
-    return form;
+  EnsureQtApp();
+  QSettings(QStringLiteral("Orvex"), QStringLiteral("QN")).clear();
+  auto form = std::make_unique<TMainForm>(Args);
+  form->show();
+  return form;
 }
 
 inline std::string FileBytes(const QString& Path) {
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-    return file.readAll().toStdString();
+  QFile file(Path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll().toStdString();
 }
 
 inline void WriteBytes(const QString& Path, const std::string& Bytes) {
-    QFile file(Path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(Bytes.data(), qint64(Bytes.size()));
+  QFile file(Path);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(Bytes.data(), qint64(Bytes.size()));
 }

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -16,11 +16,12 @@
 namespace {
 
 TEST(MainWindowLayout, MenuItemsHaveTheirCaptionsAndShortcuts) {
-    EnsureQtApp();
-    TMainForm form;
-    struct Item {
-        const char *Name, *Caption, *Keys;
-    };
+  EnsureQtApp();
+  TMainForm form;
+  struct Item {
+    const char *Name, *Caption, *Keys;
+  };
+  // clang-format off
     const Item items[] = {
         {"Newblank1", "New blank", ""},        {"HTMLfile1", "&HTML file", ""},
         {"HTMLFrameset1", "HTML &Frameset", ""}, {"JavaScript2", "&JavaScript file", ""},
@@ -44,84 +45,109 @@ TEST(MainWindowLayout, MenuItemsHaveTheirCaptionsAndShortcuts) {
         {"EditSelectAll1", "Select &All", ""}, {"EditUndo1", "&Undo", "Alt+Backspace"},
         {"NewHTML1", "New HTML", ""},          {"NewCSS1", "New CSS", ""},
     };
-    for (const Item& item : items) {
-        QAction* action = form.Action(QString::fromLatin1(item.Name));
-        ASSERT_NE(action, nullptr) << item.Name;
-        EXPECT_EQ(action->text(), QString::fromLatin1(item.Caption)) << item.Name;
-        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.Keys))) << item.Name;
-    }
-    const char* const menus[][2] = {{"File1", "&File"}, {"New1", "&New"}, {"Edit1", "&Edit"},
-                                    {"Textconversions1", "Text conversion"}, {"Show1", "&Show"},
-                                    {"HTML1", "&HTML"}, {"JavaScript1", "&JavaScript"}, {"CSS1", "&CSS"},
-                                    {"N1", "&?"}, {"NewFilePop", ""}};
-    for (const auto& menu : menus) {
-        ASSERT_NE(form.Menu(QString::fromLatin1(menu[0])), nullptr) << menu[0];
-        EXPECT_EQ(form.Menu(QString::fromLatin1(menu[0]))->title(), QString::fromLatin1(menu[1]));
-    }
-    EXPECT_EQ(form.Action("EditCopy1")->toolTip(), "Copy");
-    EXPECT_EQ(form.Action("EditPaste1")->toolTip(), "Paste");
+  // clang-format on
+  for (const Item& item : items) {
+    QAction* action = form.Action(QString::fromLatin1(item.Name));
+    ASSERT_NE(action, nullptr) << item.Name;
+    EXPECT_EQ(action->text(), QString::fromLatin1(item.Caption)) << item.Name;
+    EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.Keys))) << item.Name;
+  }
+  const char* const menus[][2] = {{"File1", "&File"},
+                                  {"New1", "&New"},
+                                  {"Edit1", "&Edit"},
+                                  {"Textconversions1", "Text conversion"},
+                                  {"Show1", "&Show"},
+                                  {"HTML1", "&HTML"},
+                                  {"JavaScript1", "&JavaScript"},
+                                  {"CSS1", "&CSS"},
+                                  {"N1", "&?"},
+                                  {"NewFilePop", ""}};
+  for (const auto& menu : menus) {
+    ASSERT_NE(form.Menu(QString::fromLatin1(menu[0])), nullptr) << menu[0];
+    EXPECT_EQ(form.Menu(QString::fromLatin1(menu[0]))->title(), QString::fromLatin1(menu[1]));
+  }
+  EXPECT_EQ(form.Action("EditCopy1")->toolTip(), "Copy");
+  EXPECT_EQ(form.Action("EditPaste1")->toolTip(), "Paste");
 }
 
 TEST(MainWindowLayout, ToolBarButtonsLeftToRight) {
-    EnsureQtApp();
-    TMainForm form;
-    const char* const hints[] = {"New file", "Open file", "Save file", "Print file", "Search and replace",
-                                 "Cut", "Copy", "Paste", "&Undo", "Browse in Netscape", "Browse in MSIE",
-                                 "Browse in custom", "Open in extended editor", "NO highlite", "HTML highlite",
-                                 "JavaScript highlite", "CSS highlite"};
-    QStringList shown;
-    for (QToolButton* button : form.findChildren<QToolButton*>())
-        if (button->parentWidget() && button->parentWidget()->objectName() == "ToolBar1" &&
-            !button->objectName().startsWith("qt_"))
-            shown << button->toolTip().remove(QRegularExpression(" \\(.*\\)$"));
-    QStringList expected;
-    for (const char* hint : hints) expected << QString::fromLatin1(hint).remove('&');
-    for (QString& hint : shown) hint.remove('&');
-    EXPECT_EQ(shown, expected);
-    EXPECT_TRUE(form.ToolButton("NoHLBtn")->isChecked());
-    EXPECT_EQ(form.ToolButton("ToolButton1")->menu()->objectName(), "NewFilePop");
+  EnsureQtApp();
+  TMainForm form;
+  const char* const hints[] = {"New file",
+                               "Open file",
+                               "Save file",
+                               "Print file",
+                               "Search and replace",
+                               "Cut",
+                               "Copy",
+                               "Paste",
+                               "&Undo",
+                               "Browse in Netscape",
+                               "Browse in MSIE",
+                               "Browse in custom",
+                               "Open in extended editor",
+                               "NO highlite",
+                               "HTML highlite",
+                               "JavaScript highlite",
+                               "CSS highlite"};
+  QStringList shown;
+  for (QToolButton* button : form.findChildren<QToolButton*>())
+    if (button->parentWidget() && button->parentWidget()->objectName() == "ToolBar1" &&
+        !button->objectName().startsWith("qt_"))
+      shown << button->toolTip().remove(QRegularExpression(" \\(.*\\)$"));
+  QStringList expected;
+  for (const char* hint : hints) expected << QString::fromLatin1(hint).remove('&');
+  for (QString& hint : shown) hint.remove('&');
+  EXPECT_EQ(shown, expected);
+  EXPECT_TRUE(form.ToolButton("NoHLBtn")->isChecked());
+  EXPECT_EQ(form.ToolButton("ToolButton1")->menu()->objectName(), "NewFilePop");
 }
 
 TEST(ShortCutCodes, BecomeKeySequences) {
+  // clang-format off
     const std::pair<std::uint16_t, const char*> cases[] = {
         {16463, "Ctrl+O"}, {24659, "Ctrl+Shift+S"}, {32817, "Alt+1"}, {32821, "Alt+5"}, {121, "F10"},
         {46, "Del"},       {32776, "Alt+Backspace"}, {16416, "Ctrl+Space"}, {0, ""}};
-    for (const auto& [code, keys] : cases) EXPECT_EQ(ShortCutToKeySequence(code), QKeySequence(keys)) << code;
+  // clang-format on
+  for (const auto& [code, keys] : cases) EXPECT_EQ(ShortCutToKeySequence(code), QKeySequence(keys)) << code;
 }
 
 TEST(DocTypes, FromFileNames) {
+  // clang-format off
     const std::pair<const char*, int> cases[] = {
         {"page.html", 1}, {"PAGE.SHTML", 1}, {"x.php3", 1}, {"x.asp", 1}, {"a.asp.bak", 0}, {"x.aspx", 0},
         {"x.jsp", 2},     {"x.js", 2},       {"x.css", 3},  {"x.jscss", 3}, {"noext", 0},  {"dir.html/file", 0},
         {"notes.txt", 0}, {"/home/u/.htmlrc", 1}};
-    for (const auto& [name, type] : cases) EXPECT_EQ(DocTypeOf(QString::fromLatin1(name)), type) << name;
-    EXPECT_EQ(DocTypeDefaultExt(0), "");
-    EXPECT_EQ(DocTypeDefaultExt(1), "html");
-    EXPECT_EQ(DefFTExtension(2), "css");
-    EXPECT_EQ(DefFTExtension(-1), "txt");
+  // clang-format on
+  for (const auto& [name, type] : cases) EXPECT_EQ(DocTypeOf(QString::fromLatin1(name)), type) << name;
+  EXPECT_EQ(DocTypeDefaultExt(0), "");
+  EXPECT_EQ(DocTypeDefaultExt(1), "html");
+  EXPECT_EQ(DefFTExtension(2), "css");
+  EXPECT_EQ(DefFTExtension(-1), "txt");
 }
 
 TEST(MainWindowStart, TitleBeforeAndAfterTheFirstShowing) {
-    EnsureQtApp();
-    TScriptedBoxes boxes;
-    TMainForm form;
-    EXPECT_EQ(form.windowTitle(), "Orvex Quillan 2.0 - ");
-    QSettings(QStringLiteral("Orvex"), QStringLiteral("QN")).clear();
-    form.show();
-    EXPECT_EQ(form.windowTitle(), "Orvex Quillan 2.0 - " + QDir::homePath() + "/untitled.txt");
-    EXPECT_TRUE(boxes.Shown.empty());
+  EnsureQtApp();
+  TScriptedBoxes boxes;
+  TMainForm form;
+  EXPECT_EQ(form.windowTitle(), "Orvex Quillan 2.0 - ");
+  QSettings(QStringLiteral("Orvex"), QStringLiteral("QN")).clear();
+  form.show();
+  EXPECT_EQ(form.windowTitle(), "Orvex Quillan 2.0 - " + QDir::homePath() + "/untitled.txt");
+  EXPECT_TRUE(boxes.Shown.empty());
 }
 
 TEST(MainWindowStart, CommandLines) {
-    QTemporaryDir dir;
-    const QString page = dir.filePath("page.html");
-    WriteBytes(page, "<P>\r\n");
-    struct Case {
-        QStringList Args;
-        QString File;       // expected document name ("" = the new blank one)
-        int Type;
-        bool LoadError;
-    };
+  QTemporaryDir dir;
+  const QString page = dir.filePath("page.html");
+  WriteBytes(page, "<P>\r\n");
+  struct Case {
+    QStringList Args;
+    QString File;  // expected document name ("" = the new blank one)
+    int Type;
+    bool LoadError;
+  };
+  // clang-format off
     const Case cases[] = {
         {{page}, page, 1, false},
         {{"-css", page}, page, 3, false},          // the switch survives the settings
@@ -129,52 +155,55 @@ TEST(MainWindowStart, CommandLines) {
         {{dir.filePath("missing.css")}, "", 0, true},
         {{"-html", dir.filePath("missing.css")}, "", 1, true},
     };
-    for (const Case& c : cases) {
-        TScriptedBoxes boxes;
-        auto form = ShownMainForm(c.Args);
-        const QString expected = c.File.isEmpty() ? QDir::homePath() + "/untitled.txt" : c.File;
-        EXPECT_EQ(form->DocFileName, expected) << c.Args.join(' ').toStdString();
-        EXPECT_EQ(form->DocType(), c.Type) << c.Args.join(' ').toStdString();
-        ASSERT_EQ(boxes.Shown.size(), c.LoadError ? 1u : 0u) << c.Args.join(' ').toStdString();
-        if (c.LoadError) {
-            EXPECT_EQ(boxes.Shown[0].Text, "Error on load file");
-            EXPECT_EQ(boxes.Shown[0].Type, mtError);
-            EXPECT_EQ(boxes.Shown[0].Buttons, mbOK);
-        }
-        form->close();
+  // clang-format on
+  for (const Case& c : cases) {
+    TScriptedBoxes boxes;
+    auto form = ShownMainForm(c.Args);
+    const QString expected = c.File.isEmpty() ? QDir::homePath() + "/untitled.txt" : c.File;
+    EXPECT_EQ(form->DocFileName, expected) << c.Args.join(' ').toStdString();
+    EXPECT_EQ(form->DocType(), c.Type) << c.Args.join(' ').toStdString();
+    ASSERT_EQ(boxes.Shown.size(), c.LoadError ? 1u : 0u) << c.Args.join(' ').toStdString();
+    if (c.LoadError) {
+      EXPECT_EQ(boxes.Shown[0].Text, "Error on load file");
+      EXPECT_EQ(boxes.Shown[0].Type, mtError);
+      EXPECT_EQ(boxes.Shown[0].Buttons, mbOK);
     }
+    form->close();
+  }
 }
 
 TEST(MainWindowTypes, ButtonsMenusAndTemplates) {
-    TScriptedBoxes boxes;
-    auto form = ShownMainForm();
-    form->AutoHide = true;
-    for (int type : {2, 3, 1, 0}) {
-        form->SetDocType(type);
-        EXPECT_EQ(form->DocType(), type);
-        EXPECT_EQ(form->Menu("HTML1")->menuAction()->isVisible(), type == 1);
-        EXPECT_EQ(form->Menu("JavaScript1")->menuAction()->isVisible(), type == 2);
-        EXPECT_EQ(form->Menu("CSS1")->menuAction()->isVisible(), type == 3);
-        const char* const buttons[] = {"NoHLBtn", "HTMLHLBtn", "JSHLBtn", "CSSHLBtn"};
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(form->ToolButton(buttons[i])->isChecked(), i == type);
-    }
-    // Highlighting switched off: a click changes nothing, not even the button.
-    form->Highlite = false;
-    form->ToolButton("CSSHLBtn")->click();
-    EXPECT_EQ(form->DocType(), 0);
-    EXPECT_FALSE(form->ToolButton("CSSHLBtn")->isChecked());
-    form->Highlite = true;
+  TScriptedBoxes boxes;
+  auto form = ShownMainForm();
+  form->AutoHide = true;
+  for (int type : {2, 3, 1, 0}) {
+    form->SetDocType(type);
+    EXPECT_EQ(form->DocType(), type);
+    EXPECT_EQ(form->Menu("HTML1")->menuAction()->isVisible(), type == 1);
+    EXPECT_EQ(form->Menu("JavaScript1")->menuAction()->isVisible(), type == 2);
+    EXPECT_EQ(form->Menu("CSS1")->menuAction()->isVisible(), type == 3);
+    const char* const buttons[] = {"NoHLBtn", "HTMLHLBtn", "JSHLBtn", "CSSHLBtn"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(form->ToolButton(buttons[i])->isChecked(), i == type);
+  }
+  // Highlighting switched off: a click changes nothing, not even the button.
+  form->Highlite = false;
+  form->ToolButton("CSSHLBtn")->click();
+  EXPECT_EQ(form->DocType(), 0);
+  EXPECT_FALSE(form->ToolButton("CSSHLBtn")->isChecked());
+  form->Highlite = true;
 
+  // clang-format off
     const std::tuple<const char*, const char*, int> news[] = {
         {"HTMLfile1", ".html", 1}, {"NewFrameset1", ".html", 1}, {"JavaScript2", ".js", 2},
         {"NewCSS1", ".css", 3},    {"Newblank1", ".txt", 0}};
-    for (const auto& [action, ext, type] : news) {
-        form->Action(action)->trigger();
-        EXPECT_EQ(form->DocFileName, form->DefFn + ext) << action;
-        EXPECT_EQ(form->DocType(), type) << action;
-        EXPECT_FALSE(form->DocumentOnDisk());
-    }
-    EXPECT_TRUE(boxes.Shown.empty());
+  // clang-format on
+  for (const auto& [action, ext, type] : news) {
+    form->Action(action)->trigger();
+    EXPECT_EQ(form->DocFileName, form->DefFn + ext) << action;
+    EXPECT_EQ(form->DocType(), type) << action;
+    EXPECT_FALSE(form->DocumentOnDisk());
+  }
+  EXPECT_TRUE(boxes.Shown.empty());
 }
 
 }  // namespace

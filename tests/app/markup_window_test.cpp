@@ -18,154 +18,155 @@
 namespace {
 
 class MarkupWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Form = ShownMainForm();
-        Memo = dynamic_cast<TxeEditModel*>(Form->findChild<QWidget*>("Memo1"));
-        ASSERT_NE(Memo, nullptr);
-    }
-    void Run(const char* action) {
-        QAction* a = Form->Action(action);
-        ASSERT_NE(a, nullptr) << action;
-        a->trigger();
-    }
-    void SetText(const std::string& text, TPoint caret) {
-        Memo->SetText(text);
-        Memo->SetCaretPos(caret);
-    }
-    void Select(TPoint b, TPoint e) {
-        Memo->SetCaretPos(e);
-        Memo->SetSelBegin(b);
-        Memo->SetSelEnd(e);
-    }
+ protected:
+  void SetUp() override {
+    Form = ShownMainForm();
+    Memo = dynamic_cast<TxeEditModel*>(Form->findChild<QWidget*>("Memo1"));
+    ASSERT_NE(Memo, nullptr);
+  }
+  void Run(const char* action) {
+    QAction* a = Form->Action(action);
+    ASSERT_NE(a, nullptr) << action;
+    a->trigger();
+  }
+  void SetText(const std::string& text, TPoint caret) {
+    Memo->SetText(text);
+    Memo->SetCaretPos(caret);
+  }
+  void Select(TPoint b, TPoint e) {
+    Memo->SetCaretPos(e);
+    Memo->SetSelBegin(b);
+    Memo->SetSelEnd(e);
+  }
 
-    std::unique_ptr<TMainForm> Form;
-    TxeEditModel* Memo = nullptr;
-    TScriptedBoxes Boxes;
-    TScriptedFileDialogs Files;
-    QTemporaryDir Dir;
+  std::unique_ptr<TMainForm> Form;
+  TxeEditModel* Memo = nullptr;
+  TScriptedBoxes Boxes;
+  TScriptedFileDialogs Files;
+  QTemporaryDir Dir;
 };
 
 // The window's actions carry the captions and shortcuts the insert table knows.
 TEST_F(MarkupWindow, ActionsAgreeWithTheTable) {
-    for (const TMarkupItem& item : MarkupItems()) {
-        QAction* action = Form->Action(item.Name);
-        ASSERT_NE(action, nullptr) << item.Name;
-        EXPECT_EQ(action->text(), QString::fromLatin1(item.Caption)) << item.Name;
-        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.Shortcut))) << item.Name;
-    }
+  for (const TMarkupItem& item : MarkupItems()) {
+    QAction* action = Form->Action(item.Name);
+    ASSERT_NE(action, nullptr) << item.Name;
+    EXPECT_EQ(action->text(), QString::fromLatin1(item.Caption)) << item.Name;
+    EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.Shortcut))) << item.Name;
+  }
 }
 
 TEST_F(MarkupWindow, InsertsAroundTheSelectionAndUndoes) {
-    SetText("say hello", {1, 1});
-    Select({5, 1}, {10, 1});
-    Run("Bold1");
-    EXPECT_EQ(Memo->Text(), "say <B>hello</B>\r\n");
-    EXPECT_EQ(Memo->CaretPos(), (TPoint{17, 1}));
-    Memo->Undo();
-    EXPECT_EQ(Memo->Text(), "say hello\r\n");
-    EXPECT_EQ(Memo->SelectedText(), "hello");
+  SetText("say hello", {1, 1});
+  Select({5, 1}, {10, 1});
+  Run("Bold1");
+  EXPECT_EQ(Memo->Text(), "say <B>hello</B>\r\n");
+  EXPECT_EQ(Memo->CaretPos(), (TPoint{17, 1}));
+  Memo->Undo();
+  EXPECT_EQ(Memo->Text(), "say hello\r\n");
+  EXPECT_EQ(Memo->SelectedText(), "hello");
 
-    Form->UserName = "Ann";
-    SetText("", {1, 1});
-    Run("Author1");
-    EXPECT_EQ(Memo->Text(), "<META NAME=\"Author\" CONTENT=\"Ann\">\r\n");
-    Run("Description1");
-    EXPECT_EQ(Memo->Text(), "<META NAME=\"Author\" CONTENT=\"Ann\">\r\n");
+  Form->UserName = "Ann";
+  SetText("", {1, 1});
+  Run("Author1");
+  EXPECT_EQ(Memo->Text(), "<META NAME=\"Author\" CONTENT=\"Ann\">\r\n");
+  Run("Description1");
+  EXPECT_EQ(Memo->Text(), "<META NAME=\"Author\" CONTENT=\"Ann\">\r\n");
 }
 
 TEST_F(MarkupWindow, ConversionAsksWithoutSelection) {
-    SetText("abc def", {2, 1});
-    Run("ToUppercase1"); // the empty answer queue cancels
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Text, kApplyToAllQuestion);
-    EXPECT_EQ(Boxes.Shown[0].Type, mtWarning);
-    EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbCancel);
-    EXPECT_EQ(Memo->Text(), "abc def\r\n");
-    Boxes.Answers = {mrYes};
-    Run("Capitalise1");
-    EXPECT_EQ(Memo->Text(), "abc Def\r\n");
-    Select({1, 1}, {4, 1});
-    Run("ToUppercase1");
-    EXPECT_EQ(Boxes.Shown.size(), 2u);
-    EXPECT_EQ(Memo->Text(), "ABC Def\r\n");
+  SetText("abc def", {2, 1});
+  Run("ToUppercase1");  // the empty answer queue cancels
+  ASSERT_EQ(Boxes.Shown.size(), 1u);
+  EXPECT_EQ(Boxes.Shown[0].Text, kApplyToAllQuestion);
+  EXPECT_EQ(Boxes.Shown[0].Type, mtWarning);
+  EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbCancel);
+  EXPECT_EQ(Memo->Text(), "abc def\r\n");
+  Boxes.Answers = {mrYes};
+  Run("Capitalise1");
+  EXPECT_EQ(Memo->Text(), "abc Def\r\n");
+  Select({1, 1}, {4, 1});
+  Run("ToUppercase1");
+  EXPECT_EQ(Boxes.Shown.size(), 2u);
+  EXPECT_EQ(Memo->Text(), "ABC Def\r\n");
 }
 
 TEST_F(MarkupWindow, LinksFromFiles) {
-    SetText("", {1, 1});
-    Files.Names = {""};
-    Run("Linktofile1");
-    EXPECT_EQ(Memo->Text(), "\r\n");
-    Files.Names = {"/srv/my site/index.html"};
-    Run("Linktofile1");
-    EXPECT_EQ(Memo->Text(), "<A HREF=\"file:///srv/my site/index.html\"></A>\r\n");
-    EXPECT_EQ(Files.LastFilter,
-              "HTML files|*.htm?;*.?htm?;*.htm|Style Sheets|*.css|JavaScript files|*.js|"
-              "Text files|*.txt;*.me;*.diz;*.log|All files|*.*");
+  SetText("", {1, 1});
+  Files.Names = {""};
+  Run("Linktofile1");
+  EXPECT_EQ(Memo->Text(), "\r\n");
+  Files.Names = {"/srv/my site/index.html"};
+  Run("Linktofile1");
+  EXPECT_EQ(Memo->Text(), "<A HREF=\"file:///srv/my site/index.html\"></A>\r\n");
+  EXPECT_EQ(Files.LastFilter,
+            "HTML files|*.htm?;*.?htm?;*.htm|Style Sheets|*.css|JavaScript files|*.js|"
+            "Text files|*.txt;*.me;*.diz;*.log|All files|*.*");
 
-    const QString shortcut = Dir.filePath("site.url");
-    WriteBytes(shortcut, "[InternetShortcut]\r\nURL=https://example.org/a\r\n");
-    SetText("", {1, 1});
-    Files.Names = {shortcut};
-    Run("URLfromfile1");
-    EXPECT_EQ(Memo->Text(), "<A HREF=\"https://example.org/a\"></A>\r\n");
-    EXPECT_EQ(Files.LastFilter, "URL Shortcuts (*.url)|*.url");
+  const QString shortcut = Dir.filePath("site.url");
+  WriteBytes(shortcut, "[InternetShortcut]\r\nURL=https://example.org/a\r\n");
+  SetText("", {1, 1});
+  Files.Names = {shortcut};
+  Run("URLfromfile1");
+  EXPECT_EQ(Memo->Text(), "<A HREF=\"https://example.org/a\"></A>\r\n");
+  EXPECT_EQ(Files.LastFilter, "URL Shortcuts (*.url)|*.url");
 }
 
 TEST_F(MarkupWindow, ImageFromFile) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    const QString picture = Dir.filePath("shot.png");
-    ASSERT_TRUE(image.save(picture, "PNG"));
-    QString answer;
-    SetPicturePicker([&](QWidget*) { return answer; });
+  QImage image(64, 48, QImage::Format_RGB32);
+  image.fill(Qt::green);
+  const QString picture = Dir.filePath("shot.png");
+  ASSERT_TRUE(image.save(picture, "PNG"));
+  QString answer;
+  SetPicturePicker([&](QWidget*) { return answer; });
 
-    SetText("", {1, 1});
-    Run("Imagefromfile1");
-    EXPECT_EQ(Memo->Text(), "\r\n");
-    answer = picture;
-    Run("Imagefromfile1");
-    EXPECT_EQ(Memo->Text(), "<IMG SRC=\"file://" + picture.toStdString() + "\" WIDTH=\"64\" HEIGHT=\"48\">\r\n");
+  SetText("", {1, 1});
+  Run("Imagefromfile1");
+  EXPECT_EQ(Memo->Text(), "\r\n");
+  answer = picture;
+  Run("Imagefromfile1");
+  EXPECT_EQ(Memo->Text(),
+            "<IMG SRC=\"file://" + picture.toStdString() + "\" WIDTH=\"64\" HEIGHT=\"48\">\r\n");
 
-    answer = Dir.filePath("gone.jpg");
-    SetText("", {1, 1});
-    Run("Imagefromfile1");
-    EXPECT_EQ(Memo->Text(), "\r\n");
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Text, "Cannot open file " + answer);
-    EXPECT_EQ(Boxes.Shown[0].Type, mtError);
-    SetPicturePicker({});
+  answer = Dir.filePath("gone.jpg");
+  SetText("", {1, 1});
+  Run("Imagefromfile1");
+  EXPECT_EQ(Memo->Text(), "\r\n");
+  ASSERT_EQ(Boxes.Shown.size(), 1u);
+  EXPECT_EQ(Boxes.Shown[0].Text, "Cannot open file " + answer);
+  EXPECT_EQ(Boxes.Shown[0].Type, mtError);
+  SetPicturePicker({});
 }
 
 TEST_F(MarkupWindow, CompletionComponentIsIdle) {
-    auto* completion = Form->findChild<TXeCompletionProposal*>("XeCompletionProposal1");
-    ASSERT_NE(completion, nullptr);
-    EXPECT_EQ(completion->NbLinesInWindow(), 6);
-    EXPECT_EQ(completion->ClSelect(), clHighlight);
-    EXPECT_FALSE(completion->AnsiStrings());
-    EXPECT_EQ(completion->ShortCut, 16416);
-    EXPECT_EQ(completion->EndOfTokenChr, "()[].");
-    EXPECT_EQ(completion->Editor(), nullptr);
-    EXPECT_TRUE(completion->ItemList().isEmpty());
+  auto* completion = Form->findChild<TXeCompletionProposal*>("XeCompletionProposal1");
+  ASSERT_NE(completion, nullptr);
+  EXPECT_EQ(completion->NbLinesInWindow(), 6);
+  EXPECT_EQ(completion->ClSelect(), clHighlight);
+  EXPECT_FALSE(completion->AnsiStrings());
+  EXPECT_EQ(completion->ShortCut, 16416);
+  EXPECT_EQ(completion->EndOfTokenChr, "()[].");
+  EXPECT_EQ(completion->Editor(), nullptr);
+  EXPECT_TRUE(completion->ItemList().isEmpty());
 }
 
 class TUrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> Urls;
-public slots:
-    void Catch(const QUrl& url) { Urls << url; }
+  Q_OBJECT
+ public:
+  QList<QUrl> Urls;
+ public slots:
+  void Catch(const QUrl& url) { Urls << url; }
 };
 
 TEST_F(MarkupWindow, WebLinks) {
-    TUrlCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "Catch");
-    Run("OrvexSoftwareonline1");
-    Run("OrvexNetcsnter1");
-    QDesktopServices::unsetUrlHandler("https");
-    EXPECT_EQ(catcher.Urls, QList<QUrl>({QUrl(kMakerWebSite), QUrl(kMakerCenterPage)}));
+  TUrlCatcher catcher;
+  QDesktopServices::setUrlHandler("https", &catcher, "Catch");
+  Run("OrvexSoftwareonline1");
+  Run("OrvexNetcsnter1");
+  QDesktopServices::unsetUrlHandler("https");
+  EXPECT_EQ(catcher.Urls, QList<QUrl>({QUrl(kMakerWebSite), QUrl(kMakerCenterPage)}));
 }
 
-} // namespace
+}  // namespace
 
 #include "markup_window_test.moc"

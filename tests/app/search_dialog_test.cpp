@@ -52,10 +52,26 @@ TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
       {"whole word", {2, 1}, "div", false, true, true, bReplaceAll, {"div x", "x divx", "x"}, none, none},
       {"both boxes", {1, 1}, "div", true, true, false, bReplaceAll, {"x DIV", "x divx", "x"}, none, none},
       {"up is not passed on", {6, 2}, "div", false, false, true, bFind, text, {1, 3}, {4, 3}},
-      {"replace takes the next one only", {2, 1}, "div", false, false, false, bReplace, {"div x", "div divx", "div"},
-       none, none},
-      {"replace all leaves what is above the caret", {1, 2}, "div", false, false, false, bReplaceAll,
-       {"div DIV", "x xx", "x"}, none, none},
+      {"replace takes the next one only",
+       {2, 1},
+       "div",
+       false,
+       false,
+       false,
+       bReplace,
+       {"div x", "div divx", "div"},
+       none,
+       none},
+      {"replace all leaves what is above the caret",
+       {1, 2},
+       "div",
+       false,
+       false,
+       false,
+       bReplaceAll,
+       {"div DIV", "x xx", "x"},
+       none,
+       none},
   };
   for (const auto& c : cases) {
     TxeEditModel editor;
@@ -71,7 +87,10 @@ TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
     dialog.MatchCaseBox->setChecked(c.matchCase);
     dialog.WholeWordBox->setChecked(c.wholeWord);
     (c.up ? dialog.UpBtn : dialog.DownBtn)->setChecked(true);
-    (c.button == bFind ? dialog.FindNextBtn : c.button == bReplace ? dialog.ReplaceBtn : dialog.ReplaceAllBtn)->click();
+    (c.button == bFind      ? dialog.FindNextBtn
+     : c.button == bReplace ? dialog.ReplaceBtn
+                            : dialog.ReplaceAllBtn)
+        ->click();
     EXPECT_EQ(Lines(editor), c.expected) << c.name;
     if (c.selBegin.X > 0) {
       EXPECT_EQ(editor.SelBegin(), c.selBegin) << c.name;
@@ -154,7 +173,8 @@ TEST(PrintCommand, PrintsOnlyWhenThePrintDialogIsConfirmed) {
   QProcess text;
   text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
   text.waitForFinished(30000);
-  EXPECT_EQ(QString::fromUtf8(text.readAllStandardOutput()).simplified(), QStringLiteral("first line second line"));
+  EXPECT_EQ(QString::fromUtf8(text.readAllStandardOutput()).simplified(),
+            QStringLiteral("first line second line"));
 }
 
 }  // namespace

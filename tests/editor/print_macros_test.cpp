@@ -31,19 +31,22 @@ TEST(PrintMargins, ConvertsUnitsAndTakesOffTheUnprintableArea) {
 }
 
 TEST(PrintMacros, ExpandsNamesDollarsAndUnknownWords) {
-  const TxePrintMacroValues v{3, QStringLiteral("x"), QStringLiteral("10:20:30"), QStringLiteral("07/12/2026")};
+  const TxePrintMacroValues v{3, QStringLiteral("x"), QStringLiteral("10:20:30"),
+                              QStringLiteral("07/12/2026")};
   const std::vector<std::pair<const char*, const char*>> cases = {
       {"$TITLE$ - page $pagenum$", "x - page 3"},
       {"$$", "$"},
       {"cost: $$5", "cost: $5"},
       {"$foo$", "FOO"},
-      {"$ date $|$DateTime$|$TIMEDATE$|$time$", "07/12/2026|07/12/2026 10:20:30|10:20:30 07/12/2026|10:20:30"},
+      {"$ date $|$DateTime$|$TIMEDATE$|$time$",
+       "07/12/2026|07/12/2026 10:20:30|10:20:30 07/12/2026|10:20:30"},
       {"no macros", "no macros"},
       {"open $title", "open x"},
       {"$$$PAGENUM$$$", "$3$"},
       {"", ""},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(ExpandPrintMacros(QString::fromUtf8(in), v), QString::fromUtf8(out)) << in;
+  for (const auto& [in, out] : cases)
+    EXPECT_EQ(ExpandPrintMacros(QString::fromUtf8(in), v), QString::fromUtf8(out)) << in;
 }
 
 }  // namespace

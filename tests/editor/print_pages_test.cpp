@@ -72,13 +72,16 @@ class PrintTest : public ::testing::Test {
                {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
                 QString::number(page), FPath, QStringLiteral("-")});
   }
-  QString AllText() const { return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), FPath, QStringLiteral("-")}); }
+  QString AllText() const {
+    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), FPath, QStringLiteral("-")});
+  }
   // Left edge (points) of the first word on page 1 equal to `word`, or -1.
   double WordLeft(const QString& word, double* right = nullptr) const {
     const QString html = Run(QStringLiteral("pdftotext"),
-                             {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                              QStringLiteral("1"), FPath, QStringLiteral("-")});
-    const QRegularExpression re(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+                             {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                              QStringLiteral("-l"), QStringLiteral("1"), FPath, QStringLiteral("-")});
+    const QRegularExpression re(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
     for (auto it = re.globalMatch(html); it.hasNext();) {
       const auto m = it.next();
       if (m.captured(3) == word) {
@@ -144,8 +147,9 @@ TEST_F(PrintTest, MarginsPlaceTheText) {
   };
   FModel.SetText("marker\n");
   for (const auto& c : cases) {
-    FPrinter.setPageMargins(QMarginsF(c.printerMarginMm, c.printerMarginMm, c.printerMarginMm, c.printerMarginMm),
-                            QPageLayout::Millimeter);
+    FPrinter.setPageMargins(
+        QMarginsF(c.printerMarginMm, c.printerMarginMm, c.printerMarginMm, c.printerMarginMm),
+        QPageLayout::Millimeter);
     TxePrintOptions o;
     o.MarginUnits = c.units;
     o.Margins = {c.margin, c.margin, c.margin, c.margin};
@@ -182,7 +186,8 @@ TEST_F(PrintTest, AbortFromTheStatusEvent) {
 
   Print(MillimetreOptions(12), prsPage, 2);
   EXPECT_EQ(FEvents,
-            (std::vector<TEvent>{{prsStart, 0, false}, {prsPage, 1, false}, {prsPage, 2, true}, {prsFinish, 0, true}}));
+            (std::vector<TEvent>{
+                {prsStart, 0, false}, {prsPage, 1, false}, {prsPage, 2, true}, {prsFinish, 0, true}}));
   EXPECT_FALSE(QFile::exists(FPath));
 }
 
@@ -240,8 +245,9 @@ namespace {
 
 // Share of clearly coloured pixels on page 1 (red, green and blue apart), from a 50 dpi rendering.
 double ColouredShare(const QString& pdf, const QString& dir) {
-  QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"),
-                                                 QStringLiteral("-singlefile"), pdf, dir + QStringLiteral("/page")});
+  QProcess::execute(QStringLiteral("pdftoppm"),
+                    {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"),
+                     QStringLiteral("-singlefile"), pdf, dir + QStringLiteral("/page")});
   const QImage image(dir + QStringLiteral("/page.png"));
   if (image.isNull()) return -1;
   int coloured = 0, inked = 0;
@@ -250,7 +256,8 @@ double ColouredShare(const QString& pdf, const QString& dir) {
       const QColor c = image.pixelColor(x, y);
       if (c.lightness() > 240) continue;
       ++inked;
-      if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60) ++coloured;
+      if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60)
+        ++coloured;
     }
   return inked ? double(coloured) / inked : 0;
 }
@@ -265,7 +272,8 @@ TEST_F(PrintTest, HighlighterColoursOnlyWhenAskedFor) {
   struct Case {
     bool useHighlighter, noColors, coloured;
   };
-  for (const Case c : {Case{false, false, false}, Case{true, false, true}, Case{true, true, false}, Case{false, false, false}}) {
+  for (const Case c : {Case{false, false, false}, Case{true, false, true}, Case{true, true, false},
+                       Case{false, false, false}}) {
     TxePrintOptions o = MillimetreOptions(12);
     o.UseHighlighter = c.useHighlighter;
     o.NoColors = c.noColors;
@@ -291,8 +299,11 @@ TEST_F(PrintTest, TheEditorPrintsInItsOwnFontUnlessGivenOne) {
   TxeCustomEdit edit;
   edit.SetText("word\n");
   auto wordHeight = [&] {
-    const QString html = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), FPath, QStringLiteral("-")});
-    const auto m = QRegularExpression(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">word<")).match(html);
+    const QString html =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), FPath, QStringLiteral("-")});
+    const auto m =
+        QRegularExpression(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">word<"))
+            .match(html);
     return m.hasMatch() ? m.captured(2).toDouble() - m.captured(1).toDouble() : -1;
   };
   edit.SetFont(QFont(QStringLiteral("Courier New"), 10));

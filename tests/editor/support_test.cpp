@@ -27,8 +27,11 @@ TEST(Gutter, LineNumberText) {
     bool zeros, zeroStart;
     int line;
     const char* text;
-  } cases[] = {{false, false, 7, "   7"}, {true, false, 7, "0007"}, {true, true, 1, "0000"},
-               {false, true, 1, "   0"}, {true, false, 123456, "123456"}};
+  } cases[] = {{false, false, 7, "   7"},
+               {true, false, 7, "0007"},
+               {true, true, 1, "0000"},
+               {false, true, 1, "   0"},
+               {true, false, 123456, "123456"}};
   for (const auto& c : cases) {
     TxeGutter g;
     g.SetLeadingZeros(c.zeros);

@@ -15,10 +15,10 @@
 
 class WidgetTest : public ::testing::Test {
  protected:
-  static constexpr TColor kSelBG = 0x0000FF;   // red
-  static constexpr TColor kSelFG = 0xFFFFFF;   // white
-  static constexpr TColor kBack = 0xFFFFFF;    // white
-  static constexpr TColor kText = 0x000000;    // black
+  static constexpr TColor kSelBG = 0x0000FF;  // red
+  static constexpr TColor kSelFG = 0xFFFFFF;  // white
+  static constexpr TColor kBack = 0xFFFFFF;   // white
+  static constexpr TColor kText = 0x000000;   // black
 
   void SetUp() override {
     EnsureQtApp();
@@ -45,7 +45,8 @@ class WidgetTest : public ::testing::Test {
   }
   // Centre of a 1-based display cell on a 1-based visible row.
   QPoint CellCentre(int cell, int row) const {
-    return {Edit->ColumnToX(cell) + Edit->CharWidth() / 2, (row - 1) * Edit->LineHeight() + Edit->LineHeight() / 2};
+    return {Edit->ColumnToX(cell) + Edit->CharWidth() / 2,
+            (row - 1) * Edit->LineHeight() + Edit->LineHeight() / 2};
   }
   // The pixel in the lower band of a cell, where glyphs rarely reach: the cell's background.
   QRgb CellBackground(const QImage& img, int cell, int row) const {

@@ -20,7 +20,9 @@ TEST_F(InputTest, TypedTextAndKeysReachTheText) {
   QTest::keyClick(Edit.get(), Qt::Key_Return);
   QKeyEvent accented(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xC3\xA9"));
   QApplication::sendEvent(Edit.get(), &accented);
-  EXPECT_EQ(Edit->Text(), "abX\r\n\xC3\xA9" "c\r\n");
+  EXPECT_EQ(Edit->Text(),
+            "abX\r\n\xC3\xA9"
+            "c\r\n");
   QTest::keyClick(Edit.get(), Qt::Key_Backspace);
   EXPECT_EQ(Edit->Text(), "abX\r\nc\r\n");  // the whole character goes
 }

@@ -29,10 +29,12 @@ TEST_F(MouseTest, ShiftClickExtendsAndPlainClickCollapses) {
   SetText("abcdefgh\r\nabcdefgh\r\n");
   const int lh = Edit->LineHeight();
   QTest::mouseClick(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(2) + 1, lh / 2));
-  QTest::mouseClick(VP(*Edit), Qt::LeftButton, Qt::ShiftModifier, QPoint(Edit->ColumnToX(5) + 1, lh + lh / 2));
+  QTest::mouseClick(VP(*Edit), Qt::LeftButton, Qt::ShiftModifier,
+                    QPoint(Edit->ColumnToX(5) + 1, lh + lh / 2));
   EXPECT_EQ(Edit->SelBegin(), (TPoint{2, 1}));
   EXPECT_EQ(Edit->SelEnd(), (TPoint{5, 2}));
-  QTest::mouseClick(VP(*Edit), Qt::LeftButton, Qt::ShiftModifier, QPoint(Edit->ColumnToX(7) + 1, lh + lh / 2));
+  QTest::mouseClick(VP(*Edit), Qt::LeftButton, Qt::ShiftModifier,
+                    QPoint(Edit->ColumnToX(7) + 1, lh + lh / 2));
   EXPECT_EQ(Edit->SelBegin(), (TPoint{2, 1}));
   EXPECT_EQ(Edit->SelEnd(), (TPoint{7, 2}));
   QTest::mouseClick(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(4) + 1, lh / 2));
@@ -52,20 +54,17 @@ TEST_F(MouseTest, DragSelectScrollsOutsideTheTextArea) {
     QPoint at;
     int lines, columns, delay;
   } cases[] = {
-      {"5 below", {50, h + 5}, 1, 0, 100},
-      {"15 below", {50, h + 15}, vis, 0, 100},
-      {"50 below", {50, h + 50}, vis, 0, 0},
-      {"5 above", {50, -5}, -1, 0, 100},
-      {"50 above", {50, -50}, -vis, 0, 0},
-      {"5 right", {w + 5, 20}, 0, 1, 100},
-      {"20 right", {w + 20, 20}, 0, 8, 100},
-      {"45 right", {w + 45, 20}, 0, 8, 0},
+      {"5 below", {50, h + 5}, 1, 0, 100},   {"15 below", {50, h + 15}, vis, 0, 100},
+      {"50 below", {50, h + 50}, vis, 0, 0}, {"5 above", {50, -5}, -1, 0, 100},
+      {"50 above", {50, -50}, -vis, 0, 0},   {"5 right", {w + 5, 20}, 0, 1, 100},
+      {"20 right", {w + 20, 20}, 0, 8, 100}, {"45 right", {w + 45, 20}, 0, 8, 0},
   };
   for (const auto& c : cases) {
     Edit->SetSelBegin({1, 1});  // no selection to drag
     Edit->SetFirstVisibleLine(500);
     Edit->SetFirstVisibleColumn(10);
-    QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(12) + 1, 3 * Edit->LineHeight() + 2));
+    QTest::mousePress(VP(*Edit), Qt::LeftButton, {},
+                      QPoint(Edit->ColumnToX(12) + 1, 3 * Edit->LineHeight() + 2));
     const TPoint anchor = Edit->CaretPos();
     QTest::mouseMove(VP(*Edit), c.at);
     EXPECT_EQ(Edit->FirstVisibleLine() - 500, c.lines) << c.name;
@@ -73,8 +72,8 @@ TEST_F(MouseTest, DragSelectScrollsOutsideTheTextArea) {
     EXPECT_EQ(Edit->AutoScrollDelay(), c.delay) << c.name;
     EXPECT_EQ(Edit->BlockBegin(), anchor) << c.name;
     // the block end follows the caret, within the line
-    EXPECT_EQ(Edit->BlockEnd(),
-              (TPoint{std::min(Edit->CaretCol(), Edit->LineLength(Edit->CaretLine()) + 1), Edit->CaretLine()}))
+    EXPECT_EQ(Edit->BlockEnd(), (TPoint{std::min(Edit->CaretCol(), Edit->LineLength(Edit->CaretLine()) + 1),
+                                        Edit->CaretLine()}))
         << c.name;
     if (c.lines > 0) {
       EXPECT_EQ(Edit->CaretLine(), Edit->FirstVisibleLine() + vis - 1) << c.name;
@@ -102,10 +101,10 @@ TEST_F(MouseTest, DoubleClickSelectsAWord) {
     int col;  // where the first click lands
     TPoint begin, end;
   } cases[] = {
-      {false, 6, {5, 1}, {10, 1}},   // "quick"
+      {false, 6, {5, 1}, {10, 1}},    // "quick"
       {false, 10, {10, 1}, {11, 1}},  // the blank: a class of its own
       {true, 6, {5, 1}, {10, 1}},
-      {true, 10, {5, 1}, {10, 1}},   // the blank: the word to its left
+      {true, 10, {5, 1}, {10, 1}},  // the blank: the word to its left
   };
   for (const auto& c : cases) {
     Edit->SetHighLighter(c.highlighter ? &html : nullptr);
@@ -143,7 +142,8 @@ TEST_F(MouseTest, DraggingTextMovesOrCopiesIt) {
     Edit->SetSelEnd({4, 1});
     const int y = Edit->LineHeight() / 2;
     QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(2) + 2, y));
-    QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(c.dropCol) + 1, y + QApplication::startDragDistance() + 2));
+    QTest::mouseMove(VP(*Edit),
+                     QPoint(Edit->ColumnToX(c.dropCol) + 1, y + QApplication::startDragDistance() + 2));
     QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(c.dropCol) + 1, y));
     QTest::mouseRelease(VP(*Edit), Qt::LeftButton, c.mods, QPoint(Edit->ColumnToX(c.dropCol) + 1, y));
     EXPECT_EQ(std::string(Edit->LineText(1)), c.result) << c.dropCol << " " << int(c.mods);

@@ -61,12 +61,9 @@ TEST_F(PaintTest, TabsWideCharactersAndInvalidBytesTakeTheirCells) {
     int tabWidth;
     int xCell;  // where the final "x" is drawn
   } cases[] = {
-      {"tab to the next stop", "a\tx", 8, 9},
-      {"tab width 1 is one blank", "a\tx", 1, 3},
-      {"tab width 0 is one blank", "a\tx", 0, 3},
-      {"wide character takes two cells", "\xE4\xB8\xADx", 8, 3},
-      {"invalid byte is one cell", "\xFFx", 8, 2},
-      {"accented letter is one cell", "\xC3\xA9x", 8, 2},
+      {"tab to the next stop", "a\tx", 8, 9},      {"tab width 1 is one blank", "a\tx", 1, 3},
+      {"tab width 0 is one blank", "a\tx", 0, 3},  {"wide character takes two cells", "\xE4\xB8\xADx", 8, 3},
+      {"invalid byte is one cell", "\xFFx", 8, 2}, {"accented letter is one cell", "\xC3\xA9x", 8, 2},
   };
   for (const auto& c : cases) {
     Edit->SetTabWidth(c.tabWidth);
@@ -128,9 +125,9 @@ TEST_F(PaintTest, SpecialLineColoursOverrideAndInvertTheSelection) {
   Edit->SetSelBegin({1, 2});
   Edit->SetSelEnd({3, 2});
   const QImage img = Shot();
-  EXPECT_EQ(CellBackground(img, 5, 2), Rgb(0xFF0000));   // the row's own background, also past the text
+  EXPECT_EQ(CellBackground(img, 5, 2), Rgb(0xFF0000));  // the row's own background, also past the text
   EXPECT_EQ(CellBackground(img, 20, 2), Rgb(0xFF0000));
-  EXPECT_EQ(CellBackground(img, 1, 2), Rgb(0x00FF00));   // selected: the pair inverted
+  EXPECT_EQ(CellBackground(img, 1, 2), Rgb(0x00FF00));  // selected: the pair inverted
   EXPECT_EQ(CellBackground(img, 5, 1), Rgb(kBack));
 }
 
@@ -216,11 +213,13 @@ namespace {
 // Scrolling sideways shows the same cells, shifted: the row painter maps only the visible part.
 TEST_F(PaintTest, HorizontalScrollShiftsTheSameCells) {
   TjxHTMLSyn html;
-  for (TxeCustomHighLighter* hl : {static_cast<TxeCustomHighLighter*>(&html), static_cast<TxeCustomHighLighter*>(nullptr)}) {
+  for (TxeCustomHighLighter* hl :
+       {static_cast<TxeCustomHighLighter*>(&html), static_cast<TxeCustomHighLighter*>(nullptr)}) {
     Edit->SetHighLighter(hl);
     Edit->SetTabWidth(4);
-    SetText("<p class=\"a\">\t\xE4\xB8\xAD\xE6\x96\x87 text\t<b>bold</b> &amp; more words here and there</p>\r\n"
-            "plain line with \xFF bytes and <i>tags</i> and a long tail of words to scroll\r\n");
+    SetText(
+        "<p class=\"a\">\t\xE4\xB8\xAD\xE6\x96\x87 text\t<b>bold</b> &amp; more words here and there</p>\r\n"
+        "plain line with \xFF bytes and <i>tags</i> and a long tail of words to scroll\r\n");
     Edit->SetSelBegin({5, 1});
     Edit->SetSelEnd({30, 2});
     const QImage left = Shot();
@@ -231,7 +230,8 @@ TEST_F(PaintTest, HorizontalScrollShiftsTheSameCells) {
       const int cells = Edit->VisibleColumnCount() - shift - 1;
       int diff = 0;
       for (int y = 0; y < 2 * Edit->LineHeight(); ++y)
-        for (int x = 0; x < cells * cw; ++x) diff += left.pixel(x0 + x, y) != right.pixel(x0 - shift * cw + x, y);
+        for (int x = 0; x < cells * cw; ++x)
+          diff += left.pixel(x0 + x, y) != right.pixel(x0 - shift * cw + x, y);
       // a glyph of the cell left of the view may reach a pixel into it: nothing more may differ
       EXPECT_LE(diff, 4) << "shift " << shift << (hl ? " highlighted" : " plain");
     }

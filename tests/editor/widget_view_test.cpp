@@ -2,9 +2,9 @@
 // gutter clicks, dropped files and the mouse cursor.
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QLabel>
 #include <QUrl>
 
 #include "jxHTMLSyn.h"
@@ -120,7 +120,8 @@ TEST_F(ViewTest, FilesDroppedFromTheFileManager) {
     at = QPoint(x, y);
   };
   QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a page.html")), QUrl::fromLocalFile(QStringLiteral("/tmp/b.css"))});
+  data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a page.html")),
+                QUrl::fromLocalFile(QStringLiteral("/tmp/b.css"))});
   for (bool on : {false, true}) {
     Edit->SetOptions(on ? (Edit->Options() | xeoDropFiles) : (Edit->Options() & ~xeoDropFiles));
     QDragEnterEvent enter(QPoint(30, 20), Qt::CopyAction, &data, Qt::LeftButton, {});

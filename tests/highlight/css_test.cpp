@@ -19,9 +19,11 @@ TEST(Css, TokenStreams) {
        "Identifier'h1' Space' ' String'{' Space' ' Key'font' Unknown'-' Key'family' Unknown':' Space' ' "
        "Identifier'Arial' Unknown';' Space' ' String'}' -> 0"},
       {"color: #FF0000", "Key'color' Unknown':' Space' ' Number'#FF0000' -> 0"},
-      {"BACKGROUND Background $abcg", "Key'BACKGROUND' Space' ' Key'Background' Space' ' Number'$abc' Identifier'g' -> 0"},
-      {"1.5em 12px 1..2", "Number'1.5e' Identifier'm' Space' ' Number'12' Identifier'px' Space' ' Number'1' "
-                          "Unknown'.' Unknown'.' Number'2' -> 0"},
+      {"BACKGROUND Background $abcg",
+       "Key'BACKGROUND' Space' ' Key'Background' Space' ' Number'$abc' Identifier'g' -> 0"},
+      {"1.5em 12px 1..2",
+       "Number'1.5e' Identifier'm' Space' ' Number'12' Identifier'px' Space' ' Number'1' "
+       "Unknown'.' Unknown'.' Number'2' -> 0"},
       {"{10 }2x", "String'{10' Space' ' String'}2' Identifier'x' -> 0"},
       {"/*", "Comment'/*' -> 1"},
       {"a /* b", "Identifier'a' Space' ' Comment'/* b' -> 1"},
@@ -29,15 +31,20 @@ TEST(Css, TokenStreams) {
       {"/*/ x", "Comment'/*/ x' -> 1"},
       {"/* a */b", "Comment'/* a */' Identifier'b' -> 0"},
       {"a/b", "Identifier'a' Symbol'/' Identifier'b' -> 0"},
-      {"url('x.png') url(\"y\")", "Identifier'url' Symbol'(' String''x.png'' Symbol')' Space' ' Identifier'url' "
-                                  "Symbol'(' Unknown'\"' Identifier'y' Unknown'\"' Symbol')' -> 0"},
+      {"url('x.png') url(\"y\")",
+       "Identifier'url' Symbol'(' String''x.png'' Symbol')' Space' ' Identifier'url' "
+       "Symbol'(' Unknown'\"' Identifier'y' Unknown'\"' Symbol')' -> 0"},
       {"'''x' '' 'open", "String''''x'' Space' ' String'''' Space' ' String''open' -> 0"},
-      {"a > b, c + d ~ e * f", "Identifier'a' Space' ' Unknown'>' Space' ' Identifier'b' Unknown',' Space' ' "
-       "Identifier'c' Space' ' Unknown'+' Space' ' Identifier'd' Space' ' Unknown'~' Space' ' Identifier'e' Space' ' "
+      {"a > b, c + d ~ e * f",
+       "Identifier'a' Space' ' Unknown'>' Space' ' Identifier'b' Unknown',' Space' ' "
+       "Identifier'c' Space' ' Unknown'+' Space' ' Identifier'd' Space' ' Unknown'~' Space' ' Identifier'e' "
+       "Space' ' "
        "Unknown'*' Space' ' Identifier'f' -> 0"},
       {"@media !important", "Unknown'@' Key'media' Space' ' Unknown'!' Identifier'important' -> 0"},
-      {"left align LEFT font padding margin right horizontal", "Key'left' Space' ' Key'align' Space' ' Key'LEFT' "
-       "Space' ' Key'font' Space' ' Key'padding' Space' ' Key'margin' Space' ' Key'right' Space' ' Key'horizontal' -> 0"},
+      {"left align LEFT font padding margin right horizontal",
+       "Key'left' Space' ' Key'align' Space' ' Key'LEFT' "
+       "Space' ' Key'font' Space' ' Key'padding' Space' ' Key'margin' Space' ' Key'right' Space' ' "
+       "Key'horizontal' -> 0"},
       {"\t a\r\n", "Space'\t ' Identifier'a' Space'\r\n' -> 0"},
       {"x\xe2\x80\x94y", "Identifier'x' Unknown'\xe2' Unknown'\x80' Unknown'\x94' Identifier'y' -> 0"},
   };

@@ -59,7 +59,8 @@ TEST(Chains, FireInOrderWithSenderAndRemoveEveryMatch) {
   Chain.Add(&A, [&](TObject* S) { Calls += S == &Owner ? 'a' : '?'; });
   Chain.Add(&B, [&](TObject*) { Calls += 'b'; });
   Chain.Add(&A, [&](TObject*) { Calls += 'c'; });
-  Chain.Add(&A, [&](TObject*) { Calls += 'd'; }, 7);
+  Chain.Add(
+      &A, [&](TObject*) { Calls += 'd'; }, 7);
   Chain.Fire();
   EXPECT_EQ(Calls, "abcd");
   Chain.Remove(&A);
@@ -75,7 +76,8 @@ TEST(Chains, HandlersChangingTheChainWhileItFires) {
   std::string Calls;
   // a removes itself, b removes c, d is added during the walk: b runs, c and d do not.
   Chain.Add(&A, [&](TObject*) { Calls += 'a', Chain.Remove(&A); });
-  Chain.Add(&B, [&](TObject*) { Calls += 'b', Chain.Remove(&C), Chain.Add(&D, [&](TObject*) { Calls += 'd'; }); });
+  Chain.Add(
+      &B, [&](TObject*) { Calls += 'b', Chain.Remove(&C), Chain.Add(&D, [&](TObject*) { Calls += 'd'; }); });
   Chain.Add(&C, [&](TObject*) { Calls += 'c'; });
   Chain.Fire();
   EXPECT_EQ(Calls, "ab");
@@ -149,7 +151,8 @@ TEST(Highlighter, AttributeAtIsInNameOrder) {
         "Unknown word", "Value"}},
       {std::make_unique<TxeJScriptSyn>(),
        {"Comment", "Identifier", "Number", "Reserved word", "Space", "String", "Symbol"}},
-      {std::make_unique<TxeCSSSyn>(), {"Comment", "Identifier", "Number", "Reserved word", "Space", "String", "Symbol"}},
+      {std::make_unique<TxeCSSSyn>(),
+       {"Comment", "Identifier", "Number", "Reserved word", "Space", "String", "Symbol"}},
   };
   for (auto& C : Cases) {
     ASSERT_EQ(C.H->AttributeCount(), static_cast<int>(C.Names.size()));
@@ -197,8 +200,9 @@ TEST(Highlighter, EmptyLineAndZeroByte) {
   TjxHTMLSyn Html;
   TxeJScriptSyn Js;
   TxeCSSSyn Css;
-  for (TxeCustomHighLighter* H : {static_cast<TxeCustomHighLighter*>(&Html), static_cast<TxeCustomHighLighter*>(&Js),
-                                  static_cast<TxeCustomHighLighter*>(&Css)}) {
+  for (TxeCustomHighLighter* H :
+       {static_cast<TxeCustomHighLighter*>(&Html), static_cast<TxeCustomHighLighter*>(&Js),
+        static_cast<TxeCustomHighLighter*>(&Css)}) {
     for (std::uint32_t Range : {0u, 1u, 2u, 3u, 7u}) {
       H->RestoreRange(Range);
       H->BeginLine("", 0);
@@ -269,5 +273,6 @@ TEST(Highlighter, ExportHandsTokensToTheSink) {
   Html.SetExportSink(&HtmlSink);
   Html.BeginExportLine("<b>&amp;");
   while (!Html.AtLineEnd()) Html.AdvanceForExport();
-  EXPECT_EQ(HtmlSink.Log, "[<|Symbol|f][b|Reserved word|][>|Symbol|f][|Text|f][&amp;|Escape ampersand|][|-|]");
+  EXPECT_EQ(HtmlSink.Log,
+            "[<|Symbol|f][b|Reserved word|][>|Symbol|f][|Text|f][&amp;|Escape ampersand|][|-|]");
 }

@@ -59,12 +59,13 @@ std::vector<std::vector<TToken>> OnePass(TxeCustomHighLighter& H, const std::vec
   H.BeginLine(Text, 0);
   while (!H.AtLineEnd()) {
     const int Start = H.CurrentStart();
-    const auto Line = static_cast<std::size_t>(
-        std::upper_bound(LineStart.begin(), LineStart.end(), Start) - LineStart.begin() - 1);
+    const auto Line = static_cast<std::size_t>(std::upper_bound(LineStart.begin(), LineStart.end(), Start) -
+                                               LineStart.begin() - 1);
     const int Offset = Start - LineStart[Line];
     const int Room = static_cast<int>(Lines[Line].size()) - Offset;
     std::string Part = H.CurrentText().substr(0, static_cast<std::size_t>(std::max(Room, 0)));
-    if (Room > 0 || (Room == 0 && H.CurrentLength() == 0)) Result[Line].push_back({H.CurrentKind(), Offset, Part});
+    if (Room > 0 || (Room == 0 && H.CurrentLength() == 0))
+      Result[Line].push_back({H.CurrentKind(), Offset, Part});
     H.Advance();
   }
   return Result;

@@ -19,7 +19,8 @@ constexpr std::uint32_t Text = TjxHTMLSyn::rsText;
 TEST(Html, TokenStreams) {
   const TCase Cases[] = {
       {"<a href=x.htm>Link</a>", Text,
-       "Symbol'<' Key'a' Space' ' Identifier'href' Symbol'=' Value'x.htm' Symbol'>' Text'Link' Symbol'<' Key'/a' "
+       "Symbol'<' Key'a' Space' ' Identifier'href' Symbol'=' Value'x.htm' Symbol'>' Text'Link' Symbol'<' "
+       "Key'/a' "
        "Symbol'>' -> 5"},
       {"<a href=\"x y.htm\">", Text,
        "Symbol'<' Key'a' Space' ' Identifier'href' Symbol'=' Value'\"x y.htm\"' Symbol'>' -> 5"},
@@ -47,19 +48,23 @@ TEST(Html, TokenStreams) {
       {"%>", 1, "ASP'%>' -> 5"},
       {">", 1, "ASP'>' -> 1"},
       {"<img src=a.gif alt='x y'>", Text,
-       "Symbol'<' Key'img' Space' ' Identifier'src' Symbol'=' Value'a.gif' Space' ' Identifier'alt' Symbol'=' "
+       "Symbol'<' Key'img' Space' ' Identifier'src' Symbol'=' Value'a.gif' Space' ' Identifier'alt' "
+       "Symbol'=' "
        "Value''x' Space' ' Identifier'y'' Symbol'>' -> 5"},
       {"<p \"word\">", Text, "Symbol'<' Key'p' Space' ' String'\"word\"' Symbol'>' -> 5"},
       {"<p title=\"open", Text, "Symbol'<' Key'p' Space' ' Identifier'title' Symbol'=' Value'\"open' -> 4"},
       {"a\t  b", Text, "Text'a' Space'\t  ' Text'b' -> 5"},
       {"<b\t\tx>", Text, "Symbol'<' Key'b' Space'\t' Space'\t' Identifier'x' Symbol'>' -> 5"},
       // A comparison in script text opens a tag; "b" is then a tag name.
-      {"if (a < b) x = 1;", Text, "Text'if (a ' Symbol'<' Space' ' Key'b' Identifier')' Space' ' Identifier'x' Space' ' "
-                                  "Symbol'=' Space' ' Value'1;' -> 4"},
+      {"if (a < b) x = 1;", Text,
+       "Text'if (a ' Symbol'<' Space' ' Key'b' Identifier')' Space' ' Identifier'x' Space' ' "
+       "Symbol'=' Space' ' Value'1;' -> 4"},
       {"<?xml version=1>", Text,
-       "Symbol'<' UndefKey'' Identifier'?xml' Space' ' Identifier'version' Symbol'=' Value'1' Symbol'>' -> 5"},
-      {"<a x=1 &amp;>t", Text, "Symbol'<' Key'a' Space' ' Identifier'x' Symbol'=' Value'1' Space' ' Text'' "
-                               "Text'' And'&amp;' Text'>t' -> 5"},
+       "Symbol'<' UndefKey'' Identifier'?xml' Space' ' Identifier'version' Symbol'=' Value'1' Symbol'>' -> "
+       "5"},
+      {"<a x=1 &amp;>t", Text,
+       "Symbol'<' Key'a' Space' ' Identifier'x' Symbol'=' Value'1' Space' ' Text'' "
+       "Text'' And'&amp;' Text'>t' -> 5"},
       {"<a &x>t", Text, "Symbol'<' Key'a' Space' ' Text'' Text'&x>t' -> 5"},
       {"<a\r\nb", Text, "Symbol'<' Key'a' Space'\r\n' Identifier'b' -> 4"},
       {"</", Text, "Symbol'<' UndefKey'/' -> 4"},
@@ -125,8 +130,9 @@ TEST(Html, EntityTable) {
 
 TEST(Html, RangesCarryOverLines) {
   // Each line scanned from the range the previous one left.
-  const char* Lines[] = {"<table border=1", "  cellpadding=\"4\">", "<!-- note", "", "-- done -->",
-                         "<% if x", "%><td", "class=", "x>text"};
+  const char* Lines[] = {
+      "<table border=1", "  cellpadding=\"4\">", "<!-- note", "", "-- done -->", "<% if x", "%><td", "class=",
+      "x>text"};
   const std::uint32_t After[] = {4, 5, 2, 2, 5, 1, 4, 7, 5};
   TjxHTMLSyn H;
   std::uint32_t Range = Text;

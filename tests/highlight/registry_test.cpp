@@ -60,7 +60,7 @@ TEST(Registry, PartialLoadStopsAtFirstMissingSubkey) {
   Loaded.ASPAttri()->SetStyle(fsStrikeOut);
   EXPECT_FALSE(Loaded.LoadFromRegistry(Store, Key));
   EXPECT_EQ(Loaded.ASPAttri()->Foreground(), Saved.ASPAttri()->Foreground());
-  EXPECT_EQ(Loaded.ASPAttri()->Style(), fsStrikeOut);  // missing value: unchanged
+  EXPECT_EQ(Loaded.ASPAttri()->Style(), fsStrikeOut);    // missing value: unchanged
   EXPECT_EQ(Loaded.IdentifierAttri()->Style(), fsBold);  // after the failure: not loaded
   EXPECT_EQ(Loaded.ValueAttri()->Foreground(), 16744448u);
 }
@@ -115,7 +115,8 @@ TEST_P(ImportIdeColors, Layouts) {
   for (const auto& [Name, Value] : C.Values) Store.WriteValue(Path, Name, Value);
   TxeHighLightAttributes A("Comment");
   A.SetStyle(fsStrikeOut);
-  EXPECT_EQ(A.ImportIdeColors(Store, "Ide\\Colors", C.OldLayout ? "Entry" : "Comment", C.OldLayout), C.Result);
+  EXPECT_EQ(A.ImportIdeColors(Store, "Ide\\Colors", C.OldLayout ? "Entry" : "Comment", C.OldLayout),
+            C.Result);
   EXPECT_EQ(A.Background(), C.Background);
   EXPECT_EQ(A.Foreground(), C.Foreground);
   EXPECT_EQ(A.Style(), C.Style);
@@ -124,31 +125,41 @@ TEST_P(ImportIdeColors, Layouts) {
 using V = std::vector<std::pair<std::string, TxeStoreValue>>;
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImportIdeColors,
-    ::testing::Values(
-        TImportCase{"OldPalette", true, V{{"Entry", std::string("x,y,BU,0,0,9,14")}}, true, 0xFFFF00, 0x0000FF,
-                    fsBold | fsUnderline},
-        TImportCase{"OldDefaults", true, V{{"Entry", std::string("x,y,I,1,1,99,99")}}, true, clWindow,
-                    clWindowText, fsItalic},
-        // Field 7 takes the rest of the text, commas included: not a number.
-        TImportCase{"OldBadIndex", true, V{{"Entry", std::string("x,y,B,0,0,1,2,3")}}, false, clNone, clNone,
-                    fsStrikeOut},
-        // Background already set when the foreground index fails.
-        TImportCase{"OldPartial", true, V{{"Entry", std::string(",,B,0,0,16,4")}}, false, 0x800000, clNone,
-                    fsStrikeOut},
-        TImportCase{"OldMissingValue", true, V{}, false, clNone, clNone, fsStrikeOut},
-        TImportCase{"New", false,
-                    V{{"Foreground Color", 12}, {"Background Color", 15}, {"Bold", std::string("True")},
-                      {"Italic", std::string("false")}, {"Underline", std::string("0")},
-                      {"Default Foreground", std::string("FALSE")}, {"Default Background", std::string("0")}},
-                    true, 0xFFFFFF, 0xFF0000, fsBold},
-        TImportCase{"NewDefaults", false,
-                    V{{"Foreground Color", 99}, {"Background Color", -1}, {"Bold", std::string("0")},
-                      {"Italic", std::string("-1")}, {"Underline", std::string("yes")},
-                      {"Default Foreground", std::string("1")}, {"Default Background", std::string("")}},
-                    true, clWindow, clWindowText, fsItalic | fsUnderline},
-        TImportCase{"NewMissingValue", false,
-                    V{{"Foreground Color", 1}, {"Background Color", 2}, {"Bold", std::string("0")},
-                      {"Italic", std::string("0")}, {"Underline", std::string("0")},
-                      {"Default Foreground", std::string("0")}},
-                    false, clNone, clNone, fsStrikeOut}),
+    ::testing::Values(TImportCase{"OldPalette", true, V{{"Entry", std::string("x,y,BU,0,0,9,14")}}, true,
+                                  0xFFFF00, 0x0000FF, fsBold | fsUnderline},
+                      TImportCase{"OldDefaults", true, V{{"Entry", std::string("x,y,I,1,1,99,99")}}, true,
+                                  clWindow, clWindowText, fsItalic},
+                      // Field 7 takes the rest of the text, commas included: not a number.
+                      TImportCase{"OldBadIndex", true, V{{"Entry", std::string("x,y,B,0,0,1,2,3")}}, false,
+                                  clNone, clNone, fsStrikeOut},
+                      // Background already set when the foreground index fails.
+                      TImportCase{"OldPartial", true, V{{"Entry", std::string(",,B,0,0,16,4")}}, false,
+                                  0x800000, clNone, fsStrikeOut},
+                      TImportCase{"OldMissingValue", true, V{}, false, clNone, clNone, fsStrikeOut},
+                      TImportCase{"New", false,
+                                  V{{"Foreground Color", 12},
+                                    {"Background Color", 15},
+                                    {"Bold", std::string("True")},
+                                    {"Italic", std::string("false")},
+                                    {"Underline", std::string("0")},
+                                    {"Default Foreground", std::string("FALSE")},
+                                    {"Default Background", std::string("0")}},
+                                  true, 0xFFFFFF, 0xFF0000, fsBold},
+                      TImportCase{"NewDefaults", false,
+                                  V{{"Foreground Color", 99},
+                                    {"Background Color", -1},
+                                    {"Bold", std::string("0")},
+                                    {"Italic", std::string("-1")},
+                                    {"Underline", std::string("yes")},
+                                    {"Default Foreground", std::string("1")},
+                                    {"Default Background", std::string("")}},
+                                  true, clWindow, clWindowText, fsItalic | fsUnderline},
+                      TImportCase{"NewMissingValue", false,
+                                  V{{"Foreground Color", 1},
+                                    {"Background Color", 2},
+                                    {"Bold", std::string("0")},
+                                    {"Italic", std::string("0")},
+                                    {"Underline", std::string("0")},
+                                    {"Default Foreground", std::string("0")}},
+                                  false, clNone, clNone, fsStrikeOut}),
     [](const auto& Info) { return std::string(Info.param.Name); });

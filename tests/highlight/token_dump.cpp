@@ -37,7 +37,7 @@ std::vector<std::string> SplitLines(const std::string& Text) {
 }
 
 std::string KindName(const TxeCustomHighLighter& H, int Kind) {
-  static const char* const Html[] = {"And",  "ASP",    "Comment", "Identifier", "Key",      "Null",
+  static const char* const Html[] = {"And",   "ASP",    "Comment", "Identifier", "Key",      "Null",
                                      "Space", "String", "Symbol",  "Text",       "UndefKey", "Value"};
   static const char* const Code[] = {"Comment", "Identifier", "Key",    "Null",   "Number",
                                      "Space",   "String",     "Symbol", "Unknown"};

@@ -1,47 +1,47 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "HelpView.h"
 
 namespace {
 
 TEST(Help, ShowsThePageAtTheTopicsAnchor) {
-    QTemporaryDir dir;
-    const QString page = dir.filePath("qn.html");
-    QFile f(page);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("<html><body><h1 id=\"topic20\">Editor</h1><h1 id=\"topic30\">Setup</h1></body></html>");
-    f.close();
+  QTemporaryDir dir;
+  const QString page = dir.filePath("qn.html");
+  QFile f(page);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("<html><body><h1 id=\"topic20\">Editor</h1><h1 id=\"topic30\">Setup</h1></body></html>");
+  f.close();
 
-    EXPECT_EQ(HelpTopicUrl(htSetup, page).fragment(), "topic30");
-    ASSERT_TRUE(ShowHelpTopic(htEditor, nullptr, page));
-    auto* browser = qobject_cast<QTextBrowser*>(HelpWindow());
-    ASSERT_NE(browser, nullptr);
-    EXPECT_TRUE(browser->isVisible());
-    EXPECT_EQ(browser->source().fragment(), "topic20");
+  EXPECT_EQ(HelpTopicUrl(htSetup, page).fragment(), "topic30");
+  ASSERT_TRUE(ShowHelpTopic(htEditor, nullptr, page));
+  auto* browser = qobject_cast<QTextBrowser*>(HelpWindow());
+  ASSERT_NE(browser, nullptr);
+  EXPECT_TRUE(browser->isVisible());
+  EXPECT_EQ(browser->source().fragment(), "topic20");
 
-    // The same window serves the next topic.
-    ASSERT_TRUE(ShowHelpTopic(htSetup, nullptr, page));
-    EXPECT_EQ(HelpWindow(), browser);
-    EXPECT_EQ(browser->source().fragment(), "topic30");
-    browser->close();
+  // The same window serves the next topic.
+  ASSERT_TRUE(ShowHelpTopic(htSetup, nullptr, page));
+  EXPECT_EQ(HelpWindow(), browser);
+  EXPECT_EQ(browser->source().fragment(), "topic30");
+  browser->close();
 }
 
 TEST(Help, MissingPageIsReportedNotShown) {
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-        }
-    });
-    EXPECT_FALSE(ShowHelpTopic(htSetup, nullptr, "/nonexistent/qn.html"));
-    EXPECT_TRUE(shown.contains("/nonexistent/qn.html"));
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->accept();
+    }
+  });
+  EXPECT_FALSE(ShowHelpTopic(htSetup, nullptr, "/nonexistent/qn.html"));
+  EXPECT_TRUE(shown.contains("/nonexistent/qn.html"));
 }
 
-} // namespace
+}  // namespace

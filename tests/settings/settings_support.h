@@ -6,6 +6,6 @@
 
 // Empties both per-user keys the program reads.
 inline void ClearStoredSettings() {
-    QSettings("Orvex", "QN").clear();
-    QSettings("Orvex", "Tarn3").clear();
+  QSettings("Orvex", "QN").clear();
+  QSettings("Orvex", "Tarn3").clear();
 }

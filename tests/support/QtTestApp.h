@@ -5,12 +5,12 @@
 #include <QTemporaryDir>
 
 inline QApplication* EnsureQtApp() {
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
-    // Before anything reads a settings file: the user's own settings stay untouched.
-    static QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    static int argc = 1;
-    static char name[] = "tests";
-    static char* argv[] = {name, nullptr};
-    return new QApplication(argc, argv);
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
+  // Before anything reads a settings file: the user's own settings stay untouched.
+  static QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  static int argc = 1;
+  static char name[] = "tests";
+  static char* argv[] = {name, nullptr};
+  return new QApplication(argc, argv);
 }

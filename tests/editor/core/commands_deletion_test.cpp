@@ -31,7 +31,10 @@ TEST(CommandsDeletion, BackspaceScripts) {
 TEST(CommandsDeletion, DeleteScripts) {
   const TScriptCase cases[] = {
       {"a character", "a|bc", "{Del}", "a|c"},
-      {"a multi-byte character", "a|\xF0\x9F\x98\x80" "c", "{Del}", "a|c"},
+      {"a multi-byte character",
+       "a|\xF0\x9F\x98\x80"
+       "c",
+       "{Del}", "a|c"},
       {"at the end joins the next line", "ab|\ncd", "{Del}", "ab|cd"},
       {"beyond the end fills with blanks", "ab~~|\ncd", "{Del}", "ab  |cd"},
       {"beyond the end, empty next line", "ab~~|\n\ncd", "{Del}", "ab~~|\ncd"},
@@ -122,7 +125,8 @@ TEST(CommandsBlock, IndentAndUnindent) {
       // The caret goes back where it was.
       {"indent two lines", "a|b\ncd\nef", "{S-Down}{BlockIndent}", "        ab\n |       cd\nef"},
       {"indent stops before a column-1 end", "|ab\ncd\nef", "{S-Down}{BlockIndent}", "        ab\n|cd\nef"},
-      {"empty lines stay empty", "|ab\n\ncd", "{S-Down*2}{S-Right}{BlockIndent}", "        ab\n\n |       cd"},
+      {"empty lines stay empty", "|ab\n\ncd", "{S-Down*2}{S-Right}{BlockIndent}",
+       "        ab\n\n |       cd"},
       {"no selection: nothing", "a|b", "{BlockIndent}{BlockUnindent}", "a|b"},
       {"unindent", "  |  ab\n cd\nef", "{S-Down*2}{S-Right}{BlockUnindent}", "ab\ncd\nef~|"},
       {"unindent at most a tab width", "          a|b\nx", "{S-Down}{BlockUnindent}", "  ab\nx~~~~~~~~~~|"},

@@ -25,7 +25,10 @@ TEST(CommandsEditing, TypingScripts) {
   const TScriptCase overwrite[] = {
       {"overwrite", "ab|cd", "XY", "abXY|"},
       {"overwrite past the end", "ab|c", "XYZ", "abXYZ|"},
-      {"a whole character goes", "a|\xC3\xA9" "b", "x", "ax|b"},
+      {"a whole character goes",
+       "a|\xC3\xA9"
+       "b",
+       "x", "ax|b"},
       {"by a longer one", "a|bc", "\xE2\x82\xAC", "a\xE2\x82\xAC|c"},
       {"a blank over the last character", "ab|c", " ", "ab~|"},
   };

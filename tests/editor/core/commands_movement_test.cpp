@@ -17,8 +17,13 @@ TEST(CommandsMovement, HorizontalAndVerticalScripts) {
       {"left stays in column 1", "abc\n|d", "{Left}", "abc\n|d"},
       {"left at the very start", "|ab", "{Left}", "|ab", kNoPastEol},
       {"left from beyond the end", "ab~~|", "{Left}", "ab~|"},
-      {"right over a two-byte character", "a|\xC3\xA9" "b", "{Right}", "a\xC3\xA9|b"},
-      {"left over a three-byte character", "a\xE2\x82\xAC|b", "{Left}", "a|\xE2\x82\xAC" "b"},
+      {"right over a two-byte character",
+       "a|\xC3\xA9"
+       "b",
+       "{Right}", "a\xC3\xA9|b"},
+      {"left over a three-byte character", "a\xE2\x82\xAC|b", "{Left}",
+       "a|\xE2\x82\xAC"
+       "b"},
       {"right over four bytes", "|\xF0\x9F\x98\x80", "{Right}", "\xF0\x9F\x98\x80|", kNoPastEol},
       {"up keeps the column", "abcdef\nab|c", "{Up}", "ab|cdef\nabc"},
       {"down clamps to a short line", "abc|def\nab", "{Down}", "abcdef\nab|", kNoPastEol},
@@ -91,8 +96,8 @@ TEST(CommandsMovement, PagesAndGoto) {
     m.SetOptions(st.options);
     m.CommandProcessor(st.command);
     const TPoint want = st.caret.Y == 0    ? TPoint{st.caret.X, m.FirstVisibleLine()}
-                       : st.caret.Y == -1 ? TPoint{st.caret.X, m.FirstVisibleLine() + 9}
-                                          : st.caret;
+                        : st.caret.Y == -1 ? TPoint{st.caret.X, m.FirstVisibleLine() + 9}
+                                           : st.caret;
     EXPECT_EQ(m.CaretPos(), want) << EditorCommandToCodeString(st.command);
     EXPECT_GE(m.CaretLine(), m.FirstVisibleLine());
     EXPECT_LE(m.CaretLine(), m.FirstVisibleLine() + 9);
@@ -144,7 +149,8 @@ TEST(CommandsMovement, ModesAndBracket) {
   EXPECT_TRUE(m.InsertMode());
   m.CommandProcessor(ecOverwriteMode);
   EXPECT_FALSE(m.InsertMode());
-  for (auto [cmd, mode] : {std::pair{ecColumnSelect, smColumn}, {ecLineSelect, smLine}, {ecNormalSelect, smNormal}}) {
+  for (auto [cmd, mode] :
+       {std::pair{ecColumnSelect, smColumn}, {ecLineSelect, smLine}, {ecNormalSelect, smNormal}}) {
     m.CommandProcessor(cmd);
     EXPECT_EQ(m.SelectionMode(), mode);
   }

@@ -13,9 +13,9 @@ TEST(CommandsProcessor, HooksChangeCancelAndReport) {
   m.OnCommandDone = [&](TObject*) { ++done; };
   m.OnProcessCommand = [&](TObject*, TxeEditorCommand& c, char32_t& ch, const void*) {
     seen.push_back(c);
-    if (c == ecChar && ch == U'a') ch = U'b';   // changes the character
-    if (c == ecDeleteLine) c = ecNone;          // cancels
-    if (c == ecToggleMode) c = ecUserFirst + 5; // turns into a user command: not run, not reported again
+    if (c == ecChar && ch == U'a') ch = U'b';    // changes the character
+    if (c == ecDeleteLine) c = ecNone;           // cancels
+    if (c == ecToggleMode) c = ecUserFirst + 5;  // turns into a user command: not run, not reported again
   };
   m.OnProcessUserCommand = [&](TObject*, TxeEditorCommand& c, char32_t&, const void*) { user.push_back(c); };
   LoadMarked(m, "x|");
@@ -58,10 +58,11 @@ TEST(CommandsProcessor, ReadOnlySuppressesEditsOnly) {
   m.CommandProcessor(ecSelRight);
   m.CommandProcessor(ecCopy);
   m.SetReadOnly(true);
-  const TxeEditorCommand edits[] = {ecChar,       ecImeStr,    ecLineBreak,   ecInsertLine,    ecTab,
-                                    ecDeleteLastChar, ecDeleteChar, ecDeleteWord, ecDeleteLastWord, ecDeleteBOL,
-                                    ecDeleteEOL,  ecDeleteLine, ecClearAll,    ecCut,           ecPaste,
-                                    ecBlockIndent, ecBlockUnindent, ecUndo,    ecRedo};
+  const TxeEditorCommand edits[] = {
+      ecChar,       ecImeStr,     ecLineBreak,      ecInsertLine,  ecTab,           ecDeleteLastChar,
+      ecDeleteChar, ecDeleteWord, ecDeleteLastWord, ecDeleteBOL,   ecDeleteEOL,     ecDeleteLine,
+      ecClearAll,   ecCut,        ecPaste,          ecBlockIndent, ecBlockUnindent, ecUndo,
+      ecRedo};
   for (TxeEditorCommand c : edits) m.CommandProcessor(c, U'x', "ime");
   EXPECT_EQ(m.Text(), "abc\r\ndef\r\n");
   EXPECT_FALSE(m.Modified());

@@ -10,7 +10,19 @@
 namespace {
 
 // The multi-byte pieces come last.
-const char* const kPieces[] = {"a",  "b", "x", " ", "  ", "{", "}", "(", ")", "foo", "bar", "\xC3\xA9", "\xE2\x82\xAC",
+const char* const kPieces[] = {"a",
+                               "b",
+                               "x",
+                               " ",
+                               "  ",
+                               "{",
+                               "}",
+                               "(",
+                               ")",
+                               "foo",
+                               "bar",
+                               "\xC3\xA9",
+                               "\xE2\x82\xAC",
                                "\xF0\x9F\x98\x80"};
 constexpr std::size_t kAsciiPieces = 11;
 
@@ -32,13 +44,19 @@ std::string RandomText(std::mt19937& rng, bool multiByte) {
 }
 
 const TxeEditorCommand kCommands[] = {
-    ecLeft,       ecRight,       ecUp,          ecDown,          ecWordLeft,       ecWordRight,   ecLineStart,
-    ecLineEnd,    ecPageUp,      ecPageDown,    ecEditorTop,     ecEditorBottom,   ecSelLeft,     ecSelRight,
-    ecSelUp,      ecSelDown,     ecSelWordLeft, ecSelWordRight,  ecSelLineEnd,     ecSelPageDown, ecSelectAll,
-    ecLineBreak,  ecInsertLine,  ecTab,         ecDeleteLastChar, ecDeleteChar,    ecDeleteWord,  ecDeleteLastWord,
-    ecDeleteBOL,  ecDeleteEOL,   ecDeleteLine,  ecBlockIndent,   ecBlockUnindent,  ecCopy,        ecCut,
-    ecPaste,      ecToggleMode,  ecNormalSelect, ecColumnSelect, ecLineSelect,     ecMatchBracket, ecScrollDown,
-    ecScrollUp,   ecShiftTab,    ecSetMarker1,  ecSetMarker2,    ecGotoMarker1,    ecImeStr,      ecClearAll,
+    ecLeft,           ecRight,        ecUp,           ecDown,
+    ecWordLeft,       ecWordRight,    ecLineStart,    ecLineEnd,
+    ecPageUp,         ecPageDown,     ecEditorTop,    ecEditorBottom,
+    ecSelLeft,        ecSelRight,     ecSelUp,        ecSelDown,
+    ecSelWordLeft,    ecSelWordRight, ecSelLineEnd,   ecSelPageDown,
+    ecSelectAll,      ecLineBreak,    ecInsertLine,   ecTab,
+    ecDeleteLastChar, ecDeleteChar,   ecDeleteWord,   ecDeleteLastWord,
+    ecDeleteBOL,      ecDeleteEOL,    ecDeleteLine,   ecBlockIndent,
+    ecBlockUnindent,  ecCopy,         ecCut,          ecPaste,
+    ecToggleMode,     ecNormalSelect, ecColumnSelect, ecLineSelect,
+    ecMatchBracket,   ecScrollDown,   ecScrollUp,     ecShiftTab,
+    ecSetMarker1,     ecSetMarker2,   ecGotoMarker1,  ecImeStr,
+    ecClearAll,
 };
 
 void CheckInvariants(const TxeEditModel& m, const std::string& where) {

@@ -54,7 +54,8 @@ inline std::string ShowMarked(const TxeEditModel& M) {
     if (y > 1) out += '\n';
     std::string line(M.LineText(y));
     if (y == c.Y) {
-      if (static_cast<int>(line.size()) < c.X - 1) line.append(static_cast<std::size_t>(c.X - 1) - line.size(), '~');
+      if (static_cast<int>(line.size()) < c.X - 1)
+        line.append(static_cast<std::size_t>(c.X - 1) - line.size(), '~');
       line.insert(static_cast<std::size_t>(c.X - 1), "|");
     }
     out += line;
@@ -64,8 +65,8 @@ inline std::string ShowMarked(const TxeEditModel& M) {
 
 inline TxeEditorCommand ScriptCommand(const std::string& name) {
   static const std::map<std::string, TxeEditorCommand> shortNames = {
-      {"BS", ecDeleteLastChar}, {"Del", ecDeleteChar},  {"Enter", ecLineBreak}, {"Home", ecLineStart},
-      {"End", ecLineEnd},       {"S-Left", ecSelLeft},  {"S-Right", ecSelRight}, {"S-Up", ecSelUp},
+      {"BS", ecDeleteLastChar}, {"Del", ecDeleteChar},      {"Enter", ecLineBreak},  {"Home", ecLineStart},
+      {"End", ecLineEnd},       {"S-Left", ecSelLeft},      {"S-Right", ecSelRight}, {"S-Up", ecSelUp},
       {"S-Down", ecSelDown},    {"S-Home", ecSelLineStart}, {"S-End", ecSelLineEnd},
   };
   if (auto it = shortNames.find(name); it != shortNames.end()) return it->second;
@@ -121,7 +122,8 @@ struct TScriptCase {
   TxeEditorOptions options = xeDefaultOptions;
 };
 
-inline void RunScriptCases(const TScriptCase* cases, std::size_t n, const std::function<void(TxeEditModel&)>& setup = {}) {
+inline void RunScriptCases(const TScriptCase* cases, std::size_t n,
+                           const std::function<void(TxeEditModel&)>& setup = {}) {
   for (std::size_t k = 0; k < n; ++k) {
     const TScriptCase& c = cases[k];
     TScriptModel s;

@@ -39,20 +39,21 @@ TEST(CommandText, WordPositions) {
     bool ident;
     TPoint next, prev;
   } cases[] = {
-      {{1, 1}, false, {5, 1}, {1, 1}},      // line 1 start: prev stays at (1,1)
+      {{1, 1}, false, {5, 1}, {1, 1}},  // line 1 start: prev stays at (1,1)
       {{2, 1}, false, {5, 1}, {1, 1}},
-      {{5, 1}, false, {15, 1}, {1, 1}},     // without a highlighter "bar(baz)" is one word; then only blanks
-      {{5, 1}, true, {9, 1}, {1, 1}},       // with identifier characters "(" splits it
-      {{9, 1}, true, {15, 1}, {5, 1}},      // no word after "baz": line end
-      {{14, 1}, false, {4, 2}, {5, 1}},     // X >= length: next line's first word
-      {{30, 1}, false, {4, 2}, {5, 1}},     // beyond the line end
-      {{4, 2}, false, {9, 2}, {15, 1}},     // prev from the first word: end of the line above
-      {{1, 3}, false, {1, 4}, {13, 2}},     // empty line
-      {{1, 4}, false, {6, 4}, {1, 3}},      // é is part of the word
+      {{5, 1}, false, {15, 1}, {1, 1}},  // without a highlighter "bar(baz)"
+                                         // is one word; then only blanks
+      {{5, 1}, true, {9, 1}, {1, 1}},    // with identifier characters "(" splits it
+      {{9, 1}, true, {15, 1}, {5, 1}},   // no word after "baz": line end
+      {{14, 1}, false, {4, 2}, {5, 1}},  // X >= length: next line's first word
+      {{30, 1}, false, {4, 2}, {5, 1}},  // beyond the line end
+      {{4, 2}, false, {9, 2}, {15, 1}},  // prev from the first word: end of the line above
+      {{1, 3}, false, {1, 4}, {13, 2}},  // empty line
+      {{1, 4}, false, {6, 4}, {1, 3}},   // é is part of the word
       {{3, 4}, true, {6, 4}, {1, 4}},
       {{9, 4}, false, {1, 5}, {6, 4}},
       {{3, 5}, false, {5, 5}, {1, 5}},
-      {{5, 5}, false, {5, 5}, {1, 5}},      // last line, at the end: no change
+      {{5, 5}, false, {5, 5}, {1, 5}},  // last line, at the end: no change
   };
   for (const auto& c : cases) {
     const auto& set = c.ident ? ident : w;

@@ -142,12 +142,18 @@ TEST(EditList, RandomEditsMatchAPlainVector) {
         break;
       case 2:
         list.Delete(at);
-        if (n > 1) ref.erase(ref.begin() + at); else ref[0].clear();
+        if (n > 1)
+          ref.erase(ref.begin() + at);
+        else
+          ref[0].clear();
         break;
       case 3: {
         const int k = std::min(n - at, 1 + static_cast<int>(rng() % 30));
         list.DeleteLines(at, k);
-        if (k == n) ref.assign(1, ""); else ref.erase(ref.begin() + at, ref.begin() + at + k);
+        if (k == n)
+          ref.assign(1, "");
+        else
+          ref.erase(ref.begin() + at, ref.begin() + at + k);
         break;
       }
       case 4:

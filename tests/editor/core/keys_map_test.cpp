@@ -27,6 +27,7 @@ TEST(KeyCommandNames, CodeValuesAndCodeStrings) {
     const char* text;
     bool ok;
     TxeEditorCommand code;
+    // clang-format off
   } cases[] = {
       {"ecNone", true, 0},          {"ecGotoXY", true, 17},         {"ecSelGotoXY", true, 117},
       {"ecSelectAll", true, 199},   {"ecDeleteLastChar", true, 401}, {"ecChar", true, 411},
@@ -36,6 +37,7 @@ TEST(KeyCommandNames, CodeValuesAndCodeStrings) {
       {"65535", true, 65535},       {"65536", false, 0},            {"ecBogus", false, 0},
       {"", false, 0},               {"12x", false, 0},              {"-1", false, 0},
   };
+  // clang-format on
   for (const auto& c : cases) {
     TxeEditorCommand code = 7777;
     EXPECT_EQ(CodeStringToEditorCommand(c.text, code), c.ok) << c.text;
@@ -54,6 +56,7 @@ TEST(KeyShortCuts, ValuesSplitAndText) {
     TShiftState shift;
     TShortCut value;
     const char* text;
+    // clang-format off
   } cases[] = {
       {xeVK::Left, ssCtrl | ssShift, 24613, "Shift+Ctrl+Left"},
       {xeVK::Back, ssAlt | ssShift, 40968, "Shift+Alt+BkSp"},
@@ -62,6 +65,7 @@ TEST(KeyShortCuts, ValuesSplitAndText) {
       {xeVK::F1 + 4, ssAlt, 32768 + 116, "Alt+F5"},
       {xeVK::Insert, ssShift, 8237, "Shift+Ins"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(ShortCut(c.key, c.shift), c.value);
     std::uint16_t key;
@@ -82,6 +86,7 @@ TEST(KeyStrokes, DefaultTableHasItsItemsInOrder) {
     int index;
     TShortCut shortCut;
     TxeEditorCommand command;
+    // clang-format off
   } spots[] = {
       {0, 38, ecUp},           {2, 16422, ecScrollUp},     {6, 37, ecLeft},
       {9, 24613, ecSelWordLeft}, {14, 34, ecPageDown},     {16, 16418, ecPageBottom},
@@ -92,6 +97,7 @@ TEST(KeyStrokes, DefaultTableHasItsItemsInOrder) {
       {73, 24654, ecNormalSelect}, {76, 9, ecTab},         {77, 8201, ecShiftTab},
       {78, 24642, ecMatchBracket},
   };
+  // clang-format on
   for (const auto& s : spots) {
     EXPECT_EQ(keys.Items(s.index).GetShortCut(), s.shortCut) << s.index;
     EXPECT_EQ(keys.Items(s.index).Command, s.command) << s.index;
@@ -174,6 +180,7 @@ TEST(KeyTranslation, SequencesArmAndDisarm) {
     TShiftState shift;
     TxeEditorCommand expect;
     std::uint16_t pendingAfter;
+    // clang-format off
   } script[] = {
       {'K', ssCtrl, ecNone, 'K'},            // unbound, 30..145: armed
       {'B', ssCtrl, ecUserFirst, 0},         // completes the sequence
@@ -192,6 +199,7 @@ TEST(KeyTranslation, SequencesArmAndDisarm) {
       {xeVK::Return, 0, ecLineBreak, 0},
       {'A', 0, ecNone, 'A'},                 // plain letters arm too; the character still goes on
   };
+  // clang-format on
   TxeKeyPending pending;
   int step = 0;
   for (const auto& s : script) {
@@ -220,6 +228,7 @@ TEST(KeyTranslation, QtKeysBecomeOurKeyCodes) {
     int qtKey;
     bool keypad;
     std::uint16_t vk;
+    // clang-format off
   } cases[] = {
       {0x41, false, 'A'},           {0x7A, false, 'Z'},         {0x30, false, '0'},
       {0x29, false, '0'},           {0x28, false, '9'},         {0x01000012, false, xeVK::Left},
@@ -228,6 +237,7 @@ TEST(KeyTranslation, QtKeysBecomeOurKeyCodes) {
       {0x35, true, xeVK::Numpad0 + 5}, {0x2B, true, xeVK::Add},  {0x2D, false, xeVK::OemMinus},
       {0x01000021, false, xeVK::Control}, {0xE9, false, 0},    {0x01000010, true, xeVK::Home},
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(QtKeyToVirtualKey(c.qtKey, c.keypad), c.vk) << std::hex << c.qtKey;
   EXPECT_EQ(QtModifiersToShiftState(0x02000000 | 0x04000000), ssShift | ssCtrl);
   EXPECT_EQ(QtModifiersToShiftState(0x08000000 | 0x20000000), ssAlt);

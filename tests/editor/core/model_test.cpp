@@ -28,8 +28,8 @@ struct TCaretCase {
 TEST(Model, CaretSetterClamps) {
   const std::string longLine(3000, 'x');
   const std::vector<TCaretCase> cases = {
-      {false, {50, 1}, {4, 1}},   {true, {50, 1}, {50, 1}},    {true, {2000, 1}, {1025, 1}},
-      {false, {2, 0}, {1, 1}},    {false, {2, 99}, {2, 3}},    {false, {-5, 2}, {1, 2}},
+      {false, {50, 1}, {4, 1}},      {true, {50, 1}, {50, 1}}, {true, {2000, 1}, {1025, 1}},
+      {false, {2, 0}, {1, 1}},       {false, {2, 99}, {2, 3}}, {false, {-5, 2}, {1, 2}},
       {true, {5000, 2}, {3001, 2}},  // every column of a long line is reachable
       {false, {5000, 2}, {3001, 2}},
   };
@@ -44,8 +44,13 @@ TEST(Model, CaretSetterClamps) {
 
 TEST(Model, CaretNeverStandsInsideAMultiByteCharacter) {
   TxeEditModel m;
-  m.SetText("a\xC3\xA9" "b\xE2\x82\xAC" "c\xF0\x9F\x98\x80" "d");  // a é b € c 😀 d
-  const std::vector<std::pair<int, int>> cases = {{3, 2}, {6, 5}, {7, 5}, {10, 9}, {11, 9}, {12, 9}, {13, 13}, {14, 14}};
+  m.SetText(
+      "a\xC3\xA9"
+      "b\xE2\x82\xAC"
+      "c\xF0\x9F\x98\x80"
+      "d");  // a é b € c 😀 d
+  const std::vector<std::pair<int, int>> cases = {{3, 2},  {6, 5},  {7, 5},   {10, 9},
+                                                  {11, 9}, {12, 9}, {13, 13}, {14, 14}};
   for (auto [set, expect] : cases) {
     m.SetCaretPos({set, 1});
     EXPECT_EQ(m.CaretCol(), expect) << set;
@@ -56,7 +61,9 @@ TEST(Model, CaretNeverStandsInsideAMultiByteCharacter) {
   m.SetSelEnd({12, 1});
   EXPECT_EQ(m.BlockEnd().X, 9);
   // Invalid bytes are characters of their own.
-  m.SetText("\xC3" "x\x80y");
+  m.SetText(
+      "\xC3"
+      "x\x80y");
   m.SetCaretPos({2, 1});
   EXPECT_EQ(m.CaretCol(), 2);
   m.SetCaretPos({3, 1});

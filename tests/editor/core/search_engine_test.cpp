@@ -33,7 +33,8 @@ std::vector<int> Reference(const std::string& pat, const std::string& text, bool
     if (eq && ww) {
       std::size_t end = i + pat.size();
       if (i > 0 && !xeSearchTables::IsDelimiter(static_cast<unsigned char>(text[i - 1]))) eq = false;
-      if (end < text.size() && !xeSearchTables::IsDelimiter(static_cast<unsigned char>(text[end]))) eq = false;
+      if (end < text.size() && !xeSearchTables::IsDelimiter(static_cast<unsigned char>(text[end])))
+        eq = false;
     }
     if (eq) {
       out.push_back(static_cast<int>(i + 1));
@@ -54,7 +55,12 @@ TEST(SearchEngine, FindsNonOverlappingMatches) {
       {"ABC", "xabcx", false, false, {2}},
       {"ABC", "xabcx", true, false, {}},
       {"ab", "ab cab ab_", false, true, {1, 8}},
-      {"ab", "\xc3\xa9" "ab ab", false, true, {6}},  // bytes >= 128 are word characters
+      {"ab",
+       "\xc3\xa9"
+       "ab ab",
+       false,
+       true,
+       {6}},  // bytes >= 128 are word characters
       {"abc", "ab", false, false, {}},
       {"a", "", false, false, {}},
       {"div", "<div><div></div>", false, false, {2, 7, 13}},
@@ -89,7 +95,8 @@ TEST(SearchEngine, AgreesWithReferenceOnRandomText) {
     s.SetSearchPattern(pat);
     s.SetCaseSensitive(cs);
     s.SetWholeWordsOnly(ww);
-    ASSERT_EQ(FindAll(s, text), Reference(pat, text, cs, ww)) << "'" << pat << "' in '" << text << "' cs=" << cs;
+    ASSERT_EQ(FindAll(s, text), Reference(pat, text, cs, ww))
+        << "'" << pat << "' in '" << text << "' cs=" << cs;
   }
 }
 
@@ -134,7 +141,8 @@ TEST(SearchEngine, FindsAPatternAtEveryOffsetOfEveryLength) {
         text.replace(at, pat.size(), pat);
         TxeEditSearch s;
         s.SetSearchPattern(pat);
-        ASSERT_EQ(FindAll(s, text), Reference(pat, text, false, false)) << pat << " len " << len << " at " << at;
+        ASSERT_EQ(FindAll(s, text), Reference(pat, text, false, false))
+            << pat << " len " << len << " at " << at;
         ASSERT_FALSE(s.MatchPositions().empty());
         ASSERT_EQ(s.MatchPositions()[0], static_cast<int>(at + 1));
       }

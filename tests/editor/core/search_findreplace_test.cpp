@@ -48,6 +48,7 @@ void Prepare(TxeEditModel& m, const TFindCase& c) {
 
 TEST(FindReplace, OptionsRangesAndModes) {
   const TPoint none{0, 0};
+  // clang-format off
   const std::vector<TFindCase> cases = {
       {"find from the caret skips what lies left of it", {"abc abc"}, {3, 1}, none, none, smNormal, 0, "abc", "", 1,
        {"abc abc"}, {5, 1}, {8, 1}, {8, 1}},
@@ -86,6 +87,7 @@ TEST(FindReplace, OptionsRangesAndModes) {
       {"deleting trims the line end", {"a b", "b b  "}, {1, 1}, none, none, smNormal, srReplaceAll, "b", "", 3,
        {"a", ""}, none, none, none},
   };
+  // clang-format on
   for (const auto& c : cases) {
     TxeEditModel m;
     Prepare(m, c);
@@ -125,6 +127,7 @@ struct TPromptCase {
 };
 
 TEST(FindReplace, PromptedReplacement) {
+  // clang-format off
   const std::vector<TPromptCase> cases = {
       {"skip then replace", {rpaSkip, rpaReplace, rpaSkip}, srReplaceAll | srPrompt, "a b a", 3, 3},
       {"cancel stops at once", {rpaCancel}, srReplaceAll | srPrompt, "a a a", 1, 1},
@@ -133,6 +136,7 @@ TEST(FindReplace, PromptedReplacement) {
       {"single replace turned into replace all", {rpaReplaceAll}, srReplace | srPrompt, "b b b", 3, 1},
       {"skip on a single replace ends it", {rpaSkip}, srReplace | srPrompt, "a a a", 1, 1},
   };
+  // clang-format on
   for (const auto& c : cases) {
     TxeEditModel m;
     m.SetText("a a a");
@@ -183,7 +187,8 @@ TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
   for (int round = 0; round < 400; ++round) {
     std::string text;
     for (int line = 0, n = 1 + static_cast<int>(rng() % 4); line < n; ++line) {
-      for (int i = 0, len = static_cast<int>(rng() % 14); i < len; ++i) text += alphabet[rng() % alphabet.size()];
+      for (int i = 0, len = static_cast<int>(rng() % 14); i < len; ++i)
+        text += alphabet[rng() % alphabet.size()];
       text += '\n';
     }
     std::string search, replace;
@@ -202,11 +207,11 @@ TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
       m->SetText(text);
       m->SetCaretXY(caretX, caretY);
     }
-    single.OnReplaceText = [](TObject*, std::string_view, std::string_view, int, int, TxeReplaceAction& Action) {
-      Action = rpaReplace;
-    };
+    single.OnReplaceText = [](TObject*, std::string_view, std::string_view, int, int,
+                              TxeReplaceAction& Action) { Action = rpaReplace; };
     const std::string where = "'" + search + "'->'" + replace + "' in\n" + text;
-    ASSERT_EQ(batched.FindReplace(search, replace, options), single.FindReplace(search, replace, options | srPrompt))
+    ASSERT_EQ(batched.FindReplace(search, replace, options),
+              single.FindReplace(search, replace, options | srPrompt))
         << where;
     ASSERT_EQ(Lines(batched), Lines(single)) << where;
     ASSERT_EQ(batched.CaretPos(), single.CaretPos()) << where;

@@ -16,6 +16,7 @@ struct TSelCase {
 };
 
 TEST(Selection, TextAndDeletionInEveryMode) {
+  // clang-format off
   const std::vector<TSelCase> cases = {
       {"normal one line", "hello world", smNormal, {7, 1}, {12, 1}, "world", "hello\r\n", {7, 1}},
       {"normal backwards", "hello world", smNormal, {12, 1}, {7, 1}, "world", "hello\r\n", {7, 1}},
@@ -30,6 +31,7 @@ TEST(Selection, TextAndDeletionInEveryMode) {
       {"multi-byte column edges", "x\xC3\xA9y\nxxyy", smColumn, {3, 2}, {4, 1}, " \r\ny", "x\xC3\xA9y\r\nxxy\r\n",
        {2, 1}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     TxeEditModel m;
     m.SetText(c.Text);
@@ -56,6 +58,7 @@ struct TInsertCase {
 };
 
 TEST(Selection, InsertionInEveryMode) {
+  // clang-format off
   const std::vector<TInsertCase> cases = {
       {"stream", "abcd", {3, 1}, smNormal, "XY", "abXYcd\r\n", {5, 1}, 0},
       {"stream with breaks", "abcd", {3, 1}, smNormal, "1\r\n2\n3", "ab1\r\n2\r\n3cd\r\n", {2, 3}, 2},
@@ -66,6 +69,7 @@ TEST(Selection, InsertionInEveryMode) {
       {"lines", "a\nb", {2, 2}, smLine, "1\r\n2\r\n", "a\r\n1\r\n2\r\nb\r\n", {1, 4}, 2},
       {"lines with a final piece", "a\nb", {1, 2}, smLine, "1\r\n2", "a\r\n1\r\n2b\r\n", {2, 3}, 1},
   };
+  // clang-format on
   for (const auto& c : cases) {
     TxeEditModel m;
     m.SetText(c.Text);
@@ -80,13 +84,17 @@ TEST(Selection, InsertionInEveryMode) {
 
 TEST(Selection, MultiByteCharactersAreNeverSplitByColumnInsertion) {
   TxeEditModel m;
-  m.SetText("a\xE2\x82\xAC" "b");  // a € b
+  m.SetText(
+      "a\xE2\x82\xAC"
+      "b");  // a € b
   m.SetOptions(m.Options() | xeoScrollPastEol);
   m.SetSelectionMode(smColumn);
   m.SetCaretPos({3, 1});  // inside the euro sign: snaps to its start
   EXPECT_EQ(m.CaretCol(), 2);
   m.ReplaceSelection(smColumn, "X");
-  EXPECT_EQ(m.LineText(1), "aX\xE2\x82\xAC" "b");
+  EXPECT_EQ(m.LineText(1),
+            "aX\xE2\x82\xAC"
+            "b");
 }
 
 TEST(Selection, DeletionMovesBookmarks) {
@@ -142,7 +150,9 @@ TEST(Clipboard, ColumnBlockPastesAsARectangle) {
   EXPECT_EQ(clip.Text(), "bc\r\n  \r\nbc");
   std::string block;
   ASSERT_TRUE(clip.Block(block));
-  EXPECT_EQ(block, std::string("\x01" "bc\r\n  \r\nbc\0", 12));
+  EXPECT_EQ(block, std::string("\x01"
+                               "bc\r\n  \r\nbc\0",
+                               12));
 
   m.SetSelectionMode(smNormal);
   m.SetCaretPos({2, 4});

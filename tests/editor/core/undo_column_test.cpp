@@ -68,8 +68,16 @@ TEST(UndoColumn, IndentRedoneAfterTheTextShrankAddsNoLine) {
 // Block edges inside two-byte characters on some lines: each line's piece widens to whole characters, and
 // undo must not leave blanks for the cut characters inside the lines. Every block over the first two lines.
 TEST(UndoColumn, BlockEdgesInsideCharactersComeBackExactly) {
-  const char* starts[] = {"abcde\na\xC3\xA9" "bc", "abcde\na\xC3\xA9" "bc\nabcde", "abcdef\nab\xC3\xA9" "c\nxy",
-                          "a\xC3\xA9\xC3\xA9" "bc\nabcdefg", "a\xC3\xA9\na"};
+  const char* starts[] = {
+      "abcde\na\xC3\xA9"
+      "bc",
+      "abcde\na\xC3\xA9"
+      "bc\nabcde",
+      "abcdef\nab\xC3\xA9"
+      "c\nxy",
+      "a\xC3\xA9\xC3\xA9"
+      "bc\nabcdefg",
+      "a\xC3\xA9\na"};
   enum { Delete, Cut, TypeOver };
   for (const char* st : starts) {
     for (int l = 1; l <= 5; ++l) {

@@ -164,7 +164,8 @@ TEST(Undo, DragAndDropMoveIsOneStep) {
 // ---- random edits with undo and redo ----
 
 std::string RandomPiece(std::mt19937& rng, int maxLen) {
-  static const char* const pieces[] = {"a", "b", "z", "Q", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xFF", "{"};
+  static const char* const pieces[] = {"a",    "b", "z", "Q", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80",
+                                       "\xFF", "{"};
   std::string s;
   const int n = std::uniform_int_distribution<int>(0, maxLen)(rng);
   for (int i = 0; i < n; ++i) s += pieces[rng() % std::size(pieces)];
@@ -233,19 +234,11 @@ std::string RunRandomEdits(unsigned Seed, int Steps) {
         break;
       case 2:
       case 3:
-      case 4:
-        m.ReplaceSelectionWithUndo(RandomInsert(rng));
-        break;
-      case 5:
-        m.InsertLineBreak(rng() % 2);
-        break;
+      case 4: m.ReplaceSelectionWithUndo(RandomInsert(rng)); break;
+      case 5: m.InsertLineBreak(rng() % 2); break;
       case 6:
-      case 7:
-        m.Undo();
-        break;
-      default:
-        m.Redo();
-        break;
+      case 7: m.Undo(); break;
+      default: m.Redo(); break;
     }
     ExpectValid(m, where);
     if (::testing::Test::HasFatalFailure()) return where;
@@ -263,7 +256,8 @@ std::string RunRandomEdits(unsigned Seed, int Steps) {
   for (int i = 0; i < m.LineCount(); ++i) kept.push_back(m.Lines().Objects(i));
   m.Lines().OnRangesRescan(&m.Lines());
   for (int i = 0; i < m.LineCount(); ++i)
-    if (m.Lines().Objects(i) != kept[static_cast<std::size_t>(i)]) return "ranges, seed " + std::to_string(Seed);
+    if (m.Lines().Objects(i) != kept[static_cast<std::size_t>(i)])
+      return "ranges, seed " + std::to_string(Seed);
   return {};
 }
 
