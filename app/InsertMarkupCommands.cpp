@@ -13,7 +13,6 @@
 #include "MsgDlg.h"
 #include "Preview.h"
 #include "main.h"
-#include "xeCompletionProposal.h"
 #include "xeCustomEdit.h"
 
 namespace {
@@ -101,15 +100,6 @@ void InstallMarkupCommands(TMainForm& form) {
       LaunchWith(host, form.*path);
     });
   }
-
-  // The window's completion component: set up as laid out, but given no editor and no entries.
-  auto* completion = new TXeCompletionProposal(&form);
-  completion->setObjectName("XeCompletionProposal1");
-  completion->SetNbLinesInWindow(6);
-  completion->SetClSelect(clHighlight);
-  completion->SetAnsiStrings(false);
-  completion->ShortCut = 16416;
-  completion->EndOfTokenChr = "()[].";
 
   auto* web = new TGoToWeb(&form);
   On(form, "OrvexSoftwareonline1", [web] {

@@ -34,6 +34,7 @@ TEST(MainEditor, Memo1AsTheLayoutSetsIt) {
   EXPECT_FALSE(form->Memo0->isVisible());
   EXPECT_EQ(form->Memo0->MaxUndo(), 10);
   EXPECT_FALSE(form->Memo0->WantTabs());
+  ASSERT_EQ(form->findChildren<TXeCompletionProposal*>().size(), 1);
   auto* completion = form->findChild<TXeCompletionProposal*>("XeCompletionProposal1");
   ASSERT_NE(completion, nullptr);
   EXPECT_EQ(completion->EditorCount(), 0) << "never bound, so it never pops up";
