@@ -39,7 +39,7 @@ void TMainForm::CreateEditors() {
   Memo1->viewport()->installEventFilter(this);
   setCentralWidget(Memo1);
 
-  // The layout's completion component: it is given no editor and no entries, so it never pops up.
+  // The layout's completion component; InstallCompletion binds it to Memo1.
   auto* completion = new TXeCompletionProposal(this);
   completion->setObjectName(QStringLiteral("XeCompletionProposal1"));
   completion->SetNbLinesInWindow(6);

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "CompletionCommands.h"
 #include "HelpView.h"
 #include "IniLang.h"
 #include "InsertMarkupCommands.h"
@@ -49,6 +50,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
   InstallAboutCommand(this);
   InstallSearchPrintCommands(*this);
   InstallMarkupCommands(*this);
+  InstallCompletion(*this);
 
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
     if (State == Qt::ApplicationActive)

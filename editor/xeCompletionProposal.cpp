@@ -48,12 +48,16 @@ void TCompletionProposalForm::resizeEvent(QResizeEvent*) {
 }
 
 void TCompletionProposalForm::UpdateScrollRange() {
-  FScrollBar->setMaximum(std::max(int(FItemList.size()) - FNbLinesInWindow, 0));
+  FScrollBar->setMaximum(std::max(int(ShownItems().size()) - FNbLinesInWindow, 0));
   FScrollBar->setPageStep(FNbLinesInWindow);
 }
 
 void TCompletionProposalForm::SetCurrentString(const QString& value) {
   FCurrentString = value;
+  if (FFilterItems) {
+    Refilter();
+    return;
+  }
   const Qt::CaseSensitivity cs = ffAnsi ? Qt::CaseInsensitive : Qt::CaseSensitive;
   for (int i = 0; i < FItemList.size(); ++i) {
     if (FItemList[i].startsWith(value, cs)) {
@@ -65,6 +69,10 @@ void TCompletionProposalForm::SetCurrentString(const QString& value) {
 
 void TCompletionProposalForm::SetItemList(const QStringList& value) {
   FItemList = value;
+  if (FFilterItems) {
+    Refilter();
+    return;
+  }
   UpdateScrollRange();
   const int p = FPosition;
   FPosition = p + 1;  // re-apply: the setter ignores an unchanged value
@@ -73,8 +81,31 @@ void TCompletionProposalForm::SetItemList(const QStringList& value) {
   update();
 }
 
+void TCompletionProposalForm::SetFilterItems(bool value) {
+  if (value == FFilterItems) return;
+  FFilterItems = value;
+  if (value) {
+    Refilter();
+  } else {
+    UpdateScrollRange();
+    update();
+  }
+}
+
+// The shown entries are those the fragment begins; the first of them is selected.
+void TCompletionProposalForm::Refilter() {
+  const Qt::CaseSensitivity cs = ffAnsi ? Qt::CaseInsensitive : Qt::CaseSensitive;
+  FShownItems.clear();
+  for (const QString& item : FItemList)
+    if (item.startsWith(FCurrentString, cs)) FShownItems.append(item);
+  UpdateScrollRange();
+  FPosition = 0;
+  FScrollBar->setValue(0);
+  update();
+}
+
 void TCompletionProposalForm::SetPosition(int value) {
-  if (value > FItemList.size() - 1 || value == FPosition) return;
+  if (value > ShownItems().size() - 1 || value == FPosition) return;
   FPosition = value;
   if (value < FScrollBar->value())
     FScrollBar->setValue(value);
@@ -90,7 +121,7 @@ void TCompletionProposalForm::SetNbLinesInWindow(int value) {
 }
 
 void TCompletionProposalForm::SelectNext() {
-  if (FPosition < FItemList.size() - 1) SetPosition(FPosition + 1);
+  if (FPosition < ShownItems().size() - 1) SetPosition(FPosition + 1);
 }
 
 void TCompletionProposalForm::SelectPrevious() {
@@ -118,17 +149,17 @@ void TCompletionProposalForm::paintEvent(QPaintEvent*) {
     QPainter canvas(&bitmap);
     canvas.setFont(font());
     const int first = FScrollBar->value();
-    const int rows = std::min(FNbLinesInWindow, int(FItemList.size()));
-    for (int i = 0; i < rows && first + i < FItemList.size(); ++i) {
+    const QStringList& items = ShownItems();
+    const int rows = std::min(FNbLinesInWindow, int(items.size()));
+    for (int i = 0; i < rows && first + i < items.size(); ++i) {
       const int k = first + i;
       const int y = i * FEntryHeight;
       if (k == FPosition) {
         canvas.fillRect(QRect(0, y, bitmap.width(), FEntryHeight), ColorToRGB(ClSelect));
       }
       canvas.setPen(Qt::black);
-      if (OnPaintItem && OnPaintItem(FItemList[k], canvas, 0, y)) continue;
-      canvas.drawText(QRect(0, y, bitmap.width(), FEntryHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                      FItemList[k]);
+      if (OnPaintItem && OnPaintItem(items[k], canvas, 0, y)) continue;
+      canvas.drawText(QRect(0, y, bitmap.width(), FEntryHeight), Qt::AlignLeft | Qt::AlignVCenter, items[k]);
     }
   }
   QPainter p(this);
@@ -150,6 +181,9 @@ void TCompletionProposalForm::keyPressEvent(QKeyEvent* event) {
       break;
     case Qt::Key_Return:
     case Qt::Key_Enter: Fire(OnValidate); break;
+    case Qt::Key_Tab:
+      if (TabValidates) Fire(OnValidate);
+      break;
     case Qt::Key_Escape:
     case Qt::Key_Space: Fire(OnCancel); break;
     case Qt::Key_PageUp:
@@ -159,13 +193,13 @@ void TCompletionProposalForm::keyPressEvent(QKeyEvent* event) {
       for (int i = 0; i < FNbLinesInWindow; ++i) SelectNext();
       break;
     case Qt::Key_End:
-      if (ctrl) SetPosition(int(FItemList.size()) - 1);
+      if (ctrl) SetPosition(int(ShownItems().size()) - 1);
       break;
     case Qt::Key_Home:
       if (ctrl) SetPosition(0);
       break;
     case Qt::Key_Up: ctrl ? SetPosition(0) : SelectPrevious(); break;
-    case Qt::Key_Down: ctrl ? SetPosition(int(FItemList.size()) - 1) : SelectNext(); break;
+    case Qt::Key_Down: ctrl ? SetPosition(int(ShownItems().size()) - 1) : SelectNext(); break;
     default: break;
   }
   // The character the key produced, unless the key already closed the popup.
@@ -188,6 +222,10 @@ void TCompletionProposalForm::keyPressEvent(QKeyEvent* event) {
 
 void TCompletionProposalForm::mousePressEvent(QMouseEvent* event) {
   SetPosition((int(event->position().y()) - 1) / FEntryHeight + FScrollBar->value());
+}
+
+bool TCompletionProposalForm::focusNextPrevChild(bool) {
+  return false;  // Tab is a key of the popup, not a move between its children
 }
 
 bool TCompletionProposalForm::event(QEvent* event) {
@@ -278,10 +316,16 @@ bool TXeCompletionProposal::eventFilter(QObject* watched, QEvent* event) {
   const TShortCut pressed =
       ::ShortCut(QtKeyToVirtualKey(key->key(), keypad), QtModifiersToShiftState(unsigned(key->modifiers())));
   if (editor->ReadOnly() || pressed != ShortCut) return false;
+  QString fragment = QString::fromUtf8(TokenBeforeCaret(editor));
+  if (OnPlace) {
+    QStringList items;
+    if (!OnPlace(editor, fragment, items)) return true;
+    SetItemList(items);
+  }
   const QPoint caret = editor->TextPosToPixel(editor->CaretPos()) + QPoint(0, editor->LineHeight());
   const QPoint p = editor->viewport()->mapToGlobal(caret);
   Form()->CurrentEditor = editor;
-  Popup(QString::fromUtf8(TokenBeforeCaret(editor)), p.x(), p.y());
+  Popup(fragment, p.x(), p.y());
   return true;  // the editor sees neither the key nor its character
 }
 
@@ -298,11 +342,12 @@ void TXeCompletionProposal::InstallPopupHandlers() {
     if (!editor) return;
     const int length = int(form->CurrentString().toUtf8().size());
     const int pos = form->Position();
+    const QStringList& items = form->ShownItems();
     // An empty list (or no entry under the selection) has nothing to insert.
-    if (pos >= 0 && pos < form->ItemList().size()) {
+    if (pos >= 0 && pos < items.size()) {
       editor->SetSelBegin({editor->CaretCol() - length, editor->CaretLine()});
       editor->SetSelEnd({editor->CaretCol(), editor->CaretLine()});
-      editor->ReplaceSelectionWithUndo(form->ItemList()[pos].toStdString());
+      editor->ReplaceSelectionWithUndo(items[pos].toStdString());
     }
     form->hide();
     editor->setFocus();

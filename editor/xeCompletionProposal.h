@@ -21,6 +21,9 @@ using TCompletionKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)
 using TCompletionNotifyEvent = std::function<void(QObject* Sender)>;
 // Draws one entry; false leaves it to the default drawing.
 using TCompletionPaintItemEvent = std::function<bool(const QString& Key, QPainter& Canvas, int X, int Y)>;
+// Gives the fragment and the entries for the place of the editor's caret; false: nothing fits there.
+using TCompletionPlaceEvent =
+    std::function<bool(TxeCustomEdit* Editor, QString& Fragment, QStringList& Items)>;
 
 // The borderless popup window.
 class TCompletionProposalForm : public QWidget {
@@ -32,6 +35,12 @@ class TCompletionProposalForm : public QWidget {
   void SetCurrentString(const QString& value);
   const QStringList& ItemList() const { return FItemList; }
   void SetItemList(const QStringList& value);
+  // The entries on show: all of them, or with FilterItems those that start with CurrentString.
+  // Position counts in this list.
+  const QStringList& ShownItems() const { return FFilterItems ? FShownItems : FItemList; }
+  bool FilterItems() const { return FFilterItems; }
+  void SetFilterItems(bool value);
+  bool TabValidates = false;  // Tab chooses the entry as Enter does
   int Position() const { return FPosition; }
   void SetPosition(int value);
   int NbLinesInWindow() const { return FNbLinesInWindow; }
@@ -57,15 +66,19 @@ class TCompletionProposalForm : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void Layout();
   void UpdateScrollRange();
   void ScrollMoved(int value);
   void Fire(const TCompletionNotifyEvent& handler);
+  void Refilter();
 
   QString FCurrentString;
   QStringList FItemList;
+  QStringList FShownItems;
+  bool FFilterItems = false;
   int FPosition = 0;
   int FNbLinesInWindow = 6;
   int FEntryHeight = 0;
@@ -86,6 +99,10 @@ class TCompletionProposal : public QObject {
 
   const QStringList& ItemList() const { return FForm->ItemList(); }
   void SetItemList(const QStringList& value) { FForm->SetItemList(value); }
+  bool FilterItems() const { return FForm->FilterItems(); }
+  void SetFilterItems(bool value) { FForm->SetFilterItems(value); }
+  bool TabValidates() const { return FForm->TabValidates; }
+  void SetTabValidates(bool value) { FForm->TabValidates = value; }
   int Position() const { return FForm->Position(); }
   void SetPosition(int value) { FForm->SetPosition(value); }
   int NbLinesInWindow() const { return FForm->NbLinesInWindow(); }
@@ -114,6 +131,9 @@ class TXeCompletionProposal : public TCompletionProposal {
 
   TShortCut ShortCut = 16416;  // Ctrl+Space
   QString EndOfTokenChr = "()[].";
+  // When set, it chooses fragment and entries at each shortcut instead of TokenBeforeCaret and
+  // the fixed list.
+  TCompletionPlaceEvent OnPlace;
 
   // The first attached editor, or none.
   TxeCustomEdit* Editor() const;

@@ -37,7 +37,7 @@ TEST(MainEditor, Memo1AsTheLayoutSetsIt) {
   ASSERT_EQ(form->findChildren<TXeCompletionProposal*>().size(), 1);
   auto* completion = form->findChild<TXeCompletionProposal*>("XeCompletionProposal1");
   ASSERT_NE(completion, nullptr);
-  EXPECT_EQ(completion->EditorCount(), 0) << "never bound, so it never pops up";
+  EXPECT_EQ(completion->Editor(), memo);
   EXPECT_EQ(completion->NbLinesInWindow(), 6);
   // The first start's settings: Courier New 10.
   EXPECT_EQ(memo->Font().pointSize(), 10);

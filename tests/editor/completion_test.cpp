@@ -93,6 +93,44 @@ TEST_F(CompletionTest, UnmatchedCharacterStillGoesIntoTheDocument) {
   EXPECT_EQ(Line(), "ar");
 }
 
+TEST_F(CompletionTest, PlaceHookFilteringAndTab) {
+  int asked = 0;
+  Proposal->OnPlace = [&](TxeCustomEdit* editor, QString& fragment, QStringList& items) {
+    ++asked;
+    EXPECT_EQ(editor, Edit.get());
+    EXPECT_EQ(fragment, "x=wr");  // what TokenBeforeCaret found
+    if (asked == 2) return false;
+    fragment = "wr";
+    items = QStringList{"alert", "write", "writeln", "wrap"};
+    return true;
+  };
+  Proposal->SetFilterItems(true);
+  Proposal->SetTabValidates(true);
+  OpenAt(" x=wr", 6);
+  ASSERT_TRUE(Popup()->isVisible());
+  EXPECT_EQ(Popup()->ShownItems(), QStringList({"write", "writeln", "wrap"}));
+  QTest::keyClicks(Popup(), "it");
+  EXPECT_EQ(Popup()->ShownItems(), QStringList({"write", "writeln"}));
+  QTest::keyClick(Popup(), Qt::Key_Down);
+  QTest::keyClick(Popup(), Qt::Key_Backspace);
+  EXPECT_EQ(Popup()->ShownItems(), QStringList({"write", "writeln"}));
+  EXPECT_EQ(Proposal->Position(), 0) << "a new filter selects its first entry";
+  QTest::keyClick(Popup(), Qt::Key_Down);
+  QTest::keyClick(Popup(), Qt::Key_Tab);
+  EXPECT_FALSE(Popup()->isVisible());
+  EXPECT_EQ(Line(), " x=writeln");
+  // Nothing fits: no popup, and the shortcut types nothing.
+  OpenAt(" x=wr", 6);
+  EXPECT_FALSE(Popup()->isVisible());
+  EXPECT_EQ(Line(), " x=wr");
+  // Without TabValidates, Tab closes the popup like any other closing character.
+  Proposal->SetTabValidates(false);
+  OpenAt(" x=wr", 6);
+  QTest::keyClick(Popup(), Qt::Key_Tab);
+  EXPECT_FALSE(Popup()->isVisible());
+  EXPECT_EQ(Line(), " x=wr");
+}
+
 TEST_F(CompletionTest, ClosingKeysInsertNothing) {
   for (auto key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_BraceLeft}) {
     OpenAt("al", 3);
