@@ -29,7 +29,8 @@ QString SystemError(int Code) { return QString::fromLocal8Bit(std::strerror(Code
 
 }  // namespace
 
-bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, const TFileProgress& Progress) {
+bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, const TFileProgress& Progress,
+                      TFileForm* Form) {
   QFile file(Path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (Why) *Why = file.errorString();
@@ -52,7 +53,8 @@ bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, cons
     if (n == 0) break;
     if (Progress) Progress(done, total);
   }
-  if (raw.find('\t') == std::string::npos) {
+  if (Form) Form->Break = DetectLineBreak(raw);
+  if ((Form && !Form->ExchangeTabs) || raw.find('\t') == std::string::npos) {
     Text = std::move(raw);
   } else {
     Text.clear();
@@ -63,13 +65,13 @@ bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, cons
 }
 
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
-                       const TFileProgress& Progress) {
+                       const TFileProgress& Progress, const TFileForm& Form) {
   TSafeFileWriter writer(Path);
   bool ok = writer.Open();
   std::string buffer;
   buffer.reserve(std::size_t(ChunkSize) + 4096);
   for (std::size_t i = 0; ok && i < LineCount; ++i) {
-    AppendFileLine(buffer, Line(i));
+    AppendFileLine(buffer, Line(i), Form);
     if (buffer.size() >= std::size_t(ChunkSize)) {
       ok = writer.Write(buffer);
       buffer.clear();

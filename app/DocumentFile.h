@@ -15,10 +15,11 @@
 // (the total of a write is its line count instead).
 using TFileProgress = std::function<void(qint64 Done, qint64 Total)>;
 
-// Reads Path whole into Text, every tab as four blanks, for the editor's line list to split. On
-// failure returns false and sets Why.
+// Reads Path whole into Text for the editor's line list to split, every tab as four blanks unless
+// Form->ExchangeTabs is off; Form->Break receives the file's line break. On failure returns false
+// and sets Why.
 bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
-                      const TFileProgress& Progress = {});
+                      const TFileProgress& Progress = {}, TFileForm* Form = nullptr);
 
 // Gives line Index (0-based) of the text being saved.
 using TLineSource = std::function<std::string_view(std::size_t Index)>;
@@ -26,7 +27,7 @@ using TLineSource = std::function<std::string_view(std::size_t Index)>;
 // Writes LineCount lines in file form (AppendFileLine) to Path, safely. On failure returns false,
 // sets Why, and the file on disk is as it was (unless it had to be rewritten in place).
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
-                       const TFileProgress& Progress = {});
+                       const TFileProgress& Progress = {}, const TFileForm& Form = {});
 
 // The safe writer under WriteDocumentFile, for any bytes.
 class TSafeFileWriter {

@@ -1,5 +1,35 @@
 #include "DocumentText.h"
 
+TLineBreak DetectLineBreak(std::string_view Text) {
+  const std::size_t at = Text.find_first_of("\r\n");
+  if (at == std::string_view::npos || Text[at] == '\n') return lbLF;
+  return at + 1 < Text.size() && Text[at + 1] == '\n' ? lbCRLF : lbCR;
+}
+
+TLineBreak ChosenLineBreak(int Choice, TLineBreak OfDocument) {
+  switch (Choice) {
+    case lcCRLF: return lbCRLF;
+    case lcLF: return lbLF;
+    default: return OfDocument;
+  }
+}
+
+std::string_view LineBreakBytes(TLineBreak Break) {
+  switch (Break) {
+    case lbCRLF: return "\r\n";
+    case lbCR: return "\r";
+    default: return "\n";
+  }
+}
+
+const char* LineBreakName(TLineBreak Break) {
+  switch (Break) {
+    case lbCRLF: return "CR LF";
+    case lbCR: return "CR";
+    default: return "LF";
+  }
+}
+
 void AppendExpandingTabs(std::string& Out, std::string_view Chunk) {
   std::size_t i = 0;
   while (i < Chunk.size()) {
@@ -21,17 +51,15 @@ std::string ExpandTabs(std::string_view Text) {
   return result;
 }
 
-void AppendFileLine(std::string& Out, std::string_view Line) {
+void AppendFileLine(std::string& Out, std::string_view Line, const TFileForm& Form) {
   std::size_t i = 0;
-  while (i < Line.size()) {
+  while (Form.ExchangeTabs && i < Line.size()) {
     const std::size_t blank = Line.find("    ", i);
-    if (blank == std::string_view::npos) {
-      Out.append(Line.substr(i));
-      break;
-    }
+    if (blank == std::string_view::npos) break;
     Out.append(Line.substr(i, blank - i));
     Out.push_back('\t');
     i = blank + 4;
   }
-  Out.append("\r\n");
+  Out.append(Line.substr(i));
+  Out.append(LineBreakBytes(Form.Break));
 }

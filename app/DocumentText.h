@@ -1,10 +1,31 @@
 // Document text between file bytes and editor lines: a tab in a file is four blanks in the editor,
-// four blanks in the editor are a tab in the file. Files may end lines with CR, LF or CR LF (the
-// editor's line list splits them) and are always written with CR LF.
+// four blanks in the editor are a tab in the file, unless the user keeps tabs and blanks as they
+// are. Files may end lines with CR, LF or CR LF (the editor's line list splits them); a document is
+// written with the line break its file had, or the one the user chose.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+// The line break of a document; a new document uses LF.
+enum TLineBreak : unsigned char { lbLF, lbCRLF, lbCR };
+
+// The Setup choice "Line breaks": 0 as in the file, 1 CR LF, 2 LF.
+enum TLineBreakChoice : int { lcAsInFile = 0, lcCRLF = 1, lcLF = 2 };
+
+// How a document is written to its file.
+struct TFileForm {
+  TLineBreak Break = lbCRLF;
+  bool ExchangeTabs = true;  // four blanks become a tab
+};
+
+// The break of a file's text: its first line break; LF when it has none.
+TLineBreak DetectLineBreak(std::string_view Text);
+// The break a document is saved with under a Setup choice.
+TLineBreak ChosenLineBreak(int Choice, TLineBreak OfDocument);
+std::string_view LineBreakBytes(TLineBreak Break);
+// "LF", "CR LF", "CR".
+const char* LineBreakName(TLineBreak Break);
 
 // Appends Chunk to Out with every tab replaced by four blanks.
 void AppendExpandingTabs(std::string& Out, std::string_view Chunk);
@@ -12,6 +33,6 @@ void AppendExpandingTabs(std::string& Out, std::string_view Chunk);
 // The same for a whole text.
 std::string ExpandTabs(std::string_view Text);
 
-// Appends one editor line in file form: each group of four blanks, left to right, becomes a tab;
-// then CR LF.
-void AppendFileLine(std::string& Out, std::string_view Line);
+// Appends one editor line in file form: with the exchange, each group of four blanks, left to right,
+// becomes a tab; then the line break.
+void AppendFileLine(std::string& Out, std::string_view Line, const TFileForm& Form = {});

@@ -29,10 +29,11 @@ class TMainPreviewHost : public TPreviewHost {
   QString DocFileName() override { return FForm.DocFileName; }
   bool WriteDocument(const QString& fileName) override {
     TxeEditModel& editor = *FForm.Memo1;
+    const std::string_view lineBreak = LineBreakBytes(FForm.SaveForm().Break);
     TSafeFileWriter writer(fileName);
     if (!writer.Open()) return false;
     for (int y = 1, n = editor.LineCount(); y <= n; ++y) {
-      if (!writer.Write(editor.LineText(y)) || !writer.Write("\r\n")) return false;
+      if (!writer.Write(editor.LineText(y)) || !writer.Write(lineBreak)) return false;
     }
     return writer.Commit();
   }

@@ -104,6 +104,7 @@ bool TMainForm::NewDocument(int Kind) {
   EditorSetCaret(pattern->CaretX, pattern->CaretY);
   EditorSetModified(false);
   FOnDisk = false;
+  FLineBreak = lbLF;
   FTypeSwitch = -1;
   return true;
 }
@@ -132,9 +133,11 @@ void TMainForm::Open1Click() {
 bool TMainForm::LoadDocument(const QString& FileName) {
   QString why;
   bool ok;
+  TFileForm form;
+  form.ExchangeTabs = !KeepTabs;
   {
     TBusyCursor busy(QFileInfo(FileName).size() >= LargeFile);
-    ok = ReadIntoEditor(FileName, &why);
+    ok = ReadIntoEditor(FileName, &why, &form);
   }
   if (!ok) {
     MessageDlg(QStringLiteral("Error on load file"), mtError, mbOK, this);
@@ -142,6 +145,7 @@ bool TMainForm::LoadDocument(const QString& FileName) {
   }
   DocFileName = FileName;
   FOnDisk = true;
+  FLineBreak = form.Break;
   SetTitle();
   return true;
 }
@@ -162,17 +166,18 @@ bool TMainForm::SaveAs1Click() {
   return true;
 }
 
-bool TMainForm::WriteWithProgress(const QString& FileName, QString* Why) {
+bool TMainForm::WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why) {
   TBusyCursor busy(EditorLineCount() >= 100000);
   TSlowProgress progress(this, QStringLiteral("Saving ") + FileName);
   return WriteDocumentFile(
       FileName, EditorLineCount(), [this](std::size_t i) { return EditorLine(i); }, Why,
-      [&progress](qint64 Done, qint64 Total) { progress.Step(Done, Total); });
+      [&progress](qint64 Done, qint64 Total) { progress.Step(Done, Total); }, Form);
 }
 
 bool TMainForm::SaveDocument(const QString& FileName) {
   QString why;
-  if (!WriteWithProgress(FileName, &why)) {
+  const TFileForm form = SaveForm();
+  if (!WriteWithProgress(FileName, form, &why)) {
     QString text = QStringLiteral("Unable to save file!\nCheck you access rights to select drive");
     if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
     MessageDlg(text, mtError, mbOK, this);
@@ -180,6 +185,7 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   }
   DocFileName = FileName;
   FOnDisk = true;
+  FLineBreak = form.Break;
   SetTitle();
   EditorSetModified(false);
   LastSeenStamp = NowStamp();
@@ -187,6 +193,6 @@ bool TMainForm::SaveDocument(const QString& FileName) {
 }
 
 void TMainForm::EditPaste1Execute() {
-  const QString text = QGuiApplication::clipboard()->text();
-  EditorReplaceSelection(ExpandTabs(text.toUtf8().toStdString()));
+  const std::string text = QGuiApplication::clipboard()->text().toUtf8().toStdString();
+  EditorReplaceSelection(KeepTabs ? text : ExpandTabs(text));
 }

@@ -63,20 +63,23 @@ bool TMainForm::EditorHoldsOneEmptyLine() const {
   return Memo1->LineCount() == 1 && Memo1->LineLength(1) == 0;
 }
 
-bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why) {
+bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form) {
   std::string text;
   QElapsedTimer clock;
   clock.start();
   std::unique_ptr<QProgressDialog> progress;
-  const bool ok = ReadDocumentFile(FileName, text, Why, [&](qint64 Done, qint64 Total) {
-    if (!progress && clock.elapsed() >= 500 && Total > 0) {
-      progress =
-          std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName, QString(), 0, 1000, this);
-      progress->setWindowModality(Qt::WindowModal);
-      progress->setMinimumDuration(0);
-    }
-    if (progress) progress->setValue(int(Done * 1000 / Total));
-  });
+  const bool ok = ReadDocumentFile(
+      FileName, text, Why,
+      [&](qint64 Done, qint64 Total) {
+        if (!progress && clock.elapsed() >= 500 && Total > 0) {
+          progress = std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName, QString(), 0,
+                                                       1000, this);
+          progress->setWindowModality(Qt::WindowModal);
+          progress->setMinimumDuration(0);
+        }
+        if (progress) progress->setValue(int(Done * 1000 / Total));
+      },
+      Form);
   if (!ok) return false;
   // The line list takes the text over without copying it, and the undo lists start empty.
   Memo1->SetText(std::move(text));

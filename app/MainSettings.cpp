@@ -32,6 +32,8 @@ void TMainForm::ApplySettings(const TSettingsValues& Values) {
   UserURL = Values.UserUrl;
   DefFn = Values.DefaultFileName;
   DefFT = Values.DefaultFileType;
+  LineBreaks = Values.LineBreaks;
+  KeepTabs = Values.KeepTabs;
   if (StartupGuard) {
     StartupGuard = false;
     return;

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "DocumentText.h"
 #include "DocumentTypes.h"
 
 class QAction;
@@ -60,6 +61,8 @@ class TMainForm : public QMainWindow {
   QString UserName, UserEMail, UserURL;
   QString DefFn;  // the user's home folder + "/untitled" until set
   int DefFT = 0;
+  int LineBreaks = lcAsInFile;  // TLineBreakChoice
+  bool KeepTabs = false;        // no tab and blank exchange on load, paste and save
   bool NotFirst = false;
 
   // The document.
@@ -71,6 +74,10 @@ class TMainForm : public QMainWindow {
   bool NewDocument(int Kind);
   void SetTitle();
   bool DocumentOnDisk() const { return FOnDisk; }
+  // The line break of the document's file (LF for a new document).
+  TLineBreak DocLineBreak() const { return FLineBreak; }
+  // How the next save writes the document.
+  TFileForm SaveForm() const { return {ChosenLineBreak(LineBreaks, FLineBreak), !KeepTabs}; }
 
   // Handlers of the menu items and tool buttons.
   void Newblank1Click();
@@ -115,13 +122,13 @@ class TMainForm : public QMainWindow {
   void RunEditAction(const QString& Name);
   void LoadSettings();
   void ApplyLanguageFile();
-  bool WriteWithProgress(const QString& FileName, QString* Why);
+  bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why);
 
   // The editor, as the document code uses it.
   std::size_t EditorLineCount() const;
   std::string_view EditorLine(std::size_t Index) const;
   bool EditorHoldsOneEmptyLine() const;
-  bool ReadIntoEditor(const QString& FileName, QString* Why);
+  bool ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form);
   void EditorSetText(const char* Text);
   void EditorSetCaret(int X, int Y);
   bool EditorModified() const;
@@ -137,6 +144,7 @@ class TMainForm : public QMainWindow {
   int FTypeSwitch = -1;  // type chosen on the command line for the document it opened
   bool FShown = false;
   bool FOnDisk = false;  // the file was loaded or saved since the last New
+  TLineBreak FLineBreak = lbLF;
   bool FInActivate = false;
   std::unique_ptr<TMemIniFile> FLanguage;
 };

@@ -42,15 +42,15 @@ TFormStorage::~TFormStorage() {
 }
 
 const QStringList& TFormStorage::StoredNames() {
-  static const QStringList names = {"username", "useremail", "userurl",  "fontindex", "fontname",
-                                    "fontsize", "autohide",  "highlite", "netscape",  "msie",
-                                    "custom",   "extended",  "notfirst", "DefFn",     "DefFT"};
+  static const QStringList names = {"username", "useremail", "userurl",  "fontindex",  "fontname", "fontsize",
+                                    "autohide", "highlite",  "netscape", "msie",       "custom",   "extended",
+                                    "notfirst", "DefFn",     "DefFT",    "linebreaks", "keeptabs"};
   return names;
 }
 
 TFormStorage::TStoredKind TFormStorage::KindOf(const QString& name) {
-  if (name == "fontindex" || name == "fontsize" || name == "DefFT") return skInteger;
-  if (name == "autohide" || name == "highlite" || name == "notfirst") return skBoolean;
+  if (name == "fontindex" || name == "fontsize" || name == "DefFT" || name == "linebreaks") return skInteger;
+  if (name == "autohide" || name == "highlite" || name == "notfirst" || name == "keeptabs") return skBoolean;
   return skString;
 }
 

@@ -18,7 +18,7 @@ class TFormStorage : public QObject {
   explicit TFormStorage(QObject* parent = nullptr);
   ~TFormStorage() override;
 
-  // The fifteen stored names, in the order of the Setup dialog.
+  // The stored names, in the order of the Setup dialog.
   static const QStringList& StoredNames();
   static TStoredKind KindOf(const QString& name);
 

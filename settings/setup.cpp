@@ -128,6 +128,11 @@ QWidget* TSetupForm::BuildEditorPage() {
   DefFTBox = new QComboBox(page);
   DefFTBox->setObjectName("DefFTBox");
   DefFTBox->addItems({"Text ASCII", "Text HTML", "Text CSS", "Text JavaScript"});
+  LineBreakBox = new QComboBox(page);
+  LineBreakBox->setObjectName("LineBreakBox");
+  LineBreakBox->addItems({"as in the file", "CR LF", "LF"});
+  KeepTabsChk = new QCheckBox("Keep tabs and blanks as they are", page);
+  KeepTabsChk->setObjectName("KeepTabsChk");
 
   form->addRow(NewLabel(page, FLabelCount, "Font face", FontBox), FontBox);
   form->addRow(NewLabel(page, FLabelCount, "Font Size", FontSpn), FontSpn);
@@ -135,6 +140,8 @@ QWidget* TSetupForm::BuildEditorPage() {
   form->addRow(HighliteChk);
   form->addRow(NewLabel(page, FLabelCount, "Default filename", DefFnEd), DefFnEd);
   form->addRow(NewLabel(page, FLabelCount, "and type", DefFTBox), DefFTBox);
+  form->addRow(NewLabel(page, FLabelCount, "Line breaks", LineBreakBox), LineBreakBox);
+  form->addRow(KeepTabsChk);
   return page;
 }
 
@@ -180,6 +187,9 @@ void TSetupForm::LoadSettingsIntoDialog(const TFormStorage& storage) {
   FNotFirst = storage.ReadBool("notfirst");
   DefFnEd->setText(storage.ReadString("DefFn"));
   DefFTBox->setCurrentIndex(storage.ReadInteger("DefFT"));
+  const int lineBreaks = storage.ReadInteger("linebreaks");
+  LineBreakBox->setCurrentIndex(lineBreaks >= 0 && lineBreaks < LineBreakBox->count() ? lineBreaks : 0);
+  KeepTabsChk->setChecked(storage.ReadBool("keeptabs"));
 }
 
 QString TSetupForm::SiblingProgramPath() { return QSettings("Orvex", "Tarn3").value("Path").toString(); }
@@ -208,6 +218,8 @@ void TSetupForm::StoreDialog(TFormStorage& storage) const {
   storage.WriteString("extended", ExtendedEd->text());
   storage.WriteString("DefFn", DefFnEd->text());
   storage.WriteInteger("DefFT", DefFTBox->currentIndex());
+  storage.WriteInteger("linebreaks", LineBreakBox->currentIndex());
+  storage.WriteBool("keeptabs", KeepTabsChk->isChecked());
 }
 
 TSettingsValues TSetupForm::DialogValues() const {
@@ -225,6 +237,8 @@ TSettingsValues TSetupForm::DialogValues() const {
   v.UserUrl = HomepageEd->text();
   v.DefaultFileName = DefFnEd->text();
   v.DefaultFileType = DefFTBox->currentIndex();
+  v.LineBreaks = LineBreakBox->currentIndex();
+  v.KeepTabs = KeepTabsChk->isChecked();
   return v;
 }
 

@@ -33,6 +33,8 @@ struct TSettingsValues {
   QString UserUrl;
   QString DefaultFileName = DefaultUntitledName();
   int DefaultFileType = 0;  // 0 txt, 1 html, 2 css, 3 js; -1 nothing chosen
+  int LineBreaks = 0;       // 0 as in the file, 1 CR LF, 2 LF
+  bool KeepTabs = false;    // no tab and blank exchange
 };
 
 // The editor's font with the chosen face and size; an empty face or a size below one
@@ -79,6 +81,8 @@ class TSetupForm : public QDialog {
   QCheckBox* HighliteChk = nullptr;
   QLineEdit* DefFnEd = nullptr;
   QComboBox* DefFTBox = nullptr;
+  QComboBox* LineBreakBox = nullptr;
+  QCheckBox* KeepTabsChk = nullptr;
   TFilenameEdit* NetscapeEd = nullptr;
   TFilenameEdit* MSIEEd = nullptr;
   TFilenameEdit* CustomEd = nullptr;

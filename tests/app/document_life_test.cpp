@@ -14,31 +14,39 @@
 
 #include "main_fakes.h"
 #include "orvexStr.h"
+#include "xeCustomEdit.h"
 
 namespace {
 
 // What the rules predict for a file saved after loading: split at CR LF, CR or LF (a final break
-// adds no line, an empty file is one empty line); tabs to four blanks; every line written with runs
-// of four blanks as tabs and a CR LF.
-std::string Predicted(const std::string& Bytes) {
+// adds no line, an empty file is one empty line); with the exchange, tabs to four blanks and runs of
+// four blanks back to tabs; every line written with the break of the choice (as in the file: its
+// first break, LF when it has none).
+std::string Predicted(const std::string& Bytes, int Choice = lcAsInFile, bool KeepTabs = false) {
   std::vector<std::string> lines;
   std::string line;
   bool open = false;
+  std::string fileBreak;
   for (std::size_t i = 0; i < Bytes.size(); ++i) {
     const char c = Bytes[i];
     if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < Bytes.size() && Bytes[i + 1] == '\n') ++i;
+      const bool crlf = c == '\r' && i + 1 < Bytes.size() && Bytes[i + 1] == '\n';
+      if (fileBreak.empty()) fileBreak = crlf ? "\r\n" : std::string(1, c);
+      if (crlf) ++i;
       lines.push_back(line);
       line.clear();
       open = false;
     } else {
-      line += c == '\t' ? std::string("    ") : std::string(1, c);
+      line += c == '\t' && !KeepTabs ? std::string("    ") : std::string(1, c);
       open = true;
     }
   }
   if (open || lines.empty()) lines.push_back(line);
+  const std::string lineBreak = Choice == lcCRLF                      ? "\r\n"
+                                : Choice == lcLF || fileBreak.empty() ? "\n"
+                                                                      : fileBreak;
   std::string out;
-  for (const std::string& l : lines) out += ReplaceAll(l, "    ", "\t", false) + "\r\n";
+  for (const std::string& l : lines) out += (KeepTabs ? l : ReplaceAll(l, "    ", "\t", false)) + lineBreak;
   return out;
 }
 
@@ -73,10 +81,11 @@ TEST_F(DocumentLife, OpenAndSaveRoundTrips) {
   const Case cases[] = {
       {"tabs", "a\tb\r\n\t\tx\r\n", "a\tb\r\n\t\tx\r\n"},
       {"six blanks", "      x\r\n", "\t  x\r\n"},
-      {"empty file", "", "\r\n"},
+      {"empty file: a new document's LF", "", "\n"},
       {"no final line break", "a\r\nb", "a\r\nb\r\n"},
-      {"CR only", "a\rb\r", "a\r\nb\r\n"},
-      {"LF only, blank line", "a\n\nb\n", "a\r\n\r\nb\r\n"},
+      {"CR only", "a\rb\r", "a\rb\r"},
+      {"LF only, blank line", "a\n\nb\n", "a\n\nb\n"},
+      {"mixed: the first break wins", "a\nb\r\nc\r", "a\nb\nc\n"},
   };
   for (const Case& c : cases) {
     const QString in = Path("in.txt"), out = Path("out.txt");
@@ -91,24 +100,43 @@ TEST_F(DocumentLife, OpenAndSaveRoundTrips) {
   EXPECT_TRUE(Boxes.Shown.empty());
 }
 
-TEST_F(DocumentLife, RandomFilesLoadAndSaveByteForByte) {
+TEST_F(DocumentLife, RandomFilesLoadAndSaveByteForByteUnderEverySetting) {
   std::mt19937 random(20261207);
   const char alphabet[] = {'\r', '\n', '\t', ' ', ' ', ' ', 'a', '\0', '\xFF', '\xC3', '\xA9'};
   const QString in = Path("in.bin"), out = Path("out.bin");
-  for (int round = 0; round < 40; ++round) {
+  for (int round = 0; round < 60; ++round) {
     std::string bytes(random() % 400, '\0');
     const bool anyByte = round % 4 == 0;
     for (char& c : bytes) c = anyByte ? char(random()) : alphabet[random() % sizeof alphabet];
+    Form->LineBreaks = round % 3;
+    Form->KeepTabs = round / 3 % 2 == 1;
     WriteBytes(in, bytes);
     ASSERT_TRUE(Form->LoadDocument(in));
     ASSERT_TRUE(Form->SaveDocument(out));
     const std::string saved = FileBytes(out);
-    ASSERT_EQ(saved, Predicted(bytes)) << "round " << round;
+    ASSERT_EQ(saved, Predicted(bytes, Form->LineBreaks, Form->KeepTabs))
+        << "round " << round << ", line breaks " << Form->LineBreaks << ", keep tabs " << Form->KeepTabs;
     // A file already in that form saves identical.
     ASSERT_TRUE(Form->LoadDocument(out));
     ASSERT_TRUE(Form->SaveDocument(in));
     ASSERT_EQ(FileBytes(in), saved) << "round " << round;
   }
+}
+
+TEST_F(DocumentLife, NewDocumentsUseLFAndTheDocumentKeepsItsBreak) {
+  Form->Action("HTMLfile1")->trigger();
+  EXPECT_EQ(Form->DocLineBreak(), lbLF);
+  Dialogs.Names = {Path("new.html")};
+  ASSERT_TRUE(Form->Save1Click());
+  EXPECT_EQ(FileBytes(Path("new.html")).substr(0, 7), "<HTML>\n");
+  WriteBytes(Path("dos.txt"), "a\r\n");
+  ASSERT_TRUE(Form->LoadDocument(Path("dos.txt")));
+  EXPECT_EQ(Form->DocLineBreak(), lbCRLF);
+  // A forced choice is the document's break once it is saved.
+  Form->LineBreaks = lcLF;
+  ASSERT_TRUE(Form->SaveDocument(Path("dos.txt")));
+  EXPECT_EQ(Form->DocLineBreak(), lbLF);
+  EXPECT_EQ(FileBytes(Path("dos.txt")), "a\n");
 }
 
 TEST_F(DocumentLife, OpenUsesItsFilterAndTheTypeOfTheName) {
@@ -285,7 +313,15 @@ TEST_F(DocumentLife, PasteExpandsTabs) {
   ASSERT_TRUE(Form->LoadDocument(page));
   Type("a\tb");
   ASSERT_TRUE(Form->SaveDocument(page));
-  EXPECT_EQ(FileBytes(page), "a\tb\r\n") << "four blanks in the editor, a tab again on disk";
+  EXPECT_EQ(FileBytes(page), "a\tb\n") << "four blanks in the editor, a tab again on disk";
+  EXPECT_EQ(Form->Memo1->LineText(1), "a    b");
+  // Kept as they are, a pasted tab stays a tab and blanks stay blanks.
+  Form->KeepTabs = true;
+  Form->Memo1->SetText("");
+  Type("\tb    c");
+  EXPECT_EQ(Form->Memo1->LineText(1), "\tb    c");
+  ASSERT_TRUE(Form->SaveDocument(page));
+  EXPECT_EQ(FileBytes(page), "\tb    c\n");
 }
 
 }  // namespace

@@ -44,6 +44,18 @@ TEST(DocumentText, SaveTurnsFourBlanksIntoTabsAndEndsEveryLineWithCRLF) {
   for (const Case& c : cases) EXPECT_EQ(Save(c.Lines), c.Bytes);
 }
 
+TEST(DocumentText, LineBreakOfAFileIsItsFirstBreak) {
+  const std::pair<const char*, TLineBreak> cases[] = {
+      {"", lbLF},         {"one line", lbLF}, {"a\nb\r\n", lbLF}, {"a\r\nb\n", lbCRLF},
+      {"a\rb\r\n", lbCR}, {"a\r", lbCR},      {"\r\n", lbCRLF},
+  };
+  for (const auto& [text, brk] : cases) EXPECT_EQ(DetectLineBreak(text), brk) << text;
+  std::string out;
+  AppendFileLine(out, "a        b", {lbLF, false});
+  AppendFileLine(out, "    ", {lbCR, true});
+  EXPECT_EQ(out, "a        b\n\t\r");
+}
+
 TEST(ReplaceAllTest, LeftToRightWithoutOverlap) {
   struct Case {
     const char *Text, *Find, *Replacement;

@@ -53,7 +53,7 @@ TEST_F(PreviewWindow, WritesTheDocumentAsItStandsAndStartsTheProgram) {
     (*Form).*paths[i] = Program;
     Form->Action(actions[i])->trigger();
     EXPECT_EQ(WaitForRecord(), "1|" + Form->DocFileName.toStdString() + "|");
-    EXPECT_EQ(FileBytes(Form->DocFileName), "a    b\r\n\t<x>\r\n");
+    EXPECT_EQ(FileBytes(Form->DocFileName), "a    b\n\t<x>\n") << "a new document writes LF";
     EXPECT_TRUE(Memo->Modified());
     EXPECT_TRUE(Boxes.Shown.empty());
     (*Form).*paths[i] = "";

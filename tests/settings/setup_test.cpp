@@ -31,9 +31,9 @@ class SetupTest : public ::testing::Test {
 TEST_F(SetupTest, DialogOpensOnProgramLocationsWithItsControls) {
   EXPECT_EQ(Form.PageControl1->tabText(Form.PageControl1->currentIndex()), "Program Locations");
   // The language file and the main window find the controls by these names.
-  for (const char* name :
-       {"NameEd", "eMailEd", "HomepageEd", "FontBox", "FontSpn", "AutoHideChk", "HighliteChk", "DefFnEd",
-        "DefFTBox", "NetscapeEd", "MSIEEd", "CustomEd", "ExtendedEd", "ApplyBtn", "CancelBtn", "HelpBtn"})
+  for (const char* name : {"NameEd", "eMailEd", "HomepageEd", "FontBox", "FontSpn", "AutoHideChk",
+                           "HighliteChk", "DefFnEd", "DefFTBox", "LineBreakBox", "KeepTabsChk", "NetscapeEd",
+                           "MSIEEd", "CustomEd", "ExtendedEd", "ApplyBtn", "CancelBtn", "HelpBtn"})
     EXPECT_NE(Form.findChild<QWidget*>(name), nullptr) << name;
 }
 
@@ -108,6 +108,10 @@ TEST_F(SetupTest, ApplyStoresAppliesAndSurvivesARestart) {
   Form.HighliteChk->setChecked(false);
   Form.NetscapeEd->setText("/usr/bin/firefox");
   Form.FontSpn->setValue(12);
+  EXPECT_EQ(Form.LineBreakBox->currentText(), "as in the file");
+  EXPECT_FALSE(Form.KeepTabsChk->isChecked());
+  Form.LineBreakBox->setCurrentIndex(2);
+  Form.KeepTabsChk->setChecked(true);
   Form.ApplyBtnClick();
 
   ASSERT_EQ(Applied.size(), 1u);
@@ -129,6 +133,8 @@ TEST_F(SetupTest, ApplyStoresAppliesAndSurvivesARestart) {
   EXPECT_FALSE(nextApplied.back().HighlightEnabled);
   EXPECT_EQ(nextApplied.back().FontSize, 12);
   EXPECT_EQ(nextApplied.back().Netscape, "/usr/bin/firefox");
+  EXPECT_EQ(nextApplied.back().LineBreaks, 2);
+  EXPECT_TRUE(nextApplied.back().KeepTabs);
 }
 
 TEST_F(SetupTest, CancelKeepsTheEditsInTheDialogButStoresNothing) {
