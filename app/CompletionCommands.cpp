@@ -75,10 +75,11 @@ std::string TextAfterCaret(const TxeEditModel& Editor, std::size_t Limit) {
 // The script whose identifiers are offered: around the caret, without the word being written.
 std::string ScriptAround(int DocType, const TCompletionPlace& Place, std::string_view Before,
                          std::string_view After) {
-  const std::string_view head = Before.substr(Place.Start, Before.size() - Place.Start - Place.Fragment.size());
-  const std::size_t wordRest = std::min(After.find_first_not_of(
-                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_$"),
-                                        After.size());
+  const std::string_view head =
+      Before.substr(Place.Start, Before.size() - Place.Start - Place.Fragment.size());
+  const std::size_t wordRest =
+      std::min(After.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_$"),
+               After.size());
   After.remove_prefix(wordRest);
   if (DocType == dtHTML) After = After.substr(0, ScriptElementEnd(After));
   std::string text(head);
@@ -101,9 +102,11 @@ void InstallCompletion(TMainForm& form) {
     const TCompletionPlace place = FindCompletionPlace(type, before);
     if (place.Kind == cpNone) return false;
     std::string script;
-    if (place.Kind == cpScript) script = ScriptAround(type, place, before, TextAfterCaret(*Editor, kTextWindow));
+    if (place.Kind == cpScript)
+      script = ScriptAround(type, place, before, TextAfterCaret(*Editor, kTextWindow));
     Items.clear();
-    for (const std::string& entry : StandardWords().Entries(place, script)) Items << QString::fromStdString(entry);
+    for (const std::string& entry : StandardWords().Entries(place, script))
+      Items << QString::fromStdString(entry);
     Fragment = QString::fromStdString(place.Fragment);
     return !Items.isEmpty();
   };

@@ -59,7 +59,8 @@ TCompletionPlace Script(std::string_view Before, std::size_t Start) {
 TCompletionPlace Style(std::string_view Before, std::size_t Start) {
   const std::string_view text = Before.substr(Start);
   if (InsideComment(text, "/*", "*/")) return {};
-  const std::string_view word = TrailingRun(text, [](char C) { return IsLetter(C) || IsDigit(C) || C == '-'; });
+  const std::string_view word =
+      TrailingRun(text, [](char C) { return IsLetter(C) || IsDigit(C) || C == '-'; });
   const std::string_view head = text.substr(0, text.size() - word.size());
   const std::size_t open = head.rfind('{');
   const std::size_t close = head.rfind('}');
@@ -106,8 +107,9 @@ TCompletionPlace Html(std::string_view Before) {
     if (tagEnd != std::string_view::npos)
       return element.Script ? Script(Before, tagEnd + 1) : Style(Before, tagEnd + 1);
   }
-  const std::string_view word = TrailingRun(
-      Before, [](char C) { return IsLetter(C) || IsDigit(C) || C == '-' || C == '_' || C == ':' || C == '#'; });
+  const std::string_view word = TrailingRun(Before, [](char C) {
+    return IsLetter(C) || IsDigit(C) || C == '-' || C == '_' || C == ':' || C == '#';
+  });
   const std::size_t p = Before.size() - word.size();
   const char prev = p > 0 ? Before[p - 1] : '\0';
   const char prev2 = p > 1 ? Before[p - 2] : '\0';

@@ -99,14 +99,16 @@ std::vector<std::string> ScriptIdentifiers(std::string_view ScriptText) {
     ScriptText.remove_prefix(std::min(end + 1, ScriptText.size()));
     for (scanner.BeginLine(line.c_str(), 0); !scanner.AtLineEnd(); scanner.Advance()) {
       const int kind = scanner.CurrentKind();
-      if ((kind == TxeJScriptSyn::tkIdentifier || kind == TxeJScriptSyn::tkKey) && scanner.CurrentLength() > 1)
+      if ((kind == TxeJScriptSyn::tkIdentifier || kind == TxeJScriptSyn::tkKey) &&
+          scanner.CurrentLength() > 1)
         found.emplace(scanner.CurrentView());
     }
   }
   return {found.begin(), found.end()};
 }
 
-TCompletionWords::TCompletionWords(std::string_view HtmlData, std::string_view CssData, std::string_view JsData) {
+TCompletionWords::TCompletionWords(std::string_view HtmlData, std::string_view CssData,
+                                   std::string_view JsData) {
   const auto html = ParseCompletionData(HtmlData);
   const auto css = ParseCompletionData(CssData);
   const auto js = ParseCompletionData(JsData);

@@ -1,15 +1,30 @@
-// Program start: the application object, its help file and title, the main window (which creates
-// the Setup dialog after itself), then the event loop until the main window closes.
+// Program start: the command line (answered without a display when it asks for help or the
+// version), the application object, its help file and title, the main window (which creates the
+// Setup dialog after itself), then the event loop until the main window closes.
 #include <QApplication>
 #include <QStringList>
+#include <cstdio>
 
+#include "CommandLine.h"
 #include "main.h"
 
 int main(int argc, char** argv) {
+  const TCommandLine commandLine = ParseCommandLine(argc, argv);
+  switch (commandLine.Action) {
+    case TCommandLine::caHelp: std::fputs(UsageText().toLocal8Bit().constData(), stdout); return 0;
+    case TCommandLine::caVersion: std::printf("%s\n", VersionText().toLocal8Bit().constData()); return 0;
+    case TCommandLine::caError:
+      std::fprintf(stderr, "quillan: %s\n%s", commandLine.Error.toLocal8Bit().constData(),
+                   UsageText().toLocal8Bit().constData());
+      return 2;
+    case TCommandLine::caRun: break;
+  }
   QApplication app(argc, argv);
   app.setProperty("HelpFile", QStringLiteral("qn.html"));
   app.setApplicationName(QStringLiteral("Quillan"));
-  TMainForm form(app.arguments().mid(1));
+  app.setApplicationVersion(QStringLiteral(QUILLAN_VERSION));
+  app.setDesktopFileName(QStringLiteral("quillan"));
+  TMainForm form(commandLine.Args);
   form.show();
   return app.exec();
 }

@@ -48,7 +48,8 @@ TEST(CompletionWindow, KeystrokeScripts) {
       // Script: the JavaScript table's words and the document's identifiers.
       {dtJavaScript, "docu|", "^\n", "document"},
       {dtJavaScript, "var myCounter = 0;\nmyC|", "^\n", "var myCounter = 0;\nmyCounter"},
-      {dtHTML, "<script>\nvar total = 1;\ntot|\n</script>", "^\n", "<script>\nvar total = 1;\ntotal\n</script>"},
+      {dtHTML, "<script>\nvar total = 1;\ntot|\n</script>", "^\n",
+       "<script>\nvar total = 1;\ntotal\n</script>"},
       // Escape closes and inserts nothing; where nothing fits no list opens and nothing is typed.
       {dtHTML, "<d|", "^\x1b", "<d"},
       {dtHTML, "<p>plain te|", "^", "<p>plain te"},
