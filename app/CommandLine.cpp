@@ -10,10 +10,14 @@ struct TQtOption {
   bool TakesValue;
 };
 const TQtOption QtOptions[] = {
-    {"-platform", true},       {"-platformpluginpath", true}, {"-platformtheme", true}, {"-plugin", true},
-    {"-display", true},        {"-geometry", true},           {"-qwindowgeometry", true}, {"-qwindowtitle", true},
-    {"-qwindowicon", true},    {"-style", true},              {"-stylesheet", true},    {"-session", true},
-    {"-reverse", false},       {"-widgetcount", false},       {"-nograb", false},       {"-dograb", false},
+    {"-platform", true},        {"-platformpluginpath", true},
+    {"-platformtheme", true},   {"-plugin", true},
+    {"-display", true},         {"-geometry", true},
+    {"-qwindowgeometry", true}, {"-qwindowtitle", true},
+    {"-qwindowicon", true},     {"-style", true},
+    {"-stylesheet", true},      {"-session", true},
+    {"-reverse", false},        {"-widgetcount", false},
+    {"-nograb", false},         {"-dograb", false},
 };
 
 const TQtOption* QtOption(const QString& Arg) {
@@ -21,7 +25,8 @@ const TQtOption* QtOption(const QString& Arg) {
     const QLatin1String name(option.Name);
     // Qt also takes them with two dashes and as "-name=value".
     if (Arg == name || Arg == QLatin1Char('-') + name) return &option;
-    if (option.TakesValue && (Arg.startsWith(name + QLatin1Char('=')) || Arg.startsWith(QLatin1Char('-') + name + QLatin1Char('='))))
+    if (option.TakesValue && (Arg.startsWith(name + QLatin1Char('=')) ||
+                              Arg.startsWith(QLatin1Char('-') + name + QLatin1Char('='))))
       return &option;
   }
   return nullptr;

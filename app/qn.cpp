@@ -2,6 +2,7 @@
 // version), the application object, its help file and title, the main window (which creates the
 // Setup dialog after itself), then the event loop until the main window closes.
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 #include <cstdio>
 
@@ -23,7 +24,12 @@ int main(int argc, char** argv) {
   app.setProperty("HelpFile", QStringLiteral("qn.html"));
   app.setApplicationName(QStringLiteral("Quillan"));
   app.setApplicationVersion(QStringLiteral(QUILLAN_VERSION));
-  app.setDesktopFileName(QStringLiteral("quillan"));
+  app.setDesktopFileName(QStringLiteral("example.orvex.Quillan"));
+  // The installed theme icon, else the sizes built into the program.
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/quillan-%1.png").arg(size));
+  app.setWindowIcon(QIcon::fromTheme(QStringLiteral("example.orvex.Quillan"), icon));
   TMainForm form(commandLine.Args);
   form.show();
   return app.exec();

@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation
+  desktop-file-utils appstream file dpkg-dev
+  at-spi2-core python3-pyatspi dbus librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -13,7 +13,12 @@ QPointer<QTextBrowser> gHelpWindow;
 
 }  // namespace
 
-QString HelpFilePath() { return QApplication::applicationDirPath() + QStringLiteral("/qn.html"); }
+QString HelpFilePath(const QString& programDir) {
+  const QString dir = programDir.isEmpty() ? QApplication::applicationDirPath() : programDir;
+  const QString beside = dir + QStringLiteral("/qn.html");
+  const QString installed = QDir::cleanPath(dir + QStringLiteral("/" QUILLAN_INSTALLED_HELP_DIR "/qn.html"));
+  return !QFileInfo(beside).isFile() && QFileInfo(installed).isFile() ? installed : beside;
+}
 
 QUrl HelpTopicUrl(int topic, const QString& helpFile) {
   QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());

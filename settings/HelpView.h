@@ -9,7 +9,9 @@ class QWidget;
 // Topics of the help page: the editor and the Setup dialog.
 enum THelpTopic { htEditor = 20, htSetup = 30 };
 
-QString HelpFilePath();
+// The help page beside the program (as built), else where it is installed (the data folder
+// reached from the program's folder); the first when neither exists.
+QString HelpFilePath(const QString& programDir = {});
 // The page's address with the topic's anchor ("topic30").
 QUrl HelpTopicUrl(int topic, const QString& helpFile = HelpFilePath());
 // Shows the help window at the topic; a missing page is reported in a message box

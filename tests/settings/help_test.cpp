@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -45,3 +46,16 @@ TEST(Help, MissingPageIsReportedNotShown) {
 }
 
 }  // namespace
+
+TEST(Help, PageBesideTheProgramElseInTheInstalledDataFolder) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString bin = dir.filePath("bin");
+  QDir(dir.path()).mkpath("bin");
+  EXPECT_EQ(HelpFilePath(bin), bin + "/qn.html") << "neither: the page beside the program is named";
+  QDir(dir.path()).mkpath("share/quillan");
+  QFile(dir.filePath("share/quillan/qn.html")).open(QIODevice::WriteOnly);
+  EXPECT_EQ(HelpFilePath(bin), dir.filePath("share/quillan/qn.html"));
+  QFile(bin + "/qn.html").open(QIODevice::WriteOnly);
+  EXPECT_EQ(HelpFilePath(bin), bin + "/qn.html");
+}
