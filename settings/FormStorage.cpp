@@ -119,9 +119,10 @@ int TFormStorage::ParseInteger(const QString& text, int fallback) {
   return fallback;
 }
 
-void TFormStorage::RestorePlacement(QWidget* form) {
+bool TFormStorage::RestorePlacement(QWidget* form) {
   QSettings settings(kOrganization, kApplication);
   const QStringList pos = settings.value(kNormPos).toString().split(',');
+  bool restored = false;
   if (pos.size() == 4) {
     int v[4];
     bool allOk = true;
@@ -132,6 +133,7 @@ void TFormStorage::RestorePlacement(QWidget* form) {
     }
     const QRect rect(QPoint(v[0], v[1]), QPoint(v[2] - 1, v[3] - 1));
     if (allOk && rect.width() > 0 && rect.height() > 0) {
+      restored = true;
       // A placement from a screen that is gone keeps the size only.
       if (QGuiApplication::screenAt(rect.center()))
         form->setGeometry(rect);
@@ -140,8 +142,20 @@ void TFormStorage::RestorePlacement(QWidget* form) {
     }
   }
   bool ok = false;
-  if (settings.value(kShowCmd).toString().toInt(&ok) == kShowMaximized && ok)
+  if (settings.value(kShowCmd).toString().toInt(&ok) == kShowMaximized && ok) {
     form->setWindowState(form->windowState() | Qt::WindowMaximized);
+    restored = true;
+  }
+  return restored;
+}
+
+void TFormStorage::FirstPlacement(QWidget* form) {
+  QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  QRect rect(QPoint(0, 0), area.size() * 2 / 3);
+  rect.moveCenter(area.center());
+  form->setGeometry(rect);
 }
 
 void TFormStorage::SavePlacement(QWidget* form) {
@@ -172,7 +186,7 @@ bool TFormStorage::eventFilter(QObject* watched, QEvent* event) {
       // Before the form's own show handler, which copies the values into the dialog.
       FShown = true;
       ReadValues();
-      RestorePlacement(FForm);
+      if (!RestorePlacement(FForm)) FirstPlacement(FForm);
     } else if (event->type() == QEvent::Hide && !event->spontaneous() && FShown) {
       WriteValues();
       SavePlacement(FForm);

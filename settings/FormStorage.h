@@ -39,7 +39,10 @@ class TFormStorage : public QObject {
   static bool ParseBool(const QString& text, bool fallback);
   static int ParseInteger(const QString& text, int fallback);
 
-  void RestorePlacement(QWidget* form);
+  // False when no placement is stored.
+  bool RestorePlacement(QWidget* form);
+  // The placement of a first start: two thirds of the screen's available area, centred.
+  static void FirstPlacement(QWidget* form);
   void SavePlacement(QWidget* form);
 
   // Reads values and placement on the form's first showing, writes them when the

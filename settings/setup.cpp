@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -194,8 +195,20 @@ void TSetupForm::LoadSettingsIntoDialog(const TFormStorage& storage) {
 
 QString TSetupForm::SiblingProgramPath() { return QSettings("Orvex", "Tarn3").value("Path").toString(); }
 
+QString TSetupForm::FindProgram(const QStringList& names) {
+  for (const QString& name : names) {
+    const QString path = QStandardPaths::findExecutable(name);
+    if (!path.isEmpty()) return path;
+  }
+  return {};
+}
+
 void TSetupForm::ApplyFirstRunDefaults(const QString& defaultFileName) {
   ExtendedEd->setText(SiblingProgramPath());
+  // The two browser buttons work at once with the browsers of this machine; a path the user has
+  // set stays.
+  if (NetscapeEd->text().isEmpty()) NetscapeEd->setText(FindProgram({"firefox-esr", "firefox"}));
+  if (MSIEEd->text().isEmpty()) MSIEEd->setText(FindProgram({"chromium", "google-chrome"}));
   FontSpn->setValue(10);
   FontBox->setEditText("Courier New");
   HighliteChk->setChecked(true);

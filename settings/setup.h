@@ -70,6 +70,8 @@ class TSetupForm : public QDialog {
 
   // The sibling product's program path, empty when it has none.
   static QString SiblingProgramPath();
+  // The full path of the first of the programs found in PATH, empty when none is.
+  static QString FindProgram(const QStringList& names);
 
   QTabWidget* PageControl1 = nullptr;
   QLineEdit* NameEd = nullptr;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFontComboBox>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include "FilenameEdit.h"
 #include "FormStorage.h"
@@ -60,6 +62,43 @@ TEST_F(SetupTest, FirstStartFillsTheFirstRunDefaults) {
   EXPECT_EQ(Storage.ReadString("DefFn"), "/home/ann/untitled");
   EXPECT_EQ(Storage.ReadString("extended"), "/opt/tarn/tarn3");
   EXPECT_TRUE(Storage.ReadBool("highlite"));
+}
+
+TEST_F(SetupTest, FirstStartFindsBrowsersInPathButKeepsAUsersValue) {
+  QTemporaryDir bin;
+  ASSERT_TRUE(bin.isValid());
+  auto program = [&](const char* Name) {
+    QFile file(bin.filePath(Name));
+    file.open(QIODevice::WriteOnly);
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    return bin.filePath(Name);
+  };
+  const QByteArray oldPath = qgetenv("PATH");
+  qputenv("PATH", QFile::encodeName(bin.path()));
+  struct Case {
+    std::vector<const char*> Programs;
+    const char* StoredMSIE;
+    QString Netscape, MSIE;
+  };
+  const Case cases[] = {
+      {{}, "", "", ""},
+      {{"firefox", "google-chrome"}, "", bin.filePath("firefox"), bin.filePath("google-chrome")},
+      {{"firefox-esr", "chromium"}, "", bin.filePath("firefox-esr"), bin.filePath("chromium")},
+      {{"chromium"}, "/opt/my/browser", "", "/opt/my/browser"},
+  };
+  for (const Case& c : cases) {
+    for (const char* name : c.Programs) program(name);
+    ClearStoredSettings();
+    QSettings("Orvex", "QN").setValue("msie", c.StoredMSIE);
+    TFormStorage storage;
+    storage.ReadValues();
+    TSetupForm form;
+    RunSettingsStartup(form, storage, DefaultUntitledName());
+    EXPECT_EQ(storage.ReadString("netscape"), c.Netscape);
+    EXPECT_EQ(storage.ReadString("msie"), c.MSIE);
+    for (const char* name : c.Programs) QFile::remove(bin.filePath(name));
+  }
+  qputenv("PATH", oldPath);
 }
 
 TEST_F(SetupTest, FirstStartWithoutTheSiblingProductLeavesExtendedEmpty) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QScreen>
 #include <QSettings>
 #include <QWidget>
 
@@ -88,12 +89,16 @@ TEST_F(StorageTest, AttachedFormReadsOnFirstShowAndWritesOnClose) {
   EXPECT_EQ(raw.value("ShowCmd").toString(), "1");
 }
 
-TEST_F(StorageTest, PlacementIsRestoredOnTheNextStart) {
+TEST_F(StorageTest, FirstStartTakesTwoThirdsOfTheScreenCentredAndTheNextRestores) {
   {
     QWidget form;
+    form.resize(600, 400);
     TFormStorage storage;
     storage.Attach(&form);
     form.show();
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_EQ(form.size(), area.size() * 2 / 3);
+    EXPECT_LE((form.geometry().center() - area.center()).manhattanLength(), 2);
     form.resize(321, 234);
     form.close();
   }
