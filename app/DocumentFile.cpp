@@ -10,6 +10,9 @@
 #include <cstring>
 #include <string>
 
+#include "MemoryBudget.h"
+#include "RegularFile.h"
+
 namespace {
 
 constexpr qint64 ChunkSize = 4 << 20;
@@ -27,41 +30,67 @@ QString ResolveLinks(const QString& Path) {
 
 QString SystemError(int Code) { return QString::fromLocal8Bit(std::strerror(Code)); }
 
+QString TooLargeSentence(const QString& Path, std::uint64_t Need, std::uint64_t Free) {
+  return QStringLiteral("%1 is too large to open: it needs about %2 MB of memory, and %3 MB are free.")
+      .arg(Path)
+      .arg(Need >> 20)
+      .arg(Free >> 20);
+}
+
 }  // namespace
 
-bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why, const TFileProgress& Progress,
-                      TFileForm* Form) {
-  QFile file(Path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (Why) *Why = file.errorString();
-    return false;
-  }
-  // The bytes go straight into the string; only a text with tabs needs a second pass.
-  const qint64 total = file.size();
-  std::string raw;
-  qint64 done = 0;
-  while (true) {
-    const qint64 want = done < total ? std::min(ChunkSize, total - done) : ChunkSize;
-    raw.resize(std::size_t(done + want));
-    const qint64 n = file.read(raw.data() + done, want);
-    if (n < 0) {
-      if (Why) *Why = file.errorString();
-      return false;
+std::uint64_t DocumentMemoryFor(std::uint64_t FileBytes) { return FileBytes + FileBytes / 2; }
+
+TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
+                             const TFileProgress& Progress, TFileForm* Form,
+                             const std::function<bool()>& OpenAnyway) {
+  const auto fail = [Why](const QString& Reason) {
+    if (Why) *Why = Reason;
+    return TReadResult::Failed;
+  };
+  std::string reason;
+  const TReadOnlyFile file = OpenRegularFile(QFile::encodeName(Path).toStdString(), &reason);
+  if (!file.IsOpen()) return fail(QString::fromLocal8Bit(reason.c_str()));
+  struct stat st {};
+  if (::fstat(file.Fd(), &st) != 0) return fail(SystemError(errno));
+  const qint64 total = st.st_size;
+  const std::uint64_t free = AvailableMemory();
+  if (!MemoryAllows(DocumentMemoryFor(std::uint64_t(total)), free))
+    return fail(TooLargeSentence(Path, DocumentMemoryFor(std::uint64_t(total)), free));
+  try {
+    // The bytes go straight into the string; tabs are widened in place afterwards.
+    std::string raw;
+    raw.reserve(std::size_t(total));
+    qint64 done = 0;
+    bool asked = !OpenAnyway;
+    while (true) {
+      // A file that grows while it is read (a log) may not outgrow the memory either.
+      if (done >= total && !MemoryAllows(DocumentMemoryFor(std::uint64_t(done) + ChunkSize), free))
+        return fail(TooLargeSentence(Path, DocumentMemoryFor(std::uint64_t(done) + ChunkSize), free));
+      const qint64 want = done < total ? std::min(ChunkSize, total - done) : ChunkSize;
+      raw.resize(std::size_t(done + want));
+      const ssize_t n = ::read(file.Fd(), raw.data() + done, std::size_t(want));
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return fail(SystemError(errno));
+      done += n;
+      raw.resize(std::size_t(done));
+      if (!asked && (n == 0 || std::size_t(done) >= TextSniffLength)) {
+        asked = true;
+        if (!LooksLikeText(std::string_view(raw).substr(0, TextSniffLength)) && !OpenAnyway())
+          return TReadResult::Declined;
+      }
+      if (n == 0) break;
+      if (Progress) Progress(done, total);
     }
-    done += n;
-    raw.resize(std::size_t(done));
-    if (n == 0) break;
-    if (Progress) Progress(done, total);
-  }
-  if (Form) Form->Break = DetectLineBreak(raw);
-  if ((Form && !Form->ExchangeTabs) || raw.find('\t') == std::string::npos) {
+    if (Form) Form->Break = DetectLineBreak(raw);
+    if (!Form || Form->ExchangeTabs) ExpandTabsInPlace(raw);
     Text = std::move(raw);
-  } else {
-    Text.clear();
-    Text.reserve(raw.size() + raw.size() / 8);
-    AppendExpandingTabs(Text, raw);
+  } catch (const std::bad_alloc&) {
+    return fail(QStringLiteral("There is not enough memory to open it."));
+  } catch (const std::length_error&) {
+    return fail(QStringLiteral("There is not enough memory to open it."));
   }
-  return true;
+  return TReadResult::Done;
 }
 
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,11 +16,20 @@
 // (the total of a write is its line count instead).
 using TFileProgress = std::function<void(qint64 Done, qint64 Total)>;
 
+enum class TReadResult { Done, Failed, Declined };
+
 // Reads Path whole into Text for the editor's line list to split, every tab as four blanks unless
-// Form->ExchangeTabs is off; Form->Break receives the file's line break. On failure returns false
-// and sets Why.
-bool ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
-                      const TFileProgress& Progress = {}, TFileForm* Form = nullptr);
+// Form->ExchangeTabs is off; Form->Break receives the file's line break. Only a regular file is read,
+// and only when the memory it needs can be had. When its first bytes do not look like text, OpenAnyway
+// is asked (none: it is read) and false leaves it unread (Declined). On failure Why tells the reason;
+// Text is untouched unless the result is Done.
+TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
+                             const TFileProgress& Progress = {}, TFileForm* Form = nullptr,
+                             const std::function<bool()>& OpenAnyway = {});
+
+// Memory a document of FileBytes bytes takes once loaded (its text, tabs and line records), as estimated
+// before reading it.
+std::uint64_t DocumentMemoryFor(std::uint64_t FileBytes);
 
 // Gives line Index (0-based) of the text being saved.
 using TLineSource = std::function<std::string_view(std::size_t Index)>;

@@ -4,6 +4,7 @@
 // written with the line break its file had, or the one the user chose.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -36,3 +37,13 @@ std::string ExpandTabs(std::string_view Text);
 // Appends one editor line in file form: with the exchange, each group of four blanks, left to right,
 // becomes a tab; then the line break.
 void AppendFileLine(std::string& Out, std::string_view Line, const TFileForm& Form = {});
+
+// The same in place: the text grows by three bytes per tab and no second copy is made.
+void ExpandTabsInPlace(std::string& Text);
+
+// How many of a file's first bytes decide whether it looks like text.
+inline constexpr std::size_t TextSniffLength = 64 * 1024;
+
+// False for bytes that are not text: a NUL byte, or mostly control characters other than the usual
+// white space, form feed and escape.
+bool LooksLikeText(std::string_view Head);

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstring>
-#include <fstream>
+#include <ext/stdio_filebuf.h>
+#include <istream>
+
+#include "RegularFile.h"
 
 namespace {
 
@@ -47,20 +50,18 @@ bool ReadWordBE(std::istream& in, uint16_t& value) {
   return true;
 }
 
-bool ReadJpegSize(const std::string& fileName, uint32_t& width, uint32_t& height) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return false;
+void ReadJpegSize(std::istream& in, uint32_t& width, uint32_t& height) {
   uint8_t soi[2];
-  if (!ReadBytes(in, soi, 2) || soi[0] != 0xFF || soi[1] != 0xD8) return true;
+  if (!ReadBytes(in, soi, 2) || soi[0] != 0xFF || soi[1] != 0xD8) return;
   uint8_t lead;
-  if (!ReadByte(in, lead)) return true;
+  if (!ReadByte(in, lead)) return;
   while (lead == 0xFF) {
     uint8_t code;
-    if (!ReadByte(in, code)) return true;
+    if (!ReadByte(in, code)) return;
     if (code == 0xFF || IsStandaloneMarker(code)) continue;  // fill byte or no segment body
-    if (code == 0xD9) return true;                           // end of image, no frame seen
+    if (code == 0xD9) return;                                // end of image, no frame seen
     uint16_t length;
-    if (!ReadWordBE(in, length) || length < 2) return true;  // a length below 2 is corrupt
+    if (!ReadWordBE(in, length) || length < 2) return;  // a length below 2 is corrupt
     if (IsFrameMarker(code)) {
       uint8_t precision;
       uint16_t h, w;
@@ -68,61 +69,53 @@ bool ReadJpegSize(const std::string& fileName, uint32_t& width, uint32_t& height
         height = h;
         width = w;
       }
-      return true;
+      return;
     }
-    if (!Skip(in, length - 2u) || !ReadByte(in, lead)) return true;
+    if (!Skip(in, length - 2u) || !ReadByte(in, lead)) return;
   }
-  return true;
 }
 
-bool ReadPngSize(const std::string& fileName, uint32_t& width, uint32_t& height) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return false;
+void ReadPngSize(std::istream& in, uint32_t& width, uint32_t& height) {
   // Signature, then the IHDR chunk: length, type, width, height (32-bit big-endian).
   uint8_t head[24] = {};
-  if (!ReadBytes(in, head, sizeof head)) return true;
-  if (std::memcmp(head, kPngSignature, 8) != 0 || std::memcmp(head + 12, "IHDR", 4) != 0) return true;
+  if (!ReadBytes(in, head, sizeof head)) return;
+  if (std::memcmp(head, kPngSignature, 8) != 0 || std::memcmp(head + 12, "IHDR", 4) != 0) return;
   width = ReadLongBE(head + 16);
   height = ReadLongBE(head + 20);
-  return true;
 }
 
-bool ReadGifSize(const std::string& fileName, uint32_t& width, uint32_t& height) {
+void ReadGifSize(std::istream& in, uint32_t& width, uint32_t& height) {
   width = 0;
   height = 0;
-  if (fileName.empty()) return true;
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return false;
   uint8_t header[13];
-  if (!ReadBytes(in, header, 13) || std::memcmp(header, "GIF", 3) != 0) return true;
+  if (!ReadBytes(in, header, 13) || std::memcmp(header, "GIF", 3) != 0) return;
   const uint8_t flags = header[10];
-  if ((flags & 0x80) && !Skip(in, 3u << ((flags & 7) + 1))) return true;
+  if ((flags & 0x80) && !Skip(in, 3u << ((flags & 7) + 1))) return;
   // Walk the blocks up to the first image descriptor.
   for (;;) {
     uint8_t introducer;
-    if (!ReadByte(in, introducer)) return true;
+    if (!ReadByte(in, introducer)) return;
     if (introducer == 0x2C) {
       uint8_t desc[9];
-      if (!ReadBytes(in, desc, 9)) return true;
+      if (!ReadBytes(in, desc, 9)) return;
       width = uint32_t(desc[4] | desc[5] << 8);
       height = uint32_t(desc[6] | desc[7] << 8);
-      return true;
+      return;
     }
-    if (introducer != 0x21) return true;  // trailer or garbage: no image
+    if (introducer != 0x21) return;  // trailer or garbage: no image
     uint8_t label;
-    if (!ReadByte(in, label)) return true;
+    if (!ReadByte(in, label)) return;
     // Data sub-blocks up to the zero-length terminator.
     for (;;) {
       uint8_t size;
-      if (!ReadByte(in, size)) return true;
+      if (!ReadByte(in, size)) return;
       if (size == 0) break;
-      if (!Skip(in, size)) return true;
+      if (!Skip(in, size)) return;
     }
   }
 }
 
-TImageKind ImageKindOf(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
+TImageKind ImageKindOf(std::istream& in) {
   std::array<uint8_t, 8> sig{};
   in.read(reinterpret_cast<char*>(sig.data()), std::streamsize(sig.size()));
   const size_t n = size_t(in.gcount());
@@ -132,15 +125,51 @@ TImageKind ImageKindOf(const std::string& fileName) {
   return ikUnknown;
 }
 
-bool ReadImageSize(const std::string& fileName, uint32_t& width, uint32_t& height) {
+void ReadImageSize(std::istream& in, uint32_t& width, uint32_t& height) {
   width = 0;
   height = 0;
-  if (!std::ifstream(fileName, std::ios::binary)) return false;
-  switch (ImageKindOf(fileName)) {
-    case ikJpeg: return ReadJpegSize(fileName, width, height);
-    case ikPng: return ReadPngSize(fileName, width, height);
-    case ikGif: return ReadGifSize(fileName, width, height);
+  const TImageKind kind = ImageKindOf(in);
+  in.clear();
+  in.seekg(0);
+  switch (kind) {
+    case ikJpeg: ReadJpegSize(in, width, height); break;
+    case ikPng: ReadPngSize(in, width, height); break;
+    case ikGif: ReadGifSize(in, width, height); break;
     case ikUnknown: break;
   }
+}
+
+namespace {
+
+// Runs Read over the file when it is a regular file.
+template <class F>
+bool WithRegularFile(const std::string& fileName, std::string* why, F&& Read) {
+  TReadOnlyFile file = OpenRegularFile(fileName, why);
+  if (!file.IsOpen()) return false;
+  __gnu_cxx::stdio_filebuf<char> buffer(file.Release(), std::ios::in | std::ios::binary);
+  std::istream in(&buffer);
+  Read(in);
   return true;
+}
+
+}  // namespace
+
+bool ReadJpegSize(const std::string& fileName, uint32_t& width, uint32_t& height) {
+  return WithRegularFile(fileName, nullptr, [&](std::istream& in) { ReadJpegSize(in, width, height); });
+}
+
+bool ReadPngSize(const std::string& fileName, uint32_t& width, uint32_t& height) {
+  return WithRegularFile(fileName, nullptr, [&](std::istream& in) { ReadPngSize(in, width, height); });
+}
+
+bool ReadGifSize(const std::string& fileName, uint32_t& width, uint32_t& height) {
+  width = 0;
+  height = 0;
+  return WithRegularFile(fileName, nullptr, [&](std::istream& in) { ReadGifSize(in, width, height); });
+}
+
+bool ReadImageSize(const std::string& fileName, uint32_t& width, uint32_t& height, std::string* why) {
+  width = 0;
+  height = 0;
+  return WithRegularFile(fileName, why, [&](std::istream& in) { ReadImageSize(in, width, height); });
 }

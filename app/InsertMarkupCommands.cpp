@@ -1,6 +1,7 @@
 #include "InsertMarkupCommands.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileInfo>
 
 #include "ConversionCommands.h"
@@ -58,17 +59,26 @@ void Linktofile1Click(TMainForm& form) {
   InsertLinkToFile(*form.Memo1, name.toStdString());
 }
 
+void ReportUnreadable(TMainForm& form, const QString& name, const std::string& why) {
+  QString text = QString("Cannot open file %1").arg(name);
+  if (!why.empty()) text += "\n\n" + QString::fromLocal8Bit(why.c_str());
+  MessageDlg(text, mtError, mbOK, &form);
+}
+
 void URLfromfile1Click(TMainForm& form) {
   const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenLinkedFilter);
   if (name.isEmpty()) return;
-  InsertUrlFromFile(*form.Memo1, name.toStdString());
+  std::string why;
+  if (!InsertUrlFromFile(*form.Memo1, QFile::encodeName(name).toStdString(), &why))
+    ReportUnreadable(form, name, why);
 }
 
 void Imagefromfile1Click(TMainForm& form) {
   const QString name = PickPicture(&form);
   if (name.isEmpty()) return;
-  if (!InsertImageFromFile(*form.Memo1, name.toStdString()))
-    MessageDlg(QString("Cannot open file %1").arg(name), mtError, mbOK, &form);
+  std::string why;
+  if (!InsertImageFromFile(*form.Memo1, QFile::encodeName(name).toStdString(), &why))
+    ReportUnreadable(form, name, why);
 }
 
 }  // namespace

@@ -7,24 +7,20 @@
 
 class TxeEditModel;
 
-// A value of an INI file read as the Windows profile functions read it: section and key names
-// compared without case, blanks around names and values ignored, one pair of enclosing quotes
-// removed from the value. The default is returned when the file, the section or the key is missing.
-std::string ReadProfileString(const std::string& fileName, std::string_view section, std::string_view key,
-                              std::string_view defaultValue);
-
 // A file:// address for a local path (blanks and separators kept as they are).
 std::string FileUrlOf(std::string_view path);
 
 // The address a picked file links to: a ".url" shortcut's URL (the maker's web site when it has
-// none), or the file name itself for any other file.
-std::string UrlFromFile(const std::string& fileName);
+// none, or when there is no such file), or the file name itself for any other file. False, with Why,
+// when the shortcut cannot be read (not a regular file, too large, no rights).
+bool UrlFromFile(const std::string& fileName, std::string& url, std::string* why = nullptr);
 
 std::string LinkToFileOpening(std::string_view path);
 std::string UrlOpening(std::string_view address);
 std::string ImageOpening(std::string_view path, uint32_t width, uint32_t height);
 
 void InsertLinkToFile(TxeEditModel& editor, const std::string& path);
-void InsertUrlFromFile(TxeEditModel& editor, const std::string& fileName);
-// False when the picture cannot be opened; nothing is inserted then.
-bool InsertImageFromFile(TxeEditModel& editor, const std::string& path);
+// Both give false, with Why, when the file cannot be read; nothing is inserted then.
+bool InsertUrlFromFile(TxeEditModel& editor, const std::string& fileName, std::string* why = nullptr);
+// A GIF that cannot be read is inserted with width and height 0.
+bool InsertImageFromFile(TxeEditModel& editor, const std::string& path, std::string* why = nullptr);

@@ -1,5 +1,6 @@
 #include "LinkCommandsPicDlg.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
@@ -7,6 +8,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QVBoxLayout>
+
+#include "RegularFile.h"
 
 namespace {
 
@@ -91,7 +94,8 @@ void TOpenPicDlg::PreviewPicked() {
 void TOpenPicDlg::ShowPreview(const QString& fileName) {
   FImage->clear();
   FSize->clear();
-  if (fileName.isEmpty()) return;
+  // A named pipe or a device would block the dialog.
+  if (fileName.isEmpty() || !IsRegularFile(QFile::encodeName(fileName).toStdString())) return;
   QImageReader reader(fileName);
   reader.setAutoTransform(true);
   const QSize size = reader.size();

@@ -132,20 +132,25 @@ void TMainForm::Open1Click() {
 
 bool TMainForm::LoadDocument(const QString& FileName) {
   QString why;
-  bool ok;
+  TReadResult result;
   TFileForm form;
   form.ExchangeTabs = !KeepTabs;
   {
     TBusyCursor busy(QFileInfo(FileName).size() >= LargeFile);
-    ok = ReadIntoEditor(FileName, &why, &form);
+    result = ReadIntoEditor(FileName, &why, &form);
   }
-  if (!ok) {
-    MessageDlg(QStringLiteral("Error on load file"), mtError, mbOK, this);
+  if (result == TReadResult::Declined) return false;
+  if (result == TReadResult::Failed) {
+    QString text = QStringLiteral("Error on load file");
+    if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
+    MessageDlg(text, mtError, mbOK, this);
     return false;
   }
   DocFileName = FileName;
   FOnDisk = true;
   FLineBreak = form.Break;
+  // The text is the file's: nothing to save, whatever the document before it was.
+  EditorSetModified(false);
   SetTitle();
   return true;
 }

@@ -9,10 +9,13 @@
 #include <QProgressDialog>
 #include <QScrollBar>
 #include <QShortcut>
+#include <algorithm>
 #include <memory>
 
 #include "DocumentFile.h"
 #include "HelpView.h"
+#include "MemoryBudget.h"
+#include "MsgDlg.h"
 #include "main.h"
 #include "xeCompletionProposal.h"
 #include "xeCustomEdit.h"
@@ -63,28 +66,43 @@ bool TMainForm::EditorHoldsOneEmptyLine() const {
   return Memo1->LineCount() == 1 && Memo1->LineLength(1) == 0;
 }
 
-bool TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form) {
+TReadResult TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form) {
   std::string text;
   QElapsedTimer clock;
   clock.start();
   std::unique_ptr<QProgressDialog> progress;
-  const bool ok = ReadDocumentFile(
-      FileName, text, Why,
-      [&](qint64 Done, qint64 Total) {
-        if (!progress && clock.elapsed() >= 500 && Total > 0) {
-          progress = std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName, QString(), 0,
-                                                       1000, this);
-          progress->setWindowModality(Qt::WindowModal);
-          progress->setMinimumDuration(0);
-        }
-        if (progress) progress->setValue(int(Done * 1000 / Total));
-      },
-      Form);
-  if (!ok) return false;
-  // The line list takes the text over without copying it, and the undo lists start empty.
-  Memo1->SetText(std::move(text));
+  const auto step = [&](qint64 Done, qint64 Total) {
+    if (!progress && clock.elapsed() >= 500 && Total > 0) {
+      progress =
+          std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName, QString(), 0, 1000, this);
+      progress->setWindowModality(Qt::WindowModal);
+      progress->setMinimumDuration(0);
+    }
+    if (progress) progress->setValue(int(Done * 1000 / Total));
+  };
+  const auto openAnyway = [&] {
+    return MessageDlg(FileName + QStringLiteral(" does not look like a text file. Open it anyway?"),
+                      mtWarning, mbYes | mbNo, this) == mrYes;
+  };
+  const TReadResult result = ReadDocumentFile(FileName, text, Why, step, Form, openAnyway);
+  if (result != TReadResult::Done) return result;
+  progress.reset();
+  // Each line costs the line list a record besides its text.
+  const auto breaks = std::uint64_t(std::count(text.begin(), text.end(), '\n')) +
+                      std::uint64_t(std::count(text.begin(), text.end(), '\r'));
+  if (!MemoryAllows(breaks * 16)) {
+    if (Why) *Why = QStringLiteral("There is not enough memory to open it.");
+    return TReadResult::Failed;
+  }
+  try {
+    // The line list takes the text over without copying it, and the undo lists start empty.
+    Memo1->SetText(std::move(text));
+  } catch (const std::bad_alloc&) {
+    if (Why) *Why = QStringLiteral("There is not enough memory to open it.");
+    return TReadResult::Failed;
+  }
   Memo1->ClearUndo();
-  return true;
+  return TReadResult::Done;
 }
 
 void TMainForm::EditorSetText(const char* Text) { Memo1->SetText(Text); }

@@ -137,10 +137,12 @@ void TMainForm::FormShow() {
   if (DocFileName.isEmpty()) {
     const int typeSwitch = FTypeSwitch;
     Newblank1Click();
-    // A lone type switch starts a blank document of that type.
+    // A lone type switch starts a blank document of that type, named with its extension.
     if (typeSwitch > 0) {
       SetDocType(typeSwitch);
       FTypeSwitch = typeSwitch;
+      DocFileName = DefFn + QLatin1Char('.') + DocTypeDefaultExt(typeSwitch);
+      SetTitle();
     }
   }
   ApplyLanguageFile();

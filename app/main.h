@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "DocumentText.h"
+#include "DocumentFile.h"
 #include "DocumentTypes.h"
 
 class QAction;
@@ -128,7 +128,7 @@ class TMainForm : public QMainWindow {
   std::size_t EditorLineCount() const;
   std::string_view EditorLine(std::size_t Index) const;
   bool EditorHoldsOneEmptyLine() const;
-  bool ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form);
+  TReadResult ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form);
   void EditorSetText(const char* Text);
   void EditorSetCaret(int X, int Y);
   bool EditorModified() const;

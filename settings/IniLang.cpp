@@ -1,5 +1,7 @@
 #include "IniLang.h"
 
+#include "RegularFile.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
@@ -63,12 +65,13 @@ void TMemIniFile::SetText(const QString& text) {
 }
 
 bool TMemIniFile::LoadFromFile(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) {
+  // Only a regular file: a named pipe of that name must not hold up the start.
+  std::string raw;
+  if (!ReadRegularFile(QFile::encodeName(fileName).toStdString(), raw, 16 << 20, nullptr)) {
     SetText(QString());
     return false;
   }
-  const QByteArray bytes = file.readAll();
+  const QByteArray bytes = QByteArray::fromStdString(raw);
   // UTF-8 first; a file that is not valid UTF-8 is taken byte for byte.
   QStringDecoder decoder(QStringDecoder::Utf8);
   QString text = decoder.decode(bytes);

@@ -277,6 +277,23 @@ void TxeEditList::SetText(std::string_view S) { SetText(std::string(S)); }
 
 void TxeEditList::SetText(std::string&& S) {
   TUpdateBracket b(*this);
+  // Without per-line hooks the new lines are laid out before the old text goes, so that running out of
+  // memory on a large text leaves the list as it was.
+  const bool fireAdded = static_cast<bool>(OnLineAdded);
+  TLineIndex index;
+  std::unique_ptr<std::string> chunk;
+  std::size_t longest = 0;
+  if (!fireAdded && !S.empty()) {
+    chunk = std::make_unique<std::string>(std::move(S));
+    std::size_t lines = 0;
+    ForEachLine(*chunk, true, [&](std::size_t, std::size_t) { ++lines; });
+    index.Reset(lines);
+    ForEachLine(*chunk, true, [&](std::size_t Off, std::size_t Len) {
+      longest = std::max(longest, Len);
+      index.PushBack(TLineRec{Off, static_cast<std::uint32_t>(Len), NoRange});
+    });
+    FChunks.reserve(1);
+  }
   // Clearing must not add the empty line of an empty list in front of the new text.
   ++FLoadDepth;
   try {
@@ -286,7 +303,13 @@ void TxeEditList::SetText(std::string&& S) {
     throw;
   }
   --FLoadDepth;
-  SplitIntoRecords(std::move(S), static_cast<bool>(OnLineAdded));
+  if (chunk) {
+    FChunks.push_back(std::move(chunk));  // chunk 0: the records above point into it
+    FIndex = std::move(index);
+    FLongest = longest;
+  } else {
+    SplitIntoRecords(std::move(S), fireAdded);
+  }
   if (FLoadDepth == 0 && Empty()) Add("");
   if (OnTextAssigned) OnTextAssigned(this);
 }

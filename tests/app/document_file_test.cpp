@@ -3,7 +3,9 @@
 
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -62,16 +65,61 @@ struct DocumentFile : ::testing::Test {
   QTemporaryDir Dir;
 };
 
-TEST_F(DocumentFile, ReadFailuresAreReported) {
-  QString why;
-  std::string text;
-  EXPECT_FALSE(ReadDocumentFile(Path("missing.html"), text, &why));
-  EXPECT_FALSE(why.isEmpty());
+TEST_F(DocumentFile, OnlyRegularFilesThatFitInMemoryAreRead) {
   QDir(Dir.path()).mkdir("folder");
-  EXPECT_FALSE(ReadDocumentFile(Path("folder"), text, &why));
-  WriteBytes(Path("tabs.txt"), "a\tb\r\n");
-  EXPECT_TRUE(ReadDocumentFile(Path("tabs.txt"), text, &why));
-  EXPECT_EQ(text, "a    b\r\n");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, QFile::encodeName(Path("sock")).constData(), sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  // Far more than any machine has, yet no disk space: the file is sparse.
+  QFile huge(Path("huge.txt"));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(huge.resize(qint64(1) << 42));
+  huge.close();
+
+  const std::pair<QString, const char*> cases[] = {
+      {Path("missing.html"), "No such file"}, {Path("folder"), "is a folder"},
+      {Path("pipe"), "is a named pipe"},      {Path("sock"), "is a socket"},
+      {"/dev/zero", "is a device"},           {"/dev/urandom", "is a device"},
+      {Path("huge.txt"), "is too large"},
+  };
+  for (const auto& [file, reason] : cases) {
+    QString why;
+    std::string text = "kept";
+    EXPECT_EQ(ReadDocumentFile(file, text, &why), TReadResult::Failed) << file.toStdString();
+    EXPECT_TRUE(why.contains(reason)) << why.toStdString();
+    EXPECT_EQ(text, "kept");
+  }
+  ::close(sock);
+
+  WriteBytes(Path("tabs.txt"), "a\tb\r\n\t");
+  std::string text;
+  EXPECT_EQ(ReadDocumentFile(Path("tabs.txt"), text, nullptr), TReadResult::Done);
+  EXPECT_EQ(text, "a    b\r\n    ");
+}
+
+TEST_F(DocumentFile, FilesThatDoNotLookLikeTextAreReadOnlyWhenTheUserAgrees) {
+  const std::string binary(
+      "\x7F"
+      "ELF\x02\x01\x00\x00\t",
+      9);
+  WriteBytes(Path("prog"), binary);
+  for (const bool agree : {false, true}) {
+    int asked = 0;
+    std::string text = "kept";
+    const TReadResult result = ReadDocumentFile(Path("prog"), text, nullptr, {}, nullptr, [&] {
+      ++asked;
+      return agree;
+    });
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(result, agree ? TReadResult::Done : TReadResult::Declined);
+    EXPECT_EQ(text, agree ? std::string("\x7F"
+                                        "ELF\x02\x01\x00\x00    ",
+                                        12)
+                          : "kept");
+  }
 }
 
 TEST_F(DocumentFile, SaveReplacesTheFileAndKeepsItsMode) {

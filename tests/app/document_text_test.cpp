@@ -24,7 +24,26 @@ TEST(DocumentText, TabsBecomeFourBlanks) {
     std::string pieces;
     for (char c : in) AppendExpandingTabs(pieces, std::string_view(&c, 1));
     EXPECT_EQ(pieces, out);
+    std::string inPlace = in;
+    ExpandTabsInPlace(inPlace);
+    EXPECT_EQ(inPlace, out);
   }
+}
+
+TEST(DocumentText, WhatLooksLikeText) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},
+      {"<p>caf\xC3\xA9</p>\r\n\tx\f\x1B[0m", true},
+      {"\xFF\xFE\xFD\x80", true},  // any high bytes: a legacy code page
+      {std::string("text\0text", 9), false},
+      {"\x01\x02\x03"
+       "ab",
+       false},
+      {"\x01\x02"
+       "ab",
+       true},  // a few control characters are not enough
+  };
+  for (const auto& [head, text] : cases) EXPECT_EQ(LooksLikeText(head), text) << head;
 }
 
 TEST(DocumentText, SaveTurnsFourBlanksIntoTabsAndEndsEveryLineWithCRLF) {

@@ -2,7 +2,10 @@
 #include "GoToWeb.h"
 #include "LinkCommands.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,11 @@ namespace {
 
 class LinksTest : public ::testing::Test {
  protected:
+  static std::string Url(const std::string& file) {
+    std::string url;
+    EXPECT_TRUE(UrlFromFile(file, url));
+    return url;
+  }
   QTemporaryDir Dir;
   std::string Write(const std::string& name, const std::string& text) {
     const std::string path = Dir.filePath(QString::fromStdString(name)).toStdString();
@@ -41,15 +49,30 @@ TEST_F(LinksTest, ShortcutFiles) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
-    EXPECT_EQ(UrlFromFile(Write("link.URL", c.Text)), c.Url);
+    EXPECT_EQ(Url(Write("link.URL", c.Text)), c.Url);
   }
 }
 
 TEST_F(LinksTest, NonShortcutLinksToTheFileName) {
   const std::string path = Write("page.url.html", "[InternetShortcut]\nURL=http://x\n");
-  EXPECT_EQ(UrlFromFile(path), path);
-  EXPECT_EQ(UrlFromFile("/no such/dir.url/file"), "/no such/dir.url/file");
-  EXPECT_EQ(UrlFromFile("/missing.url"), kMakerWebSite);
+  EXPECT_EQ(Url(path), path);
+  EXPECT_EQ(Url("/no such/dir.url/file"), "/no such/dir.url/file");
+  EXPECT_EQ(Url("/missing.url"), kMakerWebSite);
+}
+
+TEST_F(LinksTest, ShortcutsThatAreNotFilesAreRefusedWithoutWaiting) {
+  const std::string pipe = Dir.filePath("pipe.url").toStdString();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string big = Write("big.url", "[InternetShortcut]\nURL=http://x\n" + std::string(2 << 20, ';'));
+  const std::pair<std::string, const char*> cases[] = {
+      {pipe, "is a named pipe"}, {Dir.path().toStdString() + "/.url", "is a folder"}, {big, "too large"}};
+  QDir(Dir.path()).mkdir(".url");
+  for (const auto& [file, reason] : cases) {
+    std::string url = "kept", why;
+    EXPECT_FALSE(UrlFromFile(file, url, &why)) << file;
+    EXPECT_NE(why.find(reason), std::string::npos) << why;
+    EXPECT_EQ(url, "kept");
+  }
 }
 
 }  // namespace

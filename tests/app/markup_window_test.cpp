@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 class MarkupWindow : public ::testing::Test {
@@ -128,14 +130,43 @@ TEST_F(MarkupWindow, ImageFromFile) {
   EXPECT_EQ(Memo->Text(),
             "<IMG SRC=\"file://" + picture.toStdString() + "\" WIDTH=\"64\" HEIGHT=\"48\">\r\n");
 
-  answer = Dir.filePath("gone.jpg");
-  SetText("", {1, 1});
-  Run("Imagefromfile1");
+  // Pictures that cannot be read: a GIF is still inserted, 0 by 0; others are reported, and a named
+  // pipe is refused at once instead of blocking the window.
+  const QString pipe = Dir.filePath("pipe.png");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  struct {
+    QString File;
+    std::string Inserted;
+    QString Message;
+  } cases[] = {
+      {Dir.filePath("gone.jpg"), "",
+       "Cannot open file " + Dir.filePath("gone.jpg") + "\n\nNo such file or directory"},
+      {Dir.filePath("gone.GIF"),
+       "<IMG SRC=\"file://" + Dir.filePath("gone.GIF").toStdString() + "\" WIDTH=\"0\" HEIGHT=\"0\">", ""},
+      {pipe, "", "Cannot open file " + pipe + "\n\n" + pipe + " is a named pipe, not a file."},
+  };
+  for (const auto& c : cases) {
+    answer = c.File;
+    SetText("", {1, 1});
+    Boxes.Shown.clear();
+    Run("Imagefromfile1");
+    EXPECT_EQ(Memo->Text(), c.Inserted + "\r\n");
+    ASSERT_EQ(Boxes.Shown.size(), c.Message.isEmpty() ? 0u : 1u);
+    if (!c.Message.isEmpty()) {
+      EXPECT_EQ(Boxes.Shown[0].Text, c.Message);
+      EXPECT_EQ(Boxes.Shown[0].Type, mtError);
+    }
+  }
+  SetPicturePicker({});
+
+  // The same for a shortcut.
+  QFile::rename(pipe, Dir.filePath("pipe.url"));
+  Files.Names = {Dir.filePath("pipe.url")};
+  Boxes.Shown.clear();
+  Run("URLfromfile1");
   EXPECT_EQ(Memo->Text(), "\r\n");
   ASSERT_EQ(Boxes.Shown.size(), 1u);
-  EXPECT_EQ(Boxes.Shown[0].Text, "Cannot open file " + answer);
-  EXPECT_EQ(Boxes.Shown[0].Type, mtError);
-  SetPicturePicker({});
+  EXPECT_TRUE(Boxes.Shown[0].Text.endsWith("pipe.url is a named pipe, not a file."));
 }
 
 TEST_F(MarkupWindow, CompletionComponentAsLaidOut) {

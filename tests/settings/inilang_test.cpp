@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,6 +82,11 @@ class LanguageFile : public ::testing::Test {
 
 TEST_F(LanguageFile, MissingFileGivesNothing) {
   EXPECT_EQ(OpenLanguageFile(LanguageFileName, Dir.path()), nullptr);
+  // Nor does a named pipe of that name, without waiting for a writer.
+  const QString pipe = Dir.filePath("pipe.loc");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  TMemIniFile ini;
+  EXPECT_FALSE(ini.LoadFromFile(pipe));
 }
 
 TEST_F(LanguageFile, FileNextToTheProgramIsRead) {
