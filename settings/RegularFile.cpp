@@ -10,11 +10,11 @@
 namespace {
 
 std::string KindSentence(const std::string& Path, mode_t Mode) {
-  const char* kind = S_ISDIR(Mode)                     ? "a folder"
-                     : S_ISFIFO(Mode)                  ? "a named pipe"
-                     : S_ISSOCK(Mode)                  ? "a socket"
+  const char* kind = S_ISDIR(Mode)                    ? "a folder"
+                     : S_ISFIFO(Mode)                 ? "a named pipe"
+                     : S_ISSOCK(Mode)                 ? "a socket"
                      : S_ISCHR(Mode) || S_ISBLK(Mode) ? "a device"
-                                                       : "not a plain file";
+                                                      : "not a plain file";
   return Path + " is " + kind + ", not a file.";
 }
 
@@ -41,8 +41,9 @@ TReadOnlyFile OpenRegularFile(const std::string& Path, std::string* Why) {
     const int error = errno;
     // A socket cannot be opened at all; say what it is rather than "No such device or address".
     struct stat st {};
-    if (Why) *Why = ::stat(Path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? KindSentence(Path, st.st_mode)
-                                                                         : std::strerror(error);
+    if (Why)
+      *Why = ::stat(Path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? KindSentence(Path, st.st_mode)
+                                                                    : std::strerror(error);
     return {};
   }
   struct stat st {};
