@@ -138,6 +138,8 @@ const TMenuLine MenuLayout[] = {
         I("Breakline1", "Break line", 16466),
         I("Horizontalrule1", "Horizontal rule", 16456),
       End,
+      Sep,
+      I("Checkpage1", "Check page", 16502),
     End,
     M("JavaScript1", "&JavaScript"),
       M("Objects2", "Objects"),

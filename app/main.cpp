@@ -15,6 +15,7 @@
 #include "IniLang.h"
 #include "InsertMarkupCommands.h"
 #include "MsgDlg.h"
+#include "PageCheckPane.h"
 #include "ReplaceDlg.h"
 #include "about.h"
 #include "xeCustomEdit.h"
@@ -51,6 +52,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
   InstallSearchPrintCommands(*this);
   InstallMarkupCommands(*this);
   InstallCompletion(*this);
+  InstallPageCheck(*this);
 
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
     if (State == Qt::ApplicationActive)
