@@ -1,7 +1,9 @@
 #include "DocumentFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -93,6 +95,13 @@ TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Wh
   return TReadResult::Done;
 }
 
+TFileIdentity FileIdentityOf(const QString& Path) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(Path).constData(), &st) != 0) return {};
+  return {true, std::uint64_t(st.st_dev), std::uint64_t(st.st_ino), std::uint64_t(st.st_size),
+          std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
                        const TFileProgress& Progress, const TFileForm& Form) {
   TSafeFileWriter writer(Path);
@@ -112,9 +121,95 @@ bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSo
   return ok;
 }
 
+namespace {
+
+bool WriteAll(int Fd, const char* P, std::size_t Left) {
+  while (Left > 0) {
+    const ssize_t n = ::write(Fd, P, Left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
+    }
+    P += n;
+    Left -= std::size_t(n);
+  }
+  return true;
+}
+
+// Copies the whole of From (from its start) to To at its current position and flushes To to disk.
+bool CopyBytes(int From, int To) {
+  std::string buffer(1 << 20, '\0');
+  off_t at = 0;
+  for (;;) {
+    const ssize_t n = ::pread(From, buffer.data(), buffer.size(), at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    if (!WriteAll(To, buffer.data(), std::size_t(n))) return false;
+    at += n;
+  }
+  return ::fsync(To) == 0;
+}
+
+// Flushes a folder, so that a name just put into it survives a power cut.
+void SyncFolder(const QString& File) {
+  const int fd = ::open(QFile::encodeName(QFileInfo(File).absolutePath()).constData(),
+                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// A new hidden file beside File, or else in the user's cache folder, for the copy of the original.
+int MakeBackupFile(const QString& File, QString& Name) {
+  const QFileInfo info(File);
+  QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+  if (cache.isEmpty()) cache = QDir::homePath() + QStringLiteral("/.cache");
+  cache += QStringLiteral("/quillan");
+  QDir().mkpath(cache);
+  for (const QString& folder : {info.absolutePath(), cache}) {
+    QByteArray pattern =
+        QFile::encodeName(folder + QStringLiteral("/.") + info.fileName() + QStringLiteral(".backup-XXXXXX"));
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd >= 0) {
+      Name = QFile::decodeName(pattern);
+      return fd;
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
 struct TSafeFileWriter::TImpl {
   QSaveFile Atomic;
-  QFile Direct;
+  // Writing in place: the file itself, and the copy of its original bytes that is put back on failure.
+  int Direct = -1;
+  int Backup = -1;
+  QString BackupName;
+  bool Committed = false;
+
+  // Puts the original back byte for byte; false leaves the copy where it is.
+  bool Restore() {
+    if (Backup < 0) return true;
+    const bool ok =
+        ::ftruncate(Direct, 0) == 0 && ::lseek(Direct, 0, SEEK_SET) == 0 && CopyBytes(Backup, Direct);
+    if (ok) DropBackup();
+    return ok;
+  }
+  void DropBackup() {
+    if (Backup < 0) return;
+    ::close(Backup);
+    Backup = -1;
+    QFile::remove(BackupName);
+  }
+  ~TImpl() {
+    // Abandoned half-way: the original goes back.
+    if (Direct >= 0 && !Committed) Restore();
+    if (Direct >= 0) ::close(Direct);
+    if (Backup >= 0) ::close(Backup);
+  }
 };
 
 TSafeFileWriter::TSafeFileWriter(const QString& Path)
@@ -122,6 +217,15 @@ TSafeFileWriter::TSafeFileWriter(const QString& Path)
 
 TSafeFileWriter::~TSafeFileWriter() {
   if (!FInPlace && FImpl->Atomic.isOpen()) FImpl->Atomic.cancelWriting();
+}
+
+bool TSafeFileWriter::Fail(const QString& Why) {
+  FError = Why;
+  FFailed = true;
+  if (FInPlace && FImpl->Direct >= 0 && !FImpl->Restore())
+    FError +=
+        QStringLiteral("\nThe original could not be put back; a copy of it is kept in ") + FImpl->BackupName;
+  return false;
 }
 
 bool TSafeFileWriter::Open() {
@@ -150,33 +254,44 @@ bool TSafeFileWriter::Open() {
     }
     FError = FImpl->Atomic.errorString();
     // No temporary file in that folder: rewriting the file itself is the only way left.
-    if (!exists || !QFileInfo(FTarget).isWritable()) {
+    if (!exists || !S_ISREG(old.st_mode) || !QFileInfo(FTarget).isWritable()) {
       FFailed = true;
       return false;
     }
     FInPlace = true;
   }
-  FImpl->Direct.setFileName(FTarget);
-  if (!FImpl->Direct.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    FError = FImpl->Direct.errorString();
+  // In place, but never without a copy of the original to put back.
+  const QByteArray target = QFile::encodeName(FTarget);
+  const int original = ::open(target.constData(), O_RDONLY | O_CLOEXEC);
+  if (original < 0) return Fail(SystemError(errno));
+  FImpl->Backup = MakeBackupFile(FTarget, FImpl->BackupName);
+  const bool copied = FImpl->Backup >= 0 && CopyBytes(original, FImpl->Backup);
+  const int error = errno;
+  ::close(original);
+  if (!copied) {
+    FImpl->DropBackup();
+    FError =
+        QStringLiteral("No copy of the original could be made before rewriting it: ") + SystemError(error);
     FFailed = true;
     return false;
+  }
+  FImpl->Direct = ::open(target.constData(), O_WRONLY | O_CLOEXEC);
+  if (FImpl->Direct < 0 || ::ftruncate(FImpl->Direct, 0) != 0) {
+    const QString why = SystemError(errno);
+    if (FImpl->Direct < 0) FImpl->DropBackup();
+    return Fail(why);
   }
   return true;
 }
 
 bool TSafeFileWriter::Write(std::string_view Bytes) {
   if (FFailed) return false;
-  QFileDevice& file = FInPlace ? static_cast<QFileDevice&>(FImpl->Direct) : FImpl->Atomic;
+  if (FInPlace) return WriteAll(FImpl->Direct, Bytes.data(), Bytes.size()) || Fail(SystemError(errno));
   const char* p = Bytes.data();
   qint64 left = qint64(Bytes.size());
   while (left > 0) {
-    const qint64 n = file.write(p, left);
-    if (n <= 0) {
-      FError = file.errorString();
-      FFailed = true;
-      return false;
-    }
+    const qint64 n = FImpl->Atomic.write(p, left);
+    if (n <= 0) return Fail(FImpl->Atomic.errorString());
     p += n;
     left -= n;
   }
@@ -185,30 +300,15 @@ bool TSafeFileWriter::Write(std::string_view Bytes) {
 
 bool TSafeFileWriter::Commit() {
   if (FFailed) return false;
-  QFileDevice& file = FInPlace ? static_cast<QFileDevice&>(FImpl->Direct) : FImpl->Atomic;
-  if (!file.flush()) {
-    FError = file.errorString();
-    FFailed = true;
-    return false;
-  }
-  if (::fsync(file.handle()) != 0) {
-    FError = SystemError(errno);
-    FFailed = true;
-    return false;
-  }
   if (FInPlace) {
-    FImpl->Direct.close();
-    if (FImpl->Direct.error() != QFileDevice::NoError) {
-      FError = FImpl->Direct.errorString();
-      FFailed = true;
-      return false;
-    }
+    if (::fsync(FImpl->Direct) != 0) return Fail(SystemError(errno));
+    FImpl->Committed = true;
+    FImpl->DropBackup();
     return true;
   }
-  if (!FImpl->Atomic.commit()) {
-    FError = FImpl->Atomic.errorString();
-    FFailed = true;
-    return false;
-  }
+  if (!FImpl->Atomic.flush()) return Fail(FImpl->Atomic.errorString());
+  if (::fsync(FImpl->Atomic.handle()) != 0) return Fail(SystemError(errno));
+  if (!FImpl->Atomic.commit()) return Fail(FImpl->Atomic.errorString());
+  SyncFolder(FTarget);
   return true;
 }

@@ -1,6 +1,9 @@
 // Reading and writing document files. Writing never destroys the file on disk: the text goes to a
 // temporary file in the same folder, is flushed to disk and then renamed over the original, which
-// keeps its mode (and, for root, its owner); a symbolic link keeps pointing at its target.
+// keeps its mode (and, for root, its owner), and the folder is flushed; a symbolic link keeps pointing
+// at its target. A file with other hard links, or in a folder where no temporary file can be made, is
+// rewritten in place after a copy of it has been made (beside it, or in the user's cache folder); any
+// failure puts the original back byte for byte.
 #pragma once
 
 #include <QString>
@@ -39,6 +42,16 @@ using TLineSource = std::function<std::string_view(std::size_t Index)>;
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
                        const TFileProgress& Progress = {}, const TFileForm& Form = {});
 
+// What identifies a file's contents on disk without reading them: the file itself (device and inode), its
+// size and its modification time. Two equal identities mean nobody wrote the file in between.
+struct TFileIdentity {
+  bool Exists = false;
+  std::uint64_t Device = 0, Inode = 0, Size = 0;
+  std::int64_t ModifiedNs = 0;
+  bool operator==(const TFileIdentity&) const = default;
+};
+TFileIdentity FileIdentityOf(const QString& Path);
+
 // The safe writer under WriteDocumentFile, for any bytes.
 class TSafeFileWriter {
  public:
@@ -52,6 +65,8 @@ class TSafeFileWriter {
   bool InPlace() const { return FInPlace; }
 
  private:
+  bool Fail(const QString& Why);
+
   struct TImpl;
   std::unique_ptr<TImpl> FImpl;
   QString FTarget;

@@ -151,6 +151,7 @@ bool TMainForm::LoadDocument(const QString& FileName) {
   FLineBreak = form.Break;
   // The text is the file's: nothing to save, whatever the document before it was.
   EditorSetModified(false);
+  RememberDiskState();
   SetTitle();
   return true;
 }
@@ -180,6 +181,7 @@ bool TMainForm::WriteWithProgress(const QString& FileName, const TFileForm& Form
 }
 
 bool TMainForm::SaveDocument(const QString& FileName) {
+  if (!MayOverwrite(FileName)) return false;
   QString why;
   const TFileForm form = SaveForm();
   if (!WriteWithProgress(FileName, form, &why)) {
@@ -191,6 +193,7 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   DocFileName = FileName;
   FOnDisk = true;
   FLineBreak = form.Break;
+  RememberDiskState();
   SetTitle();
   EditorSetModified(false);
   LastSeenStamp = NowStamp();

@@ -46,6 +46,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
   CreateMenus();
   CreateToolBar();
   ConnectCommands();
+  CreateDiskWatch();
   CreateSettings();
   // Families of commands connect themselves to the actions here.
   InstallAboutCommand(this);
@@ -165,11 +166,7 @@ void TMainForm::AppEventsActivate() {
   const QFileInfo info(DocFileName);
   const double fileTime = info.exists() ? Stamp(info.lastModified()) : 2147483647.0;
   if (fileTime - 0.00002 <= LastSeenStamp) return;
-  FInActivate = true;
-  if (MessageDlg(DocFileName + QStringLiteral(" modified by external software\nReload this file?"), mtWarning,
-                 mbYes | mbNo, this) == mrYes)
-    LoadDocument(DocFileName);
-  FInActivate = false;
+  OfferReload();
 }
 
 void TMainForm::closeEvent(QCloseEvent* Event) {

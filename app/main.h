@@ -18,6 +18,8 @@ class QAction;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class QFileSystemWatcher;
+class QTimer;
 class TxeCustomEdit;
 class TxeCustomHighLighter;
 class TjxHTMLSyn;
@@ -122,6 +124,13 @@ class TMainForm : public QMainWindow {
   void RunEditAction(const QString& Name);
   void LoadSettings();
   void ApplyLanguageFile();
+  // The open file on disk (MainDiskWatch.cpp).
+  void CreateDiskWatch();
+  void RememberDiskState();
+  bool ChangedOnDisk() const;
+  bool MayOverwrite(const QString& FileName);
+  void FileChangedOnDisk();
+  void OfferReload();
   bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why);
 
   // The editor, as the document code uses it.
@@ -146,5 +155,9 @@ class TMainForm : public QMainWindow {
   bool FOnDisk = false;  // the file was loaded or saved since the last New
   TLineBreak FLineBreak = lbLF;
   bool FInActivate = false;
+  // The open file as it was when loaded or last saved, and the outside change last asked about.
+  TFileIdentity FDiskState, FAskedState;
+  QFileSystemWatcher* FWatcher = nullptr;
+  QTimer* FWatchDelay = nullptr;
   std::unique_ptr<TMemIniFile> FLanguage;
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -188,6 +189,8 @@ TEST_F(DocumentFile, FailedSavesLeaveTheOriginalIntact) {
   WriteBytes(big, "original\r\n");
   ::chmod(QFile::encodeName(big).constData(), 0666);
   ::chmod(QFile::encodeName(Dir.path()).constData(), 0777);
+  QDir(Dir.path()).mkdir("cache");
+  ::chmod(QFile::encodeName(Path("cache")).constData(), 0777);
 
   struct Case {
     const char* What;
@@ -206,6 +209,8 @@ TEST_F(DocumentFile, FailedSavesLeaveTheOriginalIntact) {
     const bool huge = c.SizeLimit != RLIM_INFINITY;
     const int code = RunUnprivileged(
         [&] {
+          // The copy of a file rewritten in place goes to the user's cache folder.
+          qputenv("XDG_CACHE_HOME", QFile::encodeName(Path("cache")));
           QString why;
           const bool ok = Write(c.File, huge ? std::vector<std::string>{bigText} : LinesOf({"new"}), &why);
           return ok ? 0 : (why.isEmpty() ? 2 : 1);
@@ -215,7 +220,79 @@ TEST_F(DocumentFile, FailedSavesLeaveTheOriginalIntact) {
     EXPECT_EQ(FileBytes(c.File), c.Afterwards) << c.What;
   }
   EXPECT_EQ(Entries(Dir.path()), QStringList{"big.txt"}) << "no temporary file may stay behind";
+  EXPECT_TRUE(Entries(Path("cache/quillan")).isEmpty()) << "nor a copy of an original";
   ::chmod(QFile::encodeName(Path("ro")).constData(), 0755);
+}
+
+// A real file system of 1 MiB that fills up; only root may mount it.
+class TSmallFileSystem {
+ public:
+  explicit TSmallFileSystem(const QString& Folder) : FFolder(QFile::encodeName(Folder)) {
+    QDir().mkpath(Folder);
+    FMounted = ::mount("tmpfs", FFolder.constData(), "tmpfs", 0, "size=1m,mode=0777") == 0;
+  }
+  ~TSmallFileSystem() {
+    if (FMounted) ::umount2(FFolder.constData(), MNT_DETACH);
+  }
+  bool Mounted() const { return FMounted; }
+
+ private:
+  QByteArray FFolder;
+  bool FMounted = false;
+};
+
+TEST_F(DocumentFile, InPlaceSaveThatRunsOutOfSpacePutsTheOriginalBack) {
+  TSmallFileSystem fs(Path("fs"));
+  if (!fs.Mounted()) GTEST_SKIP() << "mounting a small file system needs root";
+  std::string original;
+  for (int i = 0; original.size() < 405000; ++i) original += "<p>line " + std::to_string(i) + "</p>\r\n";
+  const std::vector<std::string> large(25000, std::string(50, 'x'));  // more than the 1 MiB
+  QDir(Path("fs")).mkdir("ro");
+  QDir(Dir.path()).mkdir("cache");
+  ::chmod(QFile::encodeName(Path("cache")).constData(), 0777);
+  struct Case {
+    const char* What;
+    QString File;
+    bool AsNobody;
+  };
+  const Case cases[] = {
+      {"hard-linked file", Path("fs/linked.html"), false},
+      {"folder where nobody may make a temporary file", Path("fs/ro/open.html"), true},
+  };
+  for (const Case& c : cases) {
+    WriteBytes(c.File, original);
+    ::chmod(QFile::encodeName(c.File).constData(), 0666);
+    if (!c.AsNobody) {
+      ASSERT_EQ(
+          ::link(QFile::encodeName(c.File).constData(), QFile::encodeName(Path("fs/other")).constData()), 0);
+    }
+    ::chmod(QFile::encodeName(Path("fs/ro")).constData(), 0555);
+    const auto save = [&](const std::vector<std::string>& Lines) {
+      return RunUnprivileged([&] {
+        if (c.AsNobody) qputenv("XDG_CACHE_HOME", QFile::encodeName(Path("cache")));
+        QString why;
+        const bool ok = Write(c.File, Lines, &why);
+        return ok ? 0 : (why.contains("No space left") ? 1 : 2);
+      });
+    };
+    const auto asRoot = [&](const std::vector<std::string>& Lines) {
+      QString why;
+      return Write(c.File, Lines, &why) ? 0 : (why.contains("No space left") ? 1 : 2);
+    };
+    EXPECT_EQ(c.AsNobody ? save(large) : asRoot(large), 1) << c.What;
+    EXPECT_TRUE(FileBytes(c.File) == original) << c.What << ": the original is back byte for byte";
+    if (!c.AsNobody) {
+      EXPECT_TRUE(FileBytes(Path("fs/other")) == original) << c.What;
+    }
+    EXPECT_EQ(Entries(QFileInfo(c.File).absolutePath()),
+              QStringList{QFileInfo(c.File).fileName()} + (c.AsNobody ? QStringList{} : QStringList{"other"}))
+        << c.What << ": no copy stays behind";
+    EXPECT_TRUE(Entries(Path("cache/quillan")).isEmpty()) << c.What;
+    // A text that fits is written in place.
+    EXPECT_EQ(c.AsNobody ? save(LinesOf({"new"})) : asRoot(LinesOf({"new"})), 0) << c.What;
+    EXPECT_EQ(FileBytes(c.File), "new\r\n") << c.What;
+    ::chmod(QFile::encodeName(Path("fs/ro")).constData(), 0755);
+  }
 }
 
 TEST_F(DocumentFile, MissingFolderFailsWithAReason) {

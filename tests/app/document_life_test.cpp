@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTest>
 #include <random>
 #include <vector>
 
@@ -348,6 +349,48 @@ TEST_F(DocumentLife, ChangesByOtherProgramsAreOfferedForReload) {
   // A new document that was never saved has no file to compare with.
   Form->Action("HTMLfile1")->trigger();
   Form->AppEventsActivate();
+  EXPECT_EQ(Boxes.Shown.size(), 2u);
+}
+
+TEST_F(DocumentLife, OutsideChangesAreNeverOverwrittenSilently) {
+  const QString page = Path("page.html");
+  WriteBytes(page, "one\r\n");
+  ASSERT_TRUE(Form->LoadDocument(page));
+  Type("x");
+  // Another program replaces the file within the same second, with as many bytes: only the file's
+  // identity tells.
+  WriteBytes(Path("new"), "two\r\n");
+  ASSERT_TRUE(QFile::rename(Path("new"), page) || (QFile::remove(page) && QFile::rename(Path("new"), page)));
+  Boxes.Answers = {mrNo};
+  Form->Action("Save1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 1u);
+  EXPECT_EQ(Boxes.Shown[0].Text, page + " has been changed by another program. Overwrite it?");
+  EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbNo);
+  EXPECT_EQ(FileBytes(page), "two\r\n");
+  EXPECT_TRUE(Form->Memo1->Modified());
+  Boxes.Answers = {mrYes};
+  Form->Action("Save1")->trigger();
+  EXPECT_EQ(FileBytes(page), "xone\r\n");
+  EXPECT_FALSE(Form->Memo1->Modified());
+  Type("y");
+  Form->Action("Save1")->trigger();
+  EXPECT_EQ(Boxes.Shown.size(), 2u) << "our own save is no outside change";
+
+  // While the window is active, a change is offered at once, not at the next activation.
+  Form->activateWindow();
+  QTRY_VERIFY(Form->isActiveWindow());
+  Boxes.Shown.clear();
+  Boxes.Answers = {mrYes};
+  WriteBytes(page, "three\r\n");
+  QTRY_COMPARE_WITH_TIMEOUT(Boxes.Shown.size(), 1u, 5000);
+  EXPECT_EQ(Boxes.Shown[0].Text, page + " modified by external software\nReload this file?");
+  EXPECT_EQ(Form->Memo1->Text(), "three\r\n");
+  // Saving and the watch go on with the new file.
+  Type("4");
+  Form->Action("Save1")->trigger();
+  WriteBytes(page, "five\r\n");
+  QTRY_COMPARE_WITH_TIMEOUT(Boxes.Shown.size(), 2u, 5000);
+  QTest::qWait(500);
   EXPECT_EQ(Boxes.Shown.size(), 2u);
 }
 
