@@ -26,18 +26,12 @@ constexpr const char* kOpenLinkedFilter = "URL Shortcuts (*.url)|*.url";
 // The main window as a preview sees it.
 class TMainPreviewHost : public TPreviewHost {
  public:
-  explicit TMainPreviewHost(TMainForm& form) : FForm(form) {}
+  explicit TMainPreviewHost(TMainForm& form) : FForm(form), FBreak(LineBreakBytes(form.SaveForm().Break)) {}
   QString DocFileName() override { return FForm.DocFileName; }
-  bool WriteDocument(const QString& fileName) override {
-    TxeEditModel& editor = *FForm.Memo1;
-    const std::string_view lineBreak = LineBreakBytes(FForm.SaveForm().Break);
-    TSafeFileWriter writer(fileName);
-    if (!writer.Open()) return false;
-    for (int y = 1, n = editor.LineCount(); y <= n; ++y) {
-      if (!writer.Write(editor.LineText(y)) || !writer.Write(lineBreak)) return false;
-    }
-    return writer.Commit();
-  }
+  bool DocumentOnDisk() override { return FForm.DocumentOnDisk(); }
+  int LineCount() override { return FForm.Memo1->LineCount(); }
+  std::string_view Line(int Y) override { return FForm.Memo1->LineText(Y); }
+  std::string_view LineBreak() override { return FBreak; }
   void ShowInfo(const QString& text) override { MessageDlg(text, mtInformation, mbOK, &FForm); }
   void ShowError(const QString& text) override { MessageDlg(text, mtError, mbOK, &FForm); }
   bool StartProgram(const QString& program, const QStringList& arguments) override {
@@ -46,6 +40,7 @@ class TMainPreviewHost : public TPreviewHost {
 
  private:
   TMainForm& FForm;
+  std::string_view FBreak;
 };
 
 void On(TMainForm& form, const char* name, std::function<void()> handler) {
@@ -105,10 +100,12 @@ void InstallMarkupCommands(TMainForm& form) {
       {"Custon1", &TMainForm::CustomPath},
       {"Openinextended1", &TMainForm::ExtendedPath},
   };
+  // One copy for all previews, removed with the window.
+  auto copy = std::make_shared<TPreviewCopy>();
   for (const auto& [name, path] : previews) {
-    On(form, name, [&form, path] {
+    On(form, name, [&form, path, copy] {
       TMainPreviewHost host(form);
-      LaunchWith(host, form.*path);
+      LaunchWith(host, *copy, form.*path);
     });
   }
 

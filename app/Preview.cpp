@@ -1,21 +1,67 @@
 #include "Preview.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryFile>
 
-bool LaunchWith(TPreviewHost& host, const QString& programPath) {
-  const QString fileName = host.DocFileName();
-  if (fileName.isEmpty()) {
+namespace {
+
+bool WriteAll(QTemporaryFile& file, std::string_view bytes) {
+  return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+}
+
+}  // namespace
+
+TPreviewCopy::TPreviewCopy() = default;
+TPreviewCopy::~TPreviewCopy() = default;
+
+QString TPreviewCopy::Write(TPreviewHost& host) {
+  FFile.reset();
+  const QFileInfo document(host.DocFileName());
+  const QString suffix = document.suffix().isEmpty() ? QString() : QLatin1Char('.') + document.suffix();
+  const QString name = document.completeBaseName() + QStringLiteral("-preview-XXXXXX") + suffix;
+  QStringList places;
+  if (host.DocumentOnDisk()) places << document.absolutePath() + QStringLiteral("/.") + name;
+  // An unusable TMPDIR gives no temporary folder at all.
+  if (const QString temp = QDir::tempPath(); !temp.isEmpty()) places << temp + QLatin1Char('/') + name;
+  for (const QString& place : places) {
+    auto file = std::make_unique<QTemporaryFile>(place);
+    if (!file->open()) continue;
+    bool ok = true;
+    for (int y = 1, n = host.LineCount(); ok && y <= n; ++y)
+      ok = WriteAll(*file, host.Line(y)) && WriteAll(*file, host.LineBreak());
+    if (ok && file->flush()) {
+      file->close();
+      FFile = std::move(file);
+      return FFile->fileName();
+    }
+  }
+  return {};
+}
+
+QStringList SplitProgramSetting(const QString& setting) {
+  const QFileInfo whole(setting.trimmed());
+  if (whole.isFile() && whole.isExecutable()) return {setting.trimmed()};
+  return QProcess::splitCommand(setting);
+}
+
+bool LaunchWith(TPreviewHost& host, TPreviewCopy& copy, const QString& programPath) {
+  if (host.DocFileName().isEmpty()) {
     host.ShowInfo(kUnknownFileNameMessage);
     return false;
   }
-  if (programPath.isEmpty()) return false;
+  QStringList command = SplitProgramSetting(programPath);
+  if (command.isEmpty()) return false;
   // The program would show a stale or missing file: say so rather than start it.
-  if (!host.WriteDocument(fileName)) {
+  const QString shown = copy.Write(host);
+  if (shown.isEmpty()) {
     host.ShowError(kPreviewWriteErrorMessage);
     return false;
   }
+  const QString program = command.takeFirst();
   // The path is one argument even when it holds blanks.
-  if (!host.StartProgram(programPath, {fileName})) host.ShowError(kLaunchErrorMessage);
+  if (!host.StartProgram(program, command << shown)) host.ShowError(kLaunchErrorMessage);
   return true;
 }
 

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libtidy-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils chromium
   fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream file dpkg-dev
   at-spi2-core python3-pyatspi dbus librsvg2-bin
