@@ -24,7 +24,8 @@ constexpr TMenuLine M(const char* Name, const char* Caption) { return {'M', Name
 constexpr TMenuLine I(const char* Name, const char* Caption, std::uint16_t ShortCut = 0) {
   return {'I', Name, Caption, ShortCut};
 }
-constexpr TMenuLine A(const char* Name) { return {'A', Name, nullptr, 0}; }
+// A menu item of its own (Name) that shows and triggers one of the window's actions.
+constexpr TMenuLine A(const char* Name, const char* Action) { return {'A', Name, Action, 0}; }
 constexpr TMenuLine End{')', nullptr, nullptr, 0};
 constexpr TMenuLine Sep{'-', nullptr, nullptr, 0};
 
@@ -47,8 +48,8 @@ const TMenuLine MenuLayout[] = {
       I("Exit1", "E&xit"),
     End,
     M("Edit1", "&Edit"),
-      A("EditUndo1"), A("EditCopy1"), A("EditPaste1"), A("EditCut1"),
-      A("EditDelete1"), A("EditSelectAll1"),
+      A("Undo1", "EditUndo1"), A("Copy1", "EditCopy1"), A("Paste1", "EditPaste1"), A("Cut1", "EditCut1"),
+      A("Delete1", "EditDelete1"), A("SelectAll1", "EditSelectAll1"),
       Sep,
       I("SeachReplace1", "Seach/&Replace", 16454),
       Sep,
@@ -289,7 +290,17 @@ void TMainForm::CreateMenus() {
       }
       case ')': stack.removeLast(); break;
       case '-': stack.last()->addSeparator(); break;
-      case 'A': stack.last()->addAction(Action(name)); break;
+      case 'A': {
+        QAction* target = Action(QString::fromLatin1(line.Caption));
+        QAction* item = stack.last()->addAction(target->icon(), target->text());
+        item->setObjectName(name);
+        // The shortcut is shown; the key itself reaches the window's action.
+        item->setShortcut(target->shortcut());
+        item->setShortcutContext(Qt::WidgetShortcut);
+        connect(item, &QAction::triggered, target, &QAction::trigger);
+        connect(target, &QAction::changed, item, [item, target] { item->setText(target->text()); });
+        break;
+      }
       case 'I': {
         QAction* action = stack.last()->addAction(QString::fromLatin1(line.Caption));
         action->setObjectName(name);

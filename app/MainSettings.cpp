@@ -2,6 +2,7 @@
 // language file.
 #include <QCoreApplication>
 #include <QList>
+#include <QMenu>
 
 #include "FormStorage.h"
 #include "IniLang.h"
@@ -21,6 +22,10 @@ void TMainForm::LoadSettings() { RunSettingsStartup(*SetupForm, *FormStorage, De
 
 void TMainForm::ApplySettings(const TSettingsValues& Values) {
   Memo1->SetFont(SettingsFont(Memo1->Font(), Values.FontName, Values.FontSize));
+  // Menus that auto-hide took away come back as soon as it is turned off.
+  if (AutoHide && !Values.AutoHide)
+    for (const char* name : {"HTML1", "JavaScript1", "CSS1"})
+      Menu(QString::fromLatin1(name))->menuAction()->setVisible(true);
   AutoHide = Values.AutoHide;
   Highlite = Values.HighlightEnabled;
   NetscapePath = Values.Netscape;

@@ -40,7 +40,6 @@ bool ShowHelpTopic(int topic, QWidget* parent, const QString& helpFile) {
   if (!gHelpWindow) {
     gHelpWindow = new QTextBrowser(owner);
     gHelpWindow->setWindowFlags(Qt::Window);
-    gHelpWindow = new QTextBrowser;
     gHelpWindow->setObjectName(QStringLiteral("HelpWindow"));
     gHelpWindow->setAttribute(Qt::WA_DeleteOnClose);
     gHelpWindow->setAttribute(Qt::WA_QuitOnClose, false);

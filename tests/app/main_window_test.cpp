@@ -12,6 +12,7 @@
 
 #include "ShortCuts.h"
 #include "main_fakes.h"
+#include "setup.h"
 
 namespace {
 
@@ -66,6 +67,18 @@ TEST(MainWindowLayout, MenuItemsHaveTheirCaptionsAndShortcuts) {
     ASSERT_NE(form.Menu(QString::fromLatin1(menu[0])), nullptr) << menu[0];
     EXPECT_EQ(form.Menu(QString::fromLatin1(menu[0]))->title(), QString::fromLatin1(menu[1]));
   }
+  // The Edit menu's items are components of their own, showing and running the edit actions.
+  const QList<QAction*> edit = form.Menu("Edit1")->actions();
+  const char* const editItems[][2] = {{"Undo1", "EditUndo1"},     {"Copy1", "EditCopy1"},
+                                      {"Paste1", "EditPaste1"},   {"Cut1", "EditCut1"},
+                                      {"Delete1", "EditDelete1"}, {"SelectAll1", "EditSelectAll1"}};
+  for (int i = 0; i < 6; ++i) {
+    ASSERT_EQ(edit[i]->objectName(), editItems[i][0]);
+    EXPECT_EQ(edit[i]->text(), form.Action(editItems[i][1])->text());
+    EXPECT_EQ(edit[i]->shortcut(), form.Action(editItems[i][1])->shortcut());
+  }
+  form.Action("EditUndo1")->setText("&Back");
+  EXPECT_EQ(edit[0]->text(), "&Back");
   EXPECT_EQ(form.Action("EditCopy1")->toolTip(), "Copy");
   EXPECT_EQ(form.Action("EditPaste1")->toolTip(), "Paste");
 }
@@ -185,6 +198,12 @@ TEST(MainWindowTypes, ButtonsMenusAndTemplates) {
     const char* const buttons[] = {"NoHLBtn", "HTMLHLBtn", "JSHLBtn", "CSSHLBtn"};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(form->ToolButton(buttons[i])->isChecked(), i == type);
   }
+  // Turning auto-hide off in Setup shows the hidden menus at once.
+  TSettingsValues values = form->SetupForm->DialogValues();
+  values.AutoHide = false;
+  form->ApplySettings(values);
+  for (const char* menu : {"HTML1", "JavaScript1", "CSS1"})
+    EXPECT_TRUE(form->Menu(menu)->menuAction()->isVisible());
   // Highlighting switched off: a click changes nothing, not even the button.
   form->Highlite = false;
   form->ToolButton("CSSHLBtn")->click();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -31,6 +32,22 @@ TEST(Help, ShowsThePageAtTheTopicsAnchor) {
   EXPECT_EQ(HelpWindow(), browser);
   EXPECT_EQ(browser->source().fragment(), "topic30");
   browser->close();
+}
+
+// Help asked for from a modal dialog belongs to that dialog, so the dialog's modality does not block it.
+TEST(Help, WindowOpenedFromAModalDialogIsUsable) {
+  QTemporaryDir dir;
+  const QString page = dir.filePath("qn.html");
+  QFile f(page);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("<html><body><h1 id=\"topic30\">Setup</h1></body></html>");
+  f.close();
+  QDialog dialog;
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  ASSERT_TRUE(ShowHelpTopic(htSetup, &dialog, page));
+  EXPECT_EQ(HelpWindow()->parentWidget(), &dialog);
+  EXPECT_TRUE(HelpWindow()->isWindow());
 }
 
 TEST(Help, MissingPageIsReportedNotShown) {
