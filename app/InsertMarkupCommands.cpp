@@ -11,6 +11,7 @@
 #include "InsertMarkup.h"
 #include "LinkCommands.h"
 #include "LinkCommandsPicDlg.h"
+#include "MemoryBudget.h"
 #include "MsgDlg.h"
 #include "Preview.h"
 #include "main.h"
@@ -88,8 +89,10 @@ void InstallMarkupCommands(TMainForm& form) {
 
   for (const TConversionItem& item : ConversionItems()) {
     On(form, item.Name, [&form, &item] {
-      RunConversion(*form.Memo1, item.Convert, [&form] {
-        return MessageDlg(kApplyToAllQuestion, mtWarning, mbYes | mbCancel, &form) == mrYes;
+      RunWithinMemory(&form, [&form, &item] {
+        RunConversion(*form.Memo1, item.Convert, [&form] {
+          return MessageDlg(kApplyToAllQuestion, mtWarning, mbYes | mbCancel, &form) == mrYes;
+        });
       });
     });
   }

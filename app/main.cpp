@@ -14,6 +14,7 @@
 #include "HelpView.h"
 #include "IniLang.h"
 #include "InsertMarkupCommands.h"
+#include "MemoryBudget.h"
 #include "MsgDlg.h"
 #include "PageCheckPane.h"
 #include "ReplaceDlg.h"
@@ -93,7 +94,8 @@ void TMainForm::ConnectCommands() {
   on("SaveAs1", [this] { SaveAs1Click(); });
   on("Exit1", [this] { Exit1Click(); });
   on("Setup1", [this] { Setup1Click(); });
-  on("EditPaste1", [this] { EditPaste1Execute(); });
+  // Running out of memory stops the paste with a message instead of ending the program.
+  on("EditPaste1", [this] { RunWithinMemory(this, [this] { EditPaste1Execute(); }); });
   ConnectEditActions();
 }
 
