@@ -1,5 +1,6 @@
 #include "xeCustomEdit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -7,6 +8,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "xeAccessibleEdit.h"
+#include "xeAccessibleText.h"
 #include "xeCellMap.h"
 #include "xeColors.h"
 #include "xeHighlighter.h"
@@ -24,6 +27,7 @@ QFont FallbackFont() {
 }  // namespace
 
 TxeCustomEdit::TxeCustomEdit(QWidget* parent) : QAbstractScrollArea(parent) {
+  InstallAccessibleEditFactory();
   FFont = FallbackFont();
   FTextDrawer = std::make_unique<TheTextDrawer>(fsBold, &FFont);
   setObjectName(QStringLiteral("xeCustomEdit"));
@@ -248,6 +252,22 @@ void TxeCustomEdit::LinesScrolled(int Delta) {
 void TxeCustomEdit::ColumnsScrolled() {
   viewport()->update(QRect(FGutterWidth, 0, viewport()->width() - FGutterWidth, viewport()->height()));
   UpdateCaret();
+}
+
+TxeAccessibleText& TxeCustomEdit::AccessibleText() {
+  if (!FAccessible) FAccessible = std::make_unique<TxeAccessibleText>(*this);
+  return *FAccessible;
+}
+
+void TxeCustomEdit::LinesChanging() {
+  if (AccessibilityReporting()) AccessibleText().LinesChanging();
+}
+
+void TxeCustomEdit::LinesReplaced(int First, int OldCount, int NewCount) {
+  if (AccessibilityReporting())
+    AccessibleText().LinesReplaced(First, OldCount, NewCount);
+  else if (FAccessible)
+    FAccessible->Forget();
 }
 
 void TxeCustomEdit::LinesChanged() {

@@ -22,6 +22,7 @@
 
 class QLabel;
 class QMenu;
+class TxeAccessibleText;
 
 enum TCaretType : unsigned char { ctVerticalLine = 0, ctHorizontalLine = 1, ctHalfBlock = 2, ctBlock = 3 };
 enum TScrollStyle : unsigned char { ssNone = 0, ssHorizontal = 1, ssVertical = 2, ssBoth = 3 };
@@ -76,8 +77,13 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   void UpdateScrollBars() override;
   void UpdateCaret() override;
   void RebuildCaret() override;
+  void LinesChanging() override;
+  void LinesReplaced(int First, int OldCount, int NewCount) override;
   void LinesChanged() override;
   void HighlighterChanged() override;
+
+  // The document as assistive technology reads it (made on first use).
+  TxeAccessibleText& AccessibleText();
 
   // Cells and byte columns agree with what is painted.
   int ColumnToCell(int Line, int Col) const override;
@@ -220,4 +226,5 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   int FLastDrawCalls = 0;
   int FLastPaintRows = 0;
   std::string FRowBuf;  // zero-terminated copy of a row for the highlighter
+  std::unique_ptr<TxeAccessibleText> FAccessible;
 };

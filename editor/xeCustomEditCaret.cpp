@@ -1,4 +1,5 @@
 // Pixel and text-position mapping, the caret, focus, the scroll hint and the wheel.
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QInputMethod>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "xeAccessibleText.h"
 #include "xeCellMap.h"
 #include "xeCustomEdit.h"
 
@@ -77,6 +79,7 @@ void TxeCustomEdit::InvalidateCaret() {
 }
 
 void TxeCustomEdit::UpdateCaret() {
+  if (AccessibilityReporting()) AccessibleText().CaretPlaced();
   if (!hasFocus()) return;
   const QPoint p = TextPosToPixel(CaretPos()) + FCaretOffset;
   InvalidateCaret();

@@ -1,6 +1,7 @@
 #include "xeEditModel.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "xeUtf8.h"
@@ -410,10 +411,27 @@ void TxeEditModel::InvalidateAll() { Invalidate(-1, -1, vaBoth); }
 
 // ---- line-list changing/changed ----
 
-void TxeEditModel::LinesChangingStart() { FLinesChanging = true; }
+void TxeEditModel::LinesChangingStart() {
+  FLinesChanging = true;
+  FSpanFirst = INT_MAX;
+  FSpanTail = INT_MAX;
+  FSpanCountBefore = FSpanCountNow = FLines.Count();
+  if (FView) FView->LinesChanging();
+}
+
+void TxeEditModel::NoteSpan(int First, int Tail) {
+  FSpanFirst = std::min(FSpanFirst, std::max(First, 0));
+  FSpanTail = std::min(FSpanTail, std::max(Tail, 0));
+  FSpanCountNow = FLines.Count();
+}
 
 void TxeEditModel::LinesChangingEnd() {
   FLinesChanging = false;
+  if (FView && FSpanFirst != INT_MAX) {
+    const int after = FLines.Count();
+    const int tail = std::min({FSpanTail, FSpanCountBefore - FSpanFirst, after - FSpanFirst});
+    FView->LinesReplaced(FSpanFirst, FSpanCountBefore - FSpanFirst - tail, after - FSpanFirst - tail);
+  }
   RefreshScrollBars();
   // After any edit the selection is empty and sits at the caret.
   SetSelBegin(CaretPos());

@@ -377,6 +377,13 @@ class TxeEditModel : public TObject {
   // Rows waiting while the line list is inside an update.
   int FPendingFirst = 0;
   int FPendingLast = 0;
+  // The span of lines the current update of the line list changed: from FSpanFirst to all but the
+  // last FSpanTail lines; counts before the update and after the last hook.
+  int FSpanFirst = 0;
+  int FSpanTail = 0;
+  int FSpanCountBefore = 0;
+  int FSpanCountNow = 0;
+  void NoteSpan(int First, int Tail);
   unsigned FPendingArea = 0;
   bool FPendingAll = false;
   void AddPending(int First, int Last, TxeViewArea Area);

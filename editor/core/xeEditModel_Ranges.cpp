@@ -78,6 +78,7 @@ void TxeEditModel::FullRescan() {
 
 void TxeEditModel::LineAdded() {
   const int n = FLines.Count();
+  NoteSpan(n - 1, 0);
   if (FHighLighter && n > 0) {
     if (n < 2) {
       FHighLighter->ClearRange();
@@ -91,6 +92,7 @@ void TxeEditModel::LineAdded() {
 }
 
 void TxeEditModel::ListCleared() {
+  NoteSpan(0, 0);
   FPendingAll = false;
   FPendingArea = 0;
   InvalidateAll();
@@ -102,6 +104,8 @@ void TxeEditModel::ListCleared() {
 
 void TxeEditModel::LineDeleted(int Index) {
   const int n = FLines.Count();
+  // The lines from Index on are old ones, unless the only line was emptied instead.
+  NoteSpan(Index, n == FSpanCountNow || (Index == 0 && n == 1) ? n - Index - 1 : n - Index);
   if (FHighLighter && n > 0) {
     if (Index <= 0) {
       FHighLighter->ClearRange();
@@ -117,6 +121,7 @@ void TxeEditModel::LineDeleted(int Index) {
 
 void TxeEditModel::LineInserted(int Index) {
   const int n = FLines.Count();
+  NoteSpan(Index, n - Index - (n - FSpanCountNow));
   if (FHighLighter && n > 0) {
     if (Index <= 0) {
       FHighLighter->ClearRange();
@@ -132,6 +137,7 @@ void TxeEditModel::LineInserted(int Index) {
 }
 
 void TxeEditModel::LinePut(int Index) {
+  NoteSpan(Index, FLines.Count() - Index - 1);
   if (FHighLighter) {
     const int last = RescanFrom(Index);
     InvalidateTextRows(Index + 1, last + 1);
@@ -146,6 +152,7 @@ void TxeEditModel::TextAssigned() {
 }
 
 void TxeEditModel::RangesRescan() {
+  NoteSpan(0, 0);
   FullRescan();
   InvalidateAll();
 }

@@ -26,6 +26,13 @@ class TxeEditView {
   virtual void UpdateCaret() = 0;
   // The caret shape depends on the insert mode.
   virtual void RebuildCaret() {}
+  // The line list is about to change: its outermost update begins.
+  virtual void LinesChanging() {}
+  // In the update that ends now, lines First..First+OldCount-1 (0-based) became NewCount lines; the
+  // lines before and after are as they were. Reported just before LinesChanged.
+  virtual void LinesReplaced(int First, int OldCount, int NewCount) {
+    (void)First, (void)OldCount, (void)NewCount;
+  }
   // The outermost update of the line list ended (the gutter may need to fit a new line count).
   virtual void LinesChanged() {}
   // Fonts depend on the highlighter's attributes.
