@@ -35,13 +35,7 @@ void Globe(QPainter& p, const QColor& color, const QString& letter) {
   Label(p, letter, Qt::white, letter.size() > 1 ? 8 : 11);
 }
 
-}  // namespace
-
-QIcon ToolIcon(TToolIcon Kind) {
-  if (Kind == tiNone) return {};
-  QPixmap pixmap(Size, Size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
+void PaintIcon(QPainter& p, TToolIcon Kind) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(QColor(40, 40, 40), 1));
   switch (Kind) {
@@ -109,6 +103,22 @@ QIcon ToolIcon(TToolIcon Kind) {
     case tiHLJS: Label(p, QStringLiteral("JS"), QColor(160, 110, 0), 9); break;
     case tiHLCSS: Label(p, QStringLiteral("CSS"), QColor(0, 90, 160), 7); break;
   }
-  p.end();
-  return QIcon(pixmap);
+}
+
+}  // namespace
+
+QIcon ToolIcon(TToolIcon Kind) {
+  if (Kind == tiNone) return {};
+  // Drawn for each pixel density, so that scaled screens get sharp icons.
+  QIcon icon;
+  for (int ratio = 1; ratio <= 3; ++ratio) {
+    QPixmap pixmap(Size * ratio, Size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    PaintIcon(p, Kind);
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
 }

@@ -69,10 +69,11 @@ QString TAboutForm::CreditsText() {
       "<<< - >>>");
 }
 
-QPixmap TAboutForm::Logo() {
+QPixmap TAboutForm::Logo(qreal Ratio) {
   // A quill crossing a page: drawn here so the program ships no picture files.
   const int size = 64;
-  QPixmap pixmap(size, size);
+  QPixmap pixmap(qRound(size * Ratio), qRound(size * Ratio));
+  pixmap.setDevicePixelRatio(Ratio);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
@@ -106,7 +107,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
 
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
-  Image1->setPixmap(Logo());
+  Image1->setPixmap(Logo(devicePixelRatioF()));
   Image1->move(16, 12);
   Image1->adjustSize();
 

@@ -32,7 +32,7 @@ class TAboutForm : public QDialog {
   explicit TAboutForm(QWidget* parent = nullptr);
 
   static QString CreditsText();
-  static QPixmap Logo();
+  static QPixmap Logo(qreal Ratio = 1);  // drawn for the pixel density Ratio
 
   void URLLblClick();
   void BitBtn1Click();

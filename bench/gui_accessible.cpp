@@ -20,7 +20,8 @@ const char* const kHtml[] = {
     "<!DOCTYPE html>",
     "<html lang=\"en\"><head><meta charset=\"utf-8\"><title>Sample &amp; page</title></head>",
     "  <body class=\"main\" id=\"top\"> <!-- navigation starts here -->",
-    "    <div class=\"nav\"><a href=\"index.html\">Home</a> | <a href=\"about.html\">\xC3\x9C" "ber uns</a></div>",
+    "    <div class=\"nav\"><a href=\"index.html\">Home</a> | <a href=\"about.html\">\xC3\x9C"
+    "ber uns</a></div>",
     "    <p>Some <b>bold</b> and <i>italic</i> words, a &lt;tag&gt; and an entity &copy; 2024.</p>",
     "  </body>",
 };
@@ -57,7 +58,8 @@ void BM_TypeMiddle100MB(benchmark::State& state) {
     e->CommandProcessor(ecChar, U'x');
     QApplication::processEvents();
   }
-  state.counters["events"] = benchmark::Counter(static_cast<double>(gEvents), benchmark::Counter::kAvgIterations);
+  state.counters["events"] =
+      benchmark::Counter(static_cast<double>(gEvents), benchmark::Counter::kAvgIterations);
   SetAccessibleEventSink(nullptr);
 }
 

@@ -1,6 +1,8 @@
 #include "xeInternalImage.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -62,12 +64,32 @@ int TxeInternalImage::InstanceCount() { return gInstances; }
 int TxeInternalImage::GlyphWidth() const { return (Strip().width() + Count() / 2) / Count(); }
 int TxeInternalImage::GlyphHeight() const { return Strip().height(); }
 
+// The strip with every pixel made a square of Ratio device pixels, so that scaled screens show the
+// glyphs sharp rather than smoothed.
+static const QImage& StripFor(int Ratio) {
+  static QImage scaled[4];
+  if (Ratio <= 1) return TxeInternalImage::Strip();
+  Ratio = std::min(Ratio, 4);
+  QImage& image = scaled[Ratio - 1];
+  if (image.isNull()) {
+    const QImage& strip = TxeInternalImage::Strip();
+    image = strip.scaled(strip.size() * Ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(Ratio);
+  }
+  return image;
+}
+
 void TxeInternalImage::DrawGlyph(QPainter& canvas, int number, int x, int y, int lineHeight) const {
   if (number < 0 || number >= Count()) return;
   const int w = GlyphWidth(), h = GlyphHeight();
+  const int r =
+      canvas.device() ? std::max(1, static_cast<int>(std::ceil(canvas.device()->devicePixelRatioF()))) : 1;
+  const QImage& strip = StripFor(r);
+  const int k = std::min(r, 4);
   if (lineHeight < h) {
-    canvas.drawImage(QPoint(x, y), Strip(), QRect(number * w, (h - lineHeight) / 2, w, lineHeight));
+    canvas.drawImage(QPoint(x, y), strip,
+                     QRect(number * w * k, (h - lineHeight) / 2 * k, w * k, lineHeight * k));
   } else {
-    canvas.drawImage(QPoint(x, y + (lineHeight - h) / 2), Strip(), QRect(number * w, 0, w, h));
+    canvas.drawImage(QPoint(x, y + (lineHeight - h) / 2), strip, QRect(number * w * k, 0, w * k, h * k));
   }
 }

@@ -2,6 +2,7 @@
 #include "about.h"
 #include "GoToWeb.h"
 #include "QtTestApp.h"
+#include "ToolIcons.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -102,3 +103,15 @@ TEST_F(AboutTest, MenuItemShowsANewWindowEachTime) {
 }  // namespace
 
 #include "about_test.moc"
+
+// Pictures drawn by the program come in the pixel density of a scaled screen, not enlarged.
+TEST(HighDensity, LogoAndToolIconsAreDrawnForTheScreensDensity) {
+  EnsureQtApp();
+  for (qreal ratio : {1.0, 2.0}) {
+    const QPixmap logo = TAboutForm::Logo(ratio);
+    EXPECT_EQ(logo.size(), QSize(64, 64) * ratio);
+    EXPECT_EQ(logo.devicePixelRatio(), ratio);
+    const QPixmap icon = ToolIcon(tiSave).pixmap(QSize(18, 18), ratio);
+    EXPECT_EQ(icon.size(), QSize(18, 18) * ratio);
+  }
+}
