@@ -124,7 +124,8 @@ void TMainForm::EditorSetHighLighter(int Type) {
 }
 
 void TMainForm::ConnectEditActions() {
-  for (const char* name : {"EditCopy1", "EditCut1", "EditDelete1", "EditSelectAll1", "EditUndo1"}) {
+  for (const char* name :
+       {"EditCopy1", "EditCut1", "EditDelete1", "EditSelectAll1", "EditUndo1", "EditRedo1"}) {
     const QString action = QString::fromLatin1(name);
     connect(Action(action), &QAction::triggered, this, [this, action] { RunEditAction(action); });
   }
@@ -146,6 +147,8 @@ void TMainForm::RunEditAction(const QString& Name) {
       command = ecSelectAll;
     else if (Name == QLatin1String("EditUndo1"))
       command = ecUndo;
+    else if (Name == QLatin1String("EditRedo1"))
+      command = ecRedo;
     Memo1->CommandProcessor(command);
     return;
   }
@@ -161,4 +164,6 @@ void TMainForm::RunEditAction(const QString& Name) {
     line->selectAll();
   else if (Name == QLatin1String("EditUndo1"))
     line->undo();
+  else if (Name == QLatin1String("EditRedo1"))
+    line->redo();
 }

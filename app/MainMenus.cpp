@@ -48,8 +48,8 @@ const TMenuLine MenuLayout[] = {
       I("Exit1", "E&xit"),
     End,
     M("Edit1", "&Edit"),
-      A("Undo1", "EditUndo1"), A("Copy1", "EditCopy1"), A("Paste1", "EditPaste1"), A("Cut1", "EditCut1"),
-      A("Delete1", "EditDelete1"), A("SelectAll1", "EditSelectAll1"),
+      A("Undo1", "EditUndo1"), A("Redo1", "EditRedo1"), A("Copy1", "EditCopy1"), A("Paste1", "EditPaste1"),
+      A("Cut1", "EditCut1"), A("Delete1", "EditDelete1"), A("SelectAll1", "EditSelectAll1"),
       Sep,
       I("SeachReplace1", "Seach/&Replace", 16454),
       Sep,
@@ -67,6 +67,12 @@ const TMenuLine MenuLayout[] = {
       I("MSIE1", "&MSIE", 32818),
       I("Custon1", "&Custom", 32819),
       I("Openinextended1", "Open in e&xtended", 32821),
+      Sep,
+      I("ShowLineNumbers1", "&Line numbers"),
+      I("ShowStatusBar1", "Status &bar"),
+      I("ZoomIn1", "Zoom &in"),
+      I("ZoomOut1", "Zoom &out"),
+      I("ZoomNormal1", "Normal si&ze"),
       Sep,
       I("Setup1", "&Setup...", 121),
     End,
@@ -211,6 +217,8 @@ const TEditAction EditActionLayout[] = {
     {"EditPaste1", "&Paste", "Paste", 16470, tiPaste},
     {"EditSelectAll1", "Select &All", "", 0, tiNone},
     {"EditUndo1", "&Undo", "", 32776, tiUndo},
+    // The key comes from the editor's keystroke map.
+    {"EditRedo1", "R&edo", "", 0, tiNone},
 };
 // clang-format on
 
@@ -298,7 +306,11 @@ void TMainForm::CreateMenus() {
         item->setShortcut(target->shortcut());
         item->setShortcutContext(Qt::WidgetShortcut);
         connect(item, &QAction::triggered, target, &QAction::trigger);
-        connect(target, &QAction::changed, item, [item, target] { item->setText(target->text()); });
+        connect(target, &QAction::changed, item, [item, target] {
+          item->setText(target->text());
+          item->setEnabled(target->isEnabled());
+          item->setShortcut(target->shortcut());
+        });
         break;
       }
       case 'I': {

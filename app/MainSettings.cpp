@@ -21,7 +21,7 @@ void TMainForm::CreateSettings() {
 void TMainForm::LoadSettings() { RunSettingsStartup(*SetupForm, *FormStorage, DefFn); }
 
 void TMainForm::ApplySettings(const TSettingsValues& Values) {
-  Memo1->SetFont(SettingsFont(Memo1->Font(), Values.FontName, Values.FontSize));
+  SetEditorFont(SettingsFont(FBaseFont, Values.FontName, Values.FontSize));
   // Menus that auto-hide took away come back as soon as it is turned off.
   if (AutoHide && !Values.AutoHide)
     for (const char* name : {"HTML1", "JavaScript1", "CSS1"})
@@ -39,6 +39,9 @@ void TMainForm::ApplySettings(const TSettingsValues& Values) {
   DefFT = Values.DefaultFileType;
   LineBreaks = Values.LineBreaks;
   KeepTabs = Values.KeepTabs;
+  Memo1->SetMaxUndo(Values.UndoLevels);
+  ModernHTML = Values.ModernHTML;
+  RelativeLinks = Values.RelativeLinks;
   if (StartupGuard) {
     StartupGuard = false;
     return;

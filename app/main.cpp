@@ -49,6 +49,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
   ConnectCommands();
   CreateDiskWatch();
   CreateSettings();
+  CreateViewCommands();
   // Families of commands connect themselves to the actions here.
   InstallAboutCommand(this);
   InstallSearchPrintCommands(*this);
@@ -139,6 +140,7 @@ void TMainForm::showEvent(QShowEvent* Event) {
 
 void TMainForm::FormShow() {
   LoadSettings();
+  ApplyViewSettings();
   if (DocFileName.isEmpty()) {
     const int typeSwitch = FTypeSwitch;
     Newblank1Click();
@@ -185,7 +187,7 @@ void TMainForm::Exit1Click() { close(); }
 
 bool TMainForm::IsWindowShortcut(const QKeySequence& Keys) const {
   for (const QAction* action : actions())
-    if (!action->shortcut().isEmpty() && action->shortcut() == Keys) return true;
+    if (action->isEnabled() && action->shortcuts().contains(Keys)) return true;
   return false;
 }
 

@@ -3,6 +3,7 @@
 // Other command families find its actions by objectName and connect themselves.
 #pragma once
 
+#include <QFont>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,7 @@ class TxeCSSSyn;
 class TFormStorage;
 class TSetupForm;
 class TMemIniFile;
+class TMainStatusBar;
 struct TSettingsValues;
 
 class TMainForm : public QMainWindow {
@@ -50,6 +52,7 @@ class TMainForm : public QMainWindow {
   TxeCSSSyn* CSSSyn = nullptr;
   TFormStorage* FormStorage = nullptr;
   TSetupForm* SetupForm = nullptr;
+  TMainStatusBar* StatusBar1 = nullptr;
 
   // Window state.
   QString DocFileName;       // full path; empty: no document yet
@@ -66,6 +69,8 @@ class TMainForm : public QMainWindow {
   int LineBreaks = lcAsInFile;  // TLineBreakChoice
   bool KeepTabs = false;        // no tab and blank exchange on load, paste and save
   bool NotFirst = false;
+  bool ModernHTML = false;     // insert lower-case markup, the HTML template of today
+  bool RelativeLinks = false;  // links and pictures relative to a saved document's folder
 
   // The document.
   int DocType() const { return FDocType; }
@@ -95,6 +100,15 @@ class TMainForm : public QMainWindow {
   // The Setup dialog's values into the program.
   void ApplySettings(const TSettingsValues& Values);
 
+  // The view around the document: line numbers, status bar, zoom (for this run only).
+  void ShowLineNumbers(bool On);
+  void ShowStatusBar(bool On);
+  void ZoomBy(int Steps);
+  int Zoom() const { return FZoom; }
+  // What the document knows of its file, for the status bar; empty texts are not shown.
+  void ShowFileFormat(const QString& Encoding, const QString& LineBreak);
+  void UpdateEditActions();
+
   // Application activation and the outside-change check.
   void AppEventsActivate();
   void AppEventsDeactivate();
@@ -121,6 +135,10 @@ class TMainForm : public QMainWindow {
   void CreateSettings();
   void SyncHLButtons();
   void ConnectEditActions();
+  void CreateViewCommands();
+  void ApplyViewSettings();
+  void EditorStatusChanged();
+  void SetEditorFont(const QFont& Font);
   void RunEditAction(const QString& Name);
   void LoadSettings();
   void ApplyLanguageFile();
@@ -160,4 +178,6 @@ class TMainForm : public QMainWindow {
   QFileSystemWatcher* FWatcher = nullptr;
   QTimer* FWatchDelay = nullptr;
   std::unique_ptr<TMemIniFile> FLanguage;
+  QFont FBaseFont;  // Memo1's font as Setup gives it, before zooming
+  int FZoom = 0;
 };

@@ -189,6 +189,7 @@ void TxeCustomEdit::resizeEvent(QResizeEvent* e) {
 }
 
 void TxeCustomEdit::GutterChanged() {
+  FGutterLineCount = LineCount();
   if (FGutter.ShowLineNumbers() && FGutter.AutoSize()) {
     auto saved = std::move(FGutter.OnChange);  // fitting fires OnChange; we are already here
     FGutter.FitDigitCount(LineCount());
@@ -271,7 +272,10 @@ void TxeCustomEdit::LinesReplaced(int First, int OldCount, int NewCount) {
 }
 
 void TxeCustomEdit::LinesChanged() {
-  if (FGutter.ShowLineNumbers() && FGutter.AutoSize()) GutterChanged();
+  if (!FGutter.ShowLineNumbers()) return;
+  // A row's number follows from the scroll position alone, so typing within a line leaves the
+  // gutter as it is; a new line count may widen the field and shows or clears rows at the end.
+  if (LineCount() != FGutterLineCount) GutterChanged();
 }
 
 void TxeCustomEdit::HighlighterChanged() {

@@ -223,6 +223,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   QBasicTimer FAutoScrollTimer;
   int FAutoScrollDelay = 0;
 
+  int FGutterLineCount = -1;  // the line count the gutter's numbers were last painted for
   int FLastDrawCalls = 0;
   int FLastPaintRows = 0;
   std::string FRowBuf;  // zero-terminated copy of a row for the highlighter

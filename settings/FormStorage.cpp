@@ -41,28 +41,63 @@ TFormStorage::~TFormStorage() {
   if (FShown && FDirtySinceWrite) WriteValues();
 }
 
+namespace {
+
+struct TStoredValue {
+  const char* Name;
+  TFormStorage::TStoredKind Kind;
+  const char* Default;
+};
+
+// The layout's fifteen values, then the program's own additions with their defaults.
+// clang-format off
+const TStoredValue kStoredValues[] = {
+    {"username", TFormStorage::skString, ""},     {"useremail", TFormStorage::skString, ""},
+    {"userurl", TFormStorage::skString, ""},      {"fontindex", TFormStorage::skInteger, "0"},
+    {"fontname", TFormStorage::skString, ""},     {"fontsize", TFormStorage::skInteger, "0"},
+    {"autohide", TFormStorage::skBoolean, "False"}, {"highlite", TFormStorage::skBoolean, "False"},
+    {"netscape", TFormStorage::skString, ""},     {"msie", TFormStorage::skString, ""},
+    {"custom", TFormStorage::skString, ""},       {"extended", TFormStorage::skString, ""},
+    {"notfirst", TFormStorage::skBoolean, "False"}, {"DefFn", TFormStorage::skString, ""},
+    {"DefFT", TFormStorage::skInteger, "0"},
+    {"linebreaks", TFormStorage::skInteger, "0"}, {"keeptabs", TFormStorage::skBoolean, "False"},
+    {"undolevels", TFormStorage::skInteger, "2"}, {"modernhtml", TFormStorage::skBoolean, "False"},
+    {"relativelinks", TFormStorage::skBoolean, "False"},
+    {"linenumbers", TFormStorage::skBoolean, "False"}, {"statusbar", TFormStorage::skBoolean, "True"},
+    {"reopen0", TFormStorage::skString, ""}, {"reopen1", TFormStorage::skString, ""},
+    {"reopen2", TFormStorage::skString, ""}, {"reopen3", TFormStorage::skString, ""},
+    {"reopen4", TFormStorage::skString, ""}, {"reopen5", TFormStorage::skString, ""},
+    {"reopen6", TFormStorage::skString, ""}, {"reopen7", TFormStorage::skString, ""},
+    {"reopen8", TFormStorage::skString, ""}, {"reopen9", TFormStorage::skString, ""},
+};
+// clang-format on
+
+const TStoredValue* StoredValue(const QString& name) {
+  for (const TStoredValue& v : kStoredValues)
+    if (name == QLatin1String(v.Name)) return &v;
+  return nullptr;
+}
+
+}  // namespace
+
 const QStringList& TFormStorage::StoredNames() {
-  static const QStringList names = {"username", "useremail", "userurl",  "fontindex",  "fontname", "fontsize",
-                                    "autohide", "highlite",  "netscape", "msie",       "custom",   "extended",
-                                    "notfirst", "DefFn",     "DefFT",    "linebreaks", "keeptabs"};
+  static const QStringList names = [] {
+    QStringList list;
+    for (const TStoredValue& v : kStoredValues) list << QString::fromLatin1(v.Name);
+    return list;
+  }();
   return names;
 }
 
 TFormStorage::TStoredKind TFormStorage::KindOf(const QString& name) {
-  if (name == "fontindex" || name == "fontsize" || name == "DefFT" || name == "linebreaks") return skInteger;
-  if (name == "autohide" || name == "highlite" || name == "notfirst" || name == "keeptabs") return skBoolean;
-  return skString;
+  const TStoredValue* v = StoredValue(name);
+  return v ? v->Kind : skString;
 }
 
 void TFormStorage::SetLayoutDefaults() {
   FValues.clear();
-  for (const QString& name : StoredNames()) {
-    switch (KindOf(name)) {
-      case skString: FValues.insert(name, QString()); break;
-      case skInteger: FValues.insert(name, QStringLiteral("0")); break;
-      case skBoolean: FValues.insert(name, BoolText(false)); break;
-    }
-  }
+  for (const TStoredValue& v : kStoredValues)
+    FValues.insert(QString::fromLatin1(v.Name), QString::fromLatin1(v.Default));
 }
 
 void TFormStorage::ReadValues() {
@@ -83,9 +118,15 @@ void TFormStorage::WriteValues() {
 
 QString TFormStorage::ReadString(const QString& name) const { return FValues.value(name); }
 
-int TFormStorage::ReadInteger(const QString& name) const { return ParseInteger(FValues.value(name), 0); }
+int TFormStorage::ReadInteger(const QString& name) const {
+  const TStoredValue* v = StoredValue(name);
+  return ParseInteger(FValues.value(name), v ? ParseInteger(QString::fromLatin1(v->Default), 0) : 0);
+}
 
-bool TFormStorage::ReadBool(const QString& name) const { return ParseBool(FValues.value(name), false); }
+bool TFormStorage::ReadBool(const QString& name) const {
+  const TStoredValue* v = StoredValue(name);
+  return ParseBool(FValues.value(name), v ? ParseBool(QString::fromLatin1(v->Default), false) : false);
+}
 
 void TFormStorage::WriteString(const QString& name, const QString& value) {
   FValues.insert(name, value);

@@ -18,7 +18,7 @@ class TFormStorage : public QObject {
   explicit TFormStorage(QObject* parent = nullptr);
   ~TFormStorage() override;
 
-  // The stored names, in the order of the Setup dialog.
+  // The stored names: the layout's fifteen in the order of the Setup dialog, then the program's own.
   static const QStringList& StoredNames();
   static TStoredKind KindOf(const QString& name);
 

@@ -29,6 +29,10 @@ const QSize kClientSize(382, 262);
 const char* const kProgramDialogTitle = "Select an a Windows Executeble";
 const char* const kProgramFilter = "Programs (*.exe *.com);;Programs (*)";
 
+// The editor remembers at least the two changes it always did.
+const int kMinUndoLevels = 2;
+const int kMaxUndoLevels = 10000;
+
 QLabel* NewLabel(QWidget* parent, int& count, const QString& caption, QWidget* buddy) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(QStringLiteral("Label%1").arg(++count));
@@ -101,6 +105,12 @@ QWidget* TSetupForm::BuildUserPage() {
   form->addRow(NewLabel(page, FLabelCount, "Name", NameEd), NameEd);
   form->addRow(NewLabel(page, FLabelCount, "eMail", eMailEd), eMailEd);
   form->addRow(NewLabel(page, FLabelCount, "Homepage", HomepageEd), HomepageEd);
+  ModernHTMLChk = new QCheckBox("Write modern HTML", page);
+  ModernHTMLChk->setObjectName("ModernHTMLChk");
+  RelativeLinksChk = new QCheckBox("Links and pictures relative to the document", page);
+  RelativeLinksChk->setObjectName("RelativeLinksChk");
+  form->addRow(ModernHTMLChk);
+  form->addRow(RelativeLinksChk);
   return page;
 }
 
@@ -134,6 +144,10 @@ QWidget* TSetupForm::BuildEditorPage() {
   LineBreakBox->addItems({"as in the file", "CR LF", "LF"});
   KeepTabsChk = new QCheckBox("Keep tabs and blanks as they are", page);
   KeepTabsChk->setObjectName("KeepTabsChk");
+  UndoSpn = new QSpinBox(page);
+  UndoSpn->setObjectName("UndoSpn");
+  UndoSpn->setRange(kMinUndoLevels, kMaxUndoLevels);
+  UndoSpn->setValue(kMinUndoLevels);
 
   form->addRow(NewLabel(page, FLabelCount, "Font face", FontBox), FontBox);
   form->addRow(NewLabel(page, FLabelCount, "Font Size", FontSpn), FontSpn);
@@ -143,6 +157,7 @@ QWidget* TSetupForm::BuildEditorPage() {
   form->addRow(NewLabel(page, FLabelCount, "and type", DefFTBox), DefFTBox);
   form->addRow(NewLabel(page, FLabelCount, "Line breaks", LineBreakBox), LineBreakBox);
   form->addRow(KeepTabsChk);
+  form->addRow(NewLabel(page, FLabelCount, "Undo levels", UndoSpn), UndoSpn);
   return page;
 }
 
@@ -191,6 +206,9 @@ void TSetupForm::LoadSettingsIntoDialog(const TFormStorage& storage) {
   const int lineBreaks = storage.ReadInteger("linebreaks");
   LineBreakBox->setCurrentIndex(lineBreaks >= 0 && lineBreaks < LineBreakBox->count() ? lineBreaks : 0);
   KeepTabsChk->setChecked(storage.ReadBool("keeptabs"));
+  UndoSpn->setValue(storage.ReadInteger("undolevels"));  // the box keeps it within its range
+  ModernHTMLChk->setChecked(storage.ReadBool("modernhtml"));
+  RelativeLinksChk->setChecked(storage.ReadBool("relativelinks"));
 }
 
 QString TSetupForm::SiblingProgramPath() { return QSettings("Orvex", "Tarn3").value("Path").toString(); }
@@ -233,6 +251,9 @@ void TSetupForm::StoreDialog(TFormStorage& storage) const {
   storage.WriteInteger("DefFT", DefFTBox->currentIndex());
   storage.WriteInteger("linebreaks", LineBreakBox->currentIndex());
   storage.WriteBool("keeptabs", KeepTabsChk->isChecked());
+  storage.WriteInteger("undolevels", UndoSpn->value());
+  storage.WriteBool("modernhtml", ModernHTMLChk->isChecked());
+  storage.WriteBool("relativelinks", RelativeLinksChk->isChecked());
 }
 
 TSettingsValues TSetupForm::DialogValues() const {
@@ -252,6 +273,9 @@ TSettingsValues TSetupForm::DialogValues() const {
   v.DefaultFileType = DefFTBox->currentIndex();
   v.LineBreaks = LineBreakBox->currentIndex();
   v.KeepTabs = KeepTabsChk->isChecked();
+  v.UndoLevels = UndoSpn->value();
+  v.ModernHTML = ModernHTMLChk->isChecked();
+  v.RelativeLinks = RelativeLinksChk->isChecked();
   return v;
 }
 

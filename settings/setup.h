@@ -35,6 +35,9 @@ struct TSettingsValues {
   int DefaultFileType = 0;  // 0 txt, 1 html, 2 css, 3 js; -1 nothing chosen
   int LineBreaks = 0;       // 0 as in the file, 1 CR LF, 2 LF
   bool KeepTabs = false;    // no tab and blank exchange
+  int UndoLevels = 2;
+  bool ModernHTML = false;
+  bool RelativeLinks = false;
 };
 
 // The editor's font with the chosen face and size; an empty face or a size below one
@@ -77,6 +80,8 @@ class TSetupForm : public QDialog {
   QLineEdit* NameEd = nullptr;
   QLineEdit* eMailEd = nullptr;
   QLineEdit* HomepageEd = nullptr;
+  QCheckBox* ModernHTMLChk = nullptr;
+  QCheckBox* RelativeLinksChk = nullptr;
   QFontComboBox* FontBox = nullptr;
   QSpinBox* FontSpn = nullptr;
   QCheckBox* AutoHideChk = nullptr;
@@ -85,6 +90,7 @@ class TSetupForm : public QDialog {
   QComboBox* DefFTBox = nullptr;
   QComboBox* LineBreakBox = nullptr;
   QCheckBox* KeepTabsChk = nullptr;
+  QSpinBox* UndoSpn = nullptr;
   TFilenameEdit* NetscapeEd = nullptr;
   TFilenameEdit* MSIEEd = nullptr;
   TFilenameEdit* CustomEd = nullptr;

@@ -1,6 +1,8 @@
 #include "xeUtf8.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -121,4 +123,26 @@ void AppendUtf8(std::string& Out, char32_t C) {
     Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
     Out += static_cast<char>(0x80 | (C & 0x3F));
   }
+}
+
+int CharColumn(std::string_view S, int Col) {
+  if (Col <= 1) return 1;
+  const std::size_t want = static_cast<std::size_t>(Col - 1);
+  const std::size_t stop = std::min(want, S.size());
+  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+  std::size_t i = 0;
+  int chars = 0;
+  while (i < stop) {
+    while (i + 8 <= stop) {
+      std::uint64_t w;
+      std::memcpy(&w, S.data() + i, 8);
+      if (w & kHigh) break;
+      i += 8;
+      chars += 8;
+    }
+    if (i >= stop) break;
+    i += static_cast<std::size_t>(Decode(S, i, nullptr));
+    ++chars;
+  }
+  return chars + 1 + static_cast<int>(want > S.size() ? want - S.size() : 0);
 }

@@ -29,6 +29,10 @@ int ColumnCharNext(std::string_view S, int Col);
 // Number of display cells of the character starting at S[I] (2 for East Asian wide characters).
 int Utf8CellWidth(std::string_view S, std::size_t I);
 
+// The column a user counts for byte column Col (1-based): characters before it plus one, each
+// column beyond the line's end counting one. ASCII stretches are counted eight bytes at a time.
+int CharColumn(std::string_view S, int Col);
+
 // True when S is plain ASCII without tabs, so byte columns and display cells agree.
 bool IsPlainAscii(std::string_view S);
 

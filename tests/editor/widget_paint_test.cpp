@@ -1,6 +1,8 @@
 // What the editor shows: selection colours, the cell grid, tabs and wide characters, the right
 // margin, special line colours, the caret and the gutter.
 #include <QFontMetrics>
+#include <QPaintEvent>
+#include <QRegion>
 
 #include "jxHTMLSyn.h"
 #include "widget_fixture.h"
@@ -190,6 +192,39 @@ TEST_F(PaintTest, GutterNumbersAndBookmarkGlyphs) {
     for (int x = 0; x < glyphs.GlyphWidth(); ++x)
       same += img.pixel(gx + x, gy + y) == strip.pixel(3 * glyphs.GlyphWidth() + x, y);
   EXPECT_EQ(same, glyphs.GlyphWidth() * glyphs.GlyphHeight());
+}
+
+// Typing within a line leaves the numbers alone; a line added or removed at the end paints its row.
+TEST_F(PaintTest, LineNumbersRepaintWhereTheCountChanges) {
+  SetText("one\r\ntwo\r\n");
+  Edit->Gutter().SetShowLineNumbers(true);
+  Edit->SetCaretPos({4, 2});
+  QApplication::processEvents();
+  struct TPaints : QObject {
+    QRegion Painted;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) Painted += static_cast<QPaintEvent*>(e)->region();
+      return false;
+    }
+  } paints;
+  Edit->viewport()->installEventFilter(&paints);
+  const int gutterX = Edit->GutterWidth() / 2;
+  const auto rowPainted = [&](int row) {
+    return paints.Painted.contains(QPoint(gutterX, (row - 1) * Edit->LineHeight() + 1));
+  };
+  struct TStep {
+    TxeEditorCommand Command;
+    bool Row1, Row3;  // gutter rows repainted
+  };
+  for (const TStep& step :
+       {TStep{ecChar, false, false}, TStep{ecLineBreak, true, true}, TStep{ecDeleteLastChar, true, true}}) {
+    paints.Painted = QRegion();
+    Edit->CommandProcessor(step.Command, U'x');
+    QApplication::processEvents();
+    EXPECT_EQ(rowPainted(1), step.Row1) << step.Command;
+    EXPECT_EQ(rowPainted(3), step.Row3) << step.Command;
+  }
+  Edit->viewport()->removeEventFilter(&paints);
 }
 
 TEST_F(PaintTest, ScrollingOneLineRepaintsOneRow) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core_test_support.h"
+#include "xeUtf8.h"
 
 namespace {
 
@@ -68,6 +71,39 @@ TEST(Model, CaretNeverStandsInsideAMultiByteCharacter) {
   EXPECT_EQ(m.CaretCol(), 2);
   m.SetCaretPos({3, 1});
   EXPECT_EQ(m.CaretCol(), 3);
+}
+
+// The column a user counts: characters, whatever their byte length; a random walk over mixed lines
+// checks the eight-byte ASCII stride against one character at a time.
+TEST(Model, CharColumnCountsCharacters) {
+  const std::string line =
+      "a\xC3\xA9"
+      "b\xE2\x82\xAC"
+      "c\xF0\x9F\x98\x80"
+      "d\xC3x";  // a é b € c 😀 d, an invalid byte, x
+  const std::vector<std::pair<int, int>> cases = {{1, 1},  {2, 2},  {4, 3},  {5, 4},   {8, 5},   {9, 6},
+                                                  {13, 7}, {14, 8}, {15, 9}, {16, 10}, {17, 11}, {20, 14}};
+  for (auto [col, expect] : cases) EXPECT_EQ(CharColumn(line, col), expect) << col;
+
+  std::mt19937 rng(7);
+  const char* const pieces[] = {"abcdefgh", "x", "\xC3\xA9", "\xE4\xB8\xAD", "\x80", "\t"};
+  for (int round = 0; round < 200; ++round) {
+    std::string s;
+    for (int n = rng() % 12; n > 0; --n) s += pieces[rng() % 6];
+    int chars = 1;
+    std::size_t i = 0;
+    for (int col = 1; col <= int(s.size()) + 3; ++col) {
+      if (!ColumnInsideChar(s, col)) {
+        EXPECT_EQ(CharColumn(s, col), chars) << s << " @" << col;
+      }
+      if (i < s.size() && col == int(i) + 1) {
+        i += std::size_t(Utf8CharLen(s, i));
+        ++chars;
+      } else if (i >= s.size() && col > int(s.size())) {
+        ++chars;
+      }
+    }
+  }
 }
 
 TEST(Model, TurningScrollPastEolOffPullsTheCaretBack) {
