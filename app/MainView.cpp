@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <optional>
 
+#include "DocumentText.h"
 #include "FormStorage.h"
 #include "MainStatusBar.h"
 #include "ShortCuts.h"
@@ -78,7 +79,8 @@ void TMainForm::CreateViewCommands() {
 }
 
 void TMainForm::ApplyViewSettings() {
-  Action(QStringLiteral("ShowLineNumbers1"))->setChecked(FormStorage->ReadBool(QStringLiteral("linenumbers")));
+  Action(QStringLiteral("ShowLineNumbers1"))
+      ->setChecked(FormStorage->ReadBool(QStringLiteral("linenumbers")));
   Action(QStringLiteral("ShowStatusBar1"))->setChecked(FormStorage->ReadBool(QStringLiteral("statusbar")));
 }
 
@@ -106,8 +108,8 @@ void TMainForm::ShowStatusBar(bool On) {
   FormStorage->WriteBool(QStringLiteral("statusbar"), On);
 }
 
-void TMainForm::ShowFileFormat(const QString& Encoding, const QString& LineBreak) {
-  StatusBar1->SetFileFormat(Encoding, LineBreak);
+void TMainForm::ShowFileFormat() {
+  StatusBar1->SetFileFormat(QString(), QString::fromLatin1(LineBreakName(FLineBreak)));
 }
 
 void TMainForm::EditorStatusChanged() {

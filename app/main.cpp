@@ -158,6 +158,7 @@ void TMainForm::FormShow() {
 void TMainForm::SetTitle() {
   setWindowTitle(QString::fromLatin1(TitlePrefix) + QString::number(MajorVersion) + QLatin1Char('.') +
                  QString::number(MinorVersion) + QStringLiteral(" - ") + DocFileName);
+  ShowFileFormat();  // a new file name comes with the file's own form
 }
 
 double TMainForm::NowStamp() { return Stamp(QDateTime::currentDateTime()); }

@@ -105,8 +105,8 @@ class TMainForm : public QMainWindow {
   void ShowStatusBar(bool On);
   void ZoomBy(int Steps);
   int Zoom() const { return FZoom; }
-  // What the document knows of its file, for the status bar; empty texts are not shown.
-  void ShowFileFormat(const QString& Encoding, const QString& LineBreak);
+  // What the document knows of its file, in the status bar.
+  void ShowFileFormat();
   void UpdateEditActions();
 
   // Application activation and the outside-change check.

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <vector>
 
@@ -44,8 +45,9 @@ QString Shown(const QLabel* Label) { return Label->isHidden() ? QString() : Labe
 
 TEST(ViewWindow, StatusBarFollowsTheCaretInCharacters) {
   auto form = ActiveForm();
-  form->Memo1->SetText("a\xC3\xA9\xE2\x82\xAC"
-                       "b\n\xE4\xB8\xAD\xE6\x96\x87x");  // aé€b / 中文x
+  form->Memo1->SetText(
+      "a\xC3\xA9\xE2\x82\xAC"
+      "b\n\xE4\xB8\xAD\xE6\x96\x87x");  // aé€b / 中文x
   struct TStep {
     std::vector<TKey> Keys;
     const char *Pos, *SelMode, *InsMode, *Modified;
@@ -71,12 +73,19 @@ TEST(ViewWindow, StatusBarFollowsTheCaretInCharacters) {
     EXPECT_EQ(Shown(bar->InsModeLbl), steps[i].InsMode) << "step " << i;
     EXPECT_EQ(Shown(bar->ModifiedLbl), steps[i].Modified) << "step " << i;
   }
-  // Fields for the file's format appear once the document knows it.
-  EXPECT_EQ(Shown(bar->EncodingLbl), "");
-  form->ShowFileFormat("UTF-8", "LF");
-  EXPECT_EQ(Shown(bar->EncodingLbl), "UTF-8");
-  EXPECT_EQ(Shown(bar->LineBreakLbl), "LF");
   form->Memo1->SetModified(false);
+  // The file's line breaks; a field the document does not know stays hidden.
+  QTemporaryDir dir;
+  for (const char* breaks : {"\r\n", "\n"}) {
+    const QString name = dir.filePath("page.html");
+    WriteBytes(name, std::string("a") + breaks + "b" + breaks);
+    ASSERT_TRUE(form->LoadDocument(name));
+    EXPECT_EQ(Shown(bar->LineBreakLbl), breaks[0] == '\r' ? "CR LF" : "LF");
+    EXPECT_EQ(Shown(bar->EncodingLbl), "");
+    EXPECT_EQ(Shown(bar->PosLbl), "Ln 1, Col 1");
+  }
+  bar->SetFileFormat("UTF-8", "LF");
+  EXPECT_EQ(Shown(bar->EncodingLbl), "UTF-8");
 }
 
 TEST(ViewWindow, LineNumbersAndStatusBarAreRemembered) {
@@ -154,7 +163,7 @@ TEST(ViewWindow, UndoLevelsRedoAndZoom) {
     int Size;
   };
   const std::vector<TZoom> zooms = {
-      {{Qt::Key_Plus, Qt::ControlModifier}, stored + 1}, {{Qt::Key_Equal, Qt::ControlModifier}, stored + 2},
+      {{Qt::Key_Plus, Qt::ControlModifier}, stored + 1},  {{Qt::Key_Equal, Qt::ControlModifier}, stored + 2},
       {{Qt::Key_Minus, Qt::ControlModifier}, stored + 1}, {{Qt::Key_0, Qt::ControlModifier}, stored},
       {{Qt::Key_Minus, Qt::ControlModifier}, stored - 1},
   };
