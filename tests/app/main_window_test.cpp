@@ -69,10 +69,11 @@ TEST(MainWindowLayout, MenuItemsHaveTheirCaptionsAndShortcuts) {
   }
   // The Edit menu's items are components of their own, showing and running the edit actions.
   const QList<QAction*> edit = form.Menu("Edit1")->actions();
-  const char* const editItems[][2] = {{"Undo1", "EditUndo1"},     {"Copy1", "EditCopy1"},
-                                      {"Paste1", "EditPaste1"},   {"Cut1", "EditCut1"},
-                                      {"Delete1", "EditDelete1"}, {"SelectAll1", "EditSelectAll1"}};
-  for (int i = 0; i < 6; ++i) {
+  const char* const editItems[][2] = {
+      {"Undo1", "EditUndo1"},          {"Redo1", "EditRedo1"}, {"Copy1", "EditCopy1"},
+      {"Paste1", "EditPaste1"},        {"Cut1", "EditCut1"},   {"Delete1", "EditDelete1"},
+      {"SelectAll1", "EditSelectAll1"}};
+  for (int i = 0; i < 7; ++i) {
     ASSERT_EQ(edit[i]->objectName(), editItems[i][0]);
     EXPECT_EQ(edit[i]->text(), form.Action(editItems[i][1])->text());
     EXPECT_EQ(edit[i]->shortcut(), form.Action(editItems[i][1])->shortcut());
