@@ -126,8 +126,12 @@ void TMainForm::Open1Click() {
   const QString name =
       FileDialogs().OpenFileName(this, QStringLiteral("Open"), QString::fromLatin1(FileFilter));
   if (name.isEmpty()) return;
-  if (LoadDocument(name)) FTypeSwitch = -1;
-  SetDocType(DocTypeOf(name));
+  OpenDocument(name);
+}
+
+void TMainForm::OpenDocument(const QString& FileName) {
+  if (LoadDocument(FileName)) FTypeSwitch = -1;
+  SetDocType(DocTypeOf(FileName));
 }
 
 bool TMainForm::LoadDocument(const QString& FileName) {
@@ -152,6 +156,7 @@ bool TMainForm::LoadDocument(const QString& FileName) {
   // The text is the file's: nothing to save, whatever the document before it was.
   EditorSetModified(false);
   RememberDiskState();
+  RememberDocument(FileName);
   SetTitle();
   return true;
 }
@@ -194,6 +199,7 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   FOnDisk = true;
   FLineBreak = form.Break;
   RememberDiskState();
+  RememberDocument(FileName);
   SetTitle();
   EditorSetModified(false);
   LastSeenStamp = NowStamp();

@@ -40,6 +40,8 @@ const TMenuLine MenuLayout[] = {
         I("CSSfile1", "&CSS file"),
       End,
       I("Open1", "&Open...", 16463),
+      M("Reopen1", "&Reopen"),
+      End,
       I("Save1", "&Save", 16467),
       I("SaveAs1", "Save &As...", 24659),
       Sep,

@@ -50,6 +50,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
   CreateDiskWatch();
   CreateSettings();
   CreateViewCommands();
+  ConnectReopenMenu();
   // Families of commands connect themselves to the actions here.
   InstallAboutCommand(this);
   InstallSearchPrintCommands(*this);
@@ -141,6 +142,7 @@ void TMainForm::showEvent(QShowEvent* Event) {
 void TMainForm::FormShow() {
   LoadSettings();
   ApplyViewSettings();
+  LoadRecentFiles();
   if (DocFileName.isEmpty()) {
     const int typeSwitch = FTypeSwitch;
     Newblank1Click();

@@ -90,6 +90,9 @@ class TMainForm : public QMainWindow {
   void Newblank1Click();
   void NewFromTemplate(int Kind);
   void Open1Click();
+  // File > Reopen: the recent documents, most recent first, and choosing one of them.
+  const QStringList& RecentFiles() const { return FRecentFiles; }
+  void Reopen(const QString& FileName);
   bool Save1Click();  // false: not saved (failed or cancelled)
   bool SaveAs1Click();
   void Exit1Click();
@@ -136,6 +139,10 @@ class TMainForm : public QMainWindow {
   void SyncHLButtons();
   void ConnectEditActions();
   void CreateViewCommands();
+  void ConnectReopenMenu();
+  void LoadRecentFiles();
+  void RememberDocument(const QString& FileName);
+  void OpenDocument(const QString& FileName);
   void ApplyViewSettings();
   void EditorStatusChanged();
   void SetEditorFont(const QFont& Font);
@@ -178,6 +185,8 @@ class TMainForm : public QMainWindow {
   QFileSystemWatcher* FWatcher = nullptr;
   QTimer* FWatchDelay = nullptr;
   std::unique_ptr<TMemIniFile> FLanguage;
-  QFont FBaseFont;  // Memo1's font as Setup gives it, before zooming
+  QStringList FRecentFiles;
+  bool FRecentLoaded = false;  // the stored list has been read
+  QFont FBaseFont;             // Memo1's font as Setup gives it, before zooming
   int FZoom = 0;
 };
