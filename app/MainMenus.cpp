@@ -54,6 +54,8 @@ const TMenuLine MenuLayout[] = {
       A("Cut1", "EditCut1"), A("Delete1", "EditDelete1"), A("SelectAll1", "EditSelectAll1"),
       Sep,
       I("SeachReplace1", "Seach/&Replace", 16454),
+      I("FindNext1", "Find &Next", 114),
+      I("FindPrevious1", "Find Pre&vious", 8306),
       Sep,
       M("Textconversions1", "Text conversion"),
         I("RemoveSpases1", "Remove extra &Spases"),

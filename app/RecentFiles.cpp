@@ -66,7 +66,8 @@ void FillReopenMenu(QMenu& Menu, const QStringList& List, const std::function<vo
   }
   for (int i = 0; i < List.size(); ++i) {
     const QString& name = List[i];
-    QString shown = Menu.fontMetrics().elidedText(name, Qt::ElideMiddle, 60 * Menu.fontMetrics().averageCharWidth());
+    QString shown =
+        Menu.fontMetrics().elidedText(name, Qt::ElideMiddle, 60 * Menu.fontMetrics().averageCharWidth());
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     QAction* item = Menu.addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(shown));
     item->setObjectName(QStringLiteral("ReopenFile%1").arg(i + 1));

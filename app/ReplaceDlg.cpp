@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "MsgDlg.h"
+#include "SearchFeedback.h"
 #include "main.h"
 #include "xeCustomEdit.h"
 #include "xeEditModel.h"
@@ -58,6 +60,9 @@ TReplaceDlg::TReplaceDlg(QWidget* Parent) : QDialog(Parent) {
   ReplaceAllBtn = Named(new QPushButton(QStringLiteral("Replace &All"), this), "ReplaceAllBtn");
   CancelBtn = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn");
   FindNextBtn->setDefault(true);
+  MessageLbl = Named(new QLabel(this), "MessageLbl");
+  MessageLbl->setTextFormat(Qt::PlainText);
+  MessageLbl->hide();
 
   auto* fields = new QGridLayout;
   fields->addWidget(findLabel, 0, 0);
@@ -73,6 +78,7 @@ TReplaceDlg::TReplaceDlg(QWidget* Parent) : QDialog(Parent) {
   auto* left = new QVBoxLayout;
   left->addLayout(fields);
   left->addLayout(boxes);
+  left->addWidget(MessageLbl);
   left->addStretch();
   auto* buttons = new QVBoxLayout;
   for (QPushButton* b : {FindNextBtn, ReplaceBtn, ReplaceAllBtn, CancelBtn}) buttons->addWidget(b);
@@ -85,7 +91,13 @@ TReplaceDlg::TReplaceDlg(QWidget* Parent) : QDialog(Parent) {
   connect(ReplaceBtn, &QPushButton::clicked, this, [this] { Raise(frReplace); });
   connect(ReplaceAllBtn, &QPushButton::clicked, this, [this] { Raise(frReplaceAll); });
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  connect(FindEdit, &QLineEdit::textChanged, this, [this] { UpdateButtons(); });
+  connect(this, &QDialog::finished, this, [this] {
+    if (OnClosed) OnClosed();
+  });
+  connect(FindEdit, &QLineEdit::textChanged, this, [this] {
+    UpdateButtons();
+    ShowMessage(QString());
+  });
   UpdateButtons();
 }
 
@@ -93,6 +105,18 @@ QString TReplaceDlg::FindText() const { return FindEdit->text(); }
 void TReplaceDlg::SetFindText(const QString& Value) { FindEdit->setText(Value); }
 QString TReplaceDlg::ReplaceText() const { return ReplaceEdit->text(); }
 void TReplaceDlg::SetReplaceText(const QString& Value) { ReplaceEdit->setText(Value); }
+
+void TReplaceDlg::ShowMessage(const QString& Text) {
+  MessageLbl->setText(Text);
+  MessageLbl->setVisible(!Text.isEmpty());
+}
+
+QString TReplaceDlg::Message() const { return MessageLbl->text(); }
+
+void TReplaceDlg::FocusFindText() {
+  FindEdit->setFocus();
+  FindEdit->selectAll();
+}
 
 void TReplaceDlg::UpdateButtons() {
   const bool any = !FindEdit->text().isEmpty();
@@ -127,14 +151,45 @@ TxeSearchOptions ReplaceDlgReplaceOptions(const TReplaceDlg& Dialog) {
   return options;
 }
 
+TxeSearchOptions ReplaceDlgBoxOptions(const TReplaceDlg& Dialog) {
+  TxeSearchOptions options = 0;
+  if (Dialog.MatchCaseBox->isChecked()) options |= srMatchCase;
+  if (Dialog.WholeWordBox->isChecked()) options |= srWholeWord;
+  return options;
+}
+
+namespace {
+
+// Finds with the options given; offers, in a question box over Asker, to go on from the other end,
+// and says what was not found in the dialog (InDialog) or in a box of its own.
+void FindAndReport(TReplaceDlg& Dialog, TxeEditModel& Editor, TxeSearchOptions Options, QWidget* Asker,
+                   bool InDialog) {
+  Dialog.ShowMessage(QString());
+  const TFindOutcome outcome =
+      FindWithWrap(Editor, Dialog.FindText().toStdString(), Options, [Asker](const QString& Question) {
+        return MessageDlg(Question, mtConfirmation, mbYes | mbNo, Asker) == mrYes;
+      });
+  if (outcome != foNotFound) return;
+  if (InDialog)
+    Dialog.ShowMessage(NotFoundMessage(Dialog.FindText()));
+  else
+    MessageDlg(NotFoundMessage(Dialog.FindText()), mtInformation, mbOK, Asker);
+}
+
+}  // namespace
+
 void ReplaceDlgFind(TReplaceDlg& Dialog, TxeEditModel& Editor) {
-  Editor.FindReplace(Dialog.FindText().toStdString(), Dialog.ReplaceText().toStdString(),
-                     ReplaceDlgFindOptions(Dialog));
+  FindAndReport(Dialog, Editor, ReplaceDlgFindOptions(Dialog), &Dialog, true);
 }
 
 void ReplaceDlgReplace(TReplaceDlg& Dialog, TxeEditModel& Editor) {
-  Editor.FindReplace(Dialog.FindText().toStdString(), Dialog.ReplaceText().toStdString(),
-                     ReplaceDlgReplaceOptions(Dialog));
+  const TxeSearchOptions options = ReplaceDlgReplaceOptions(Dialog);
+  const int count =
+      Editor.FindReplace(Dialog.FindText().toStdString(), Dialog.ReplaceText().toStdString(), options);
+  if (count == 0)
+    Dialog.ShowMessage(NotFoundMessage(Dialog.FindText()));
+  else
+    Dialog.ShowMessage((options & srReplaceAll) ? ReplacedMessage(count) : QString());
 }
 
 void ConnectReplaceDlg(TReplaceDlg& Dialog, std::function<TxeEditModel*()> Editor) {
@@ -164,10 +219,30 @@ void SeachReplace1Click(TMainForm& Form) {
   if (!dialog) {
     dialog = new TReplaceDlg(&Form);
     ConnectReplaceDlg(*dialog, [&Form] { return EditorOf(Form); });
+    // Back to the text, where the found occurrence is still selected.
+    dialog->OnClosed = [&Form] {
+      Form.activateWindow();
+      if (QWidget* editor = EditorWidget(Form)) editor->setFocus();
+    };
   }
   dialog->show();
   dialog->raise();
   dialog->activateWindow();
+  dialog->FocusFindText();
+}
+
+void FindAgain(TMainForm& Form, bool Backward) {
+  auto* dialog = Form.findChild<TReplaceDlg*>(QStringLiteral("ReplaceDlg"));
+  TxeEditModel* editor = EditorOf(Form);
+  if (!dialog || dialog->FindText().isEmpty() || !editor) {
+    SeachReplace1Click(Form);
+    return;
+  }
+  // Onwards from the selected occurrence, whichever way the last search went.
+  if (editor->HasSelection()) editor->SetCaretPos(Backward ? editor->SelBegin() : editor->SelEnd());
+  const bool shown = dialog->isVisible();
+  FindAndReport(*dialog, *editor, ReplaceDlgBoxOptions(*dialog) | (Backward ? srBackward : 0),
+                shown ? static_cast<QWidget*>(dialog) : &Form, shown);
 }
 
 void Print1Click(TMainForm& Form) {
@@ -188,6 +263,10 @@ void Print1Click(TMainForm& Form) {
 void InstallSearchPrintCommands(TMainForm& Form) {
   if (QAction* a = Form.Action(QStringLiteral("SeachReplace1")))
     QObject::connect(a, &QAction::triggered, &Form, [&Form] { SeachReplace1Click(Form); });
+  if (QAction* a = Form.Action(QStringLiteral("FindNext1")))
+    QObject::connect(a, &QAction::triggered, &Form, [&Form] { FindAgain(Form, false); });
+  if (QAction* a = Form.Action(QStringLiteral("FindPrevious1")))
+    QObject::connect(a, &QAction::triggered, &Form, [&Form] { FindAgain(Form, true); });
   if (QAction* a = Form.Action(QStringLiteral("Print1")))
     QObject::connect(a, &QAction::triggered, &Form, [&Form] { Print1Click(Form); });
 }

@@ -8,6 +8,7 @@
 #include "xeEditSearch.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +35,11 @@ class TReplaceDlg : public QDialog {
   void SetReplaceText(const QString& Value);
   // The state of the check boxes and the direction, plus the button that raised the last event.
   TFindOptions Options() const { return FOptions; }
+  // What the last search came to ("'TEXT' was not found", a count); empty hides the line.
+  void ShowMessage(const QString& Text);
+  QString Message() const;
+  // The focus in the find field, its text selected, ready for typing or Enter.
+  void FocusFindText();
 
   QLineEdit* FindEdit = nullptr;
   QLineEdit* ReplaceEdit = nullptr;
@@ -45,10 +51,13 @@ class TReplaceDlg : public QDialog {
   QPushButton* ReplaceBtn = nullptr;
   QPushButton* ReplaceAllBtn = nullptr;
   QPushButton* CancelBtn = nullptr;
+  QLabel* MessageLbl = nullptr;
 
   // Find Next, and Replace / Replace All.
   std::function<void(TReplaceDlg& Sender)> OnFind;
   std::function<void(TReplaceDlg& Sender)> OnReplace;
+  // The dialog was closed (Esc, Cancel, the close box).
+  std::function<void()> OnClosed;
 
  private:
   void Raise(TFindOptions Button);
@@ -57,7 +66,11 @@ class TReplaceDlg : public QDialog {
 };
 
 // The main window's handlers: options from the dialog's boxes, always forward from the caret.
+// Find reports in the dialog what it did not find, after offering to go on from the top; Replace
+// All reports how many occurrences it replaced.
 TxeSearchOptions ReplaceDlgFindOptions(const TReplaceDlg& Dialog);
+// The check boxes as they stand now, for Find Next and Previous with the dialog closed.
+TxeSearchOptions ReplaceDlgBoxOptions(const TReplaceDlg& Dialog);
 TxeSearchOptions ReplaceDlgReplaceOptions(const TReplaceDlg& Dialog);
 void ReplaceDlgFind(TReplaceDlg& Dialog, TxeEditModel& Editor);
 void ReplaceDlgReplace(TReplaceDlg& Dialog, TxeEditModel& Editor);
@@ -71,5 +84,8 @@ struct TxePrintOptions;
 // One copy of the whole document, plain, 12 mm margins, titled with the file name.
 TxePrintOptions MainPrintOptions(const QString& FileName);
 void SeachReplace1Click(TMainForm& Form);
+// F3 and Shift+F3: the dialog's text and boxes, from the caret onwards or backwards; the dialog opens
+// when it has no text yet.
+void FindAgain(TMainForm& Form, bool Backward);
 void Print1Click(TMainForm& Form);
 void InstallSearchPrintCommands(TMainForm& Form);

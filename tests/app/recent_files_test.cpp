@@ -4,9 +4,9 @@
 #include <QAction>
 #include <QFile>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <vector>
 
 #include "RecentFiles.h"

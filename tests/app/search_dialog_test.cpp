@@ -12,12 +12,14 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <string>
 #include <vector>
 
 #include "ReplaceDlg.h"
 #include "main_fakes.h"
+#include "xeCustomEdit.h"
 #include "xeEditModel.h"
 #include "xePrint.h"
 
@@ -38,7 +40,10 @@ struct TDialogCase {
   bool matchCase, wholeWord, up;
   TButton button;
   std::vector<std::string> expected;
-  TPoint selBegin, selEnd;  // checked when selBegin.X > 0
+  TPoint selBegin, selEnd;                // checked when selBegin.X > 0
+  const char* message = "";               // the dialog's line afterwards
+  std::deque<TModalResult> answers = {};  // to "continue from the top?"
+  std::size_t questions = 0;
 };
 
 TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
@@ -48,9 +53,98 @@ TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
   const std::vector<TDialogCase> cases = {
       {"find next from the caret", {2, 1}, "div", false, false, false, bFind, text, {5, 1}, {8, 1}},
       {"match case", {2, 1}, "DIV", true, false, false, bFind, text, {5, 1}, {8, 1}},
-      {"match case skips other cases", {6, 1}, "DIV", true, false, false, bFind, text, {6, 1}, {6, 1}},
-      {"whole word", {2, 1}, "div", false, true, true, bReplaceAll, {"div x", "x divx", "x"}, none, none},
-      {"both boxes", {1, 1}, "div", true, true, false, bReplaceAll, {"x DIV", "x divx", "x"}, none, none},
+      {"match case skips other cases, declined going on from the top",
+       {6, 1},
+       "DIV",
+       true,
+       false,
+       false,
+       bFind,
+       text,
+       {6, 1},
+       {6, 1},
+       "",
+       {mrNo},
+       1},
+      {"at the end, goes on from the top",
+       {4, 3},
+       "div",
+       false,
+       false,
+       false,
+       bFind,
+       text,
+       {1, 1},
+       {4, 1},
+       "",
+       {mrYes},
+       1},
+      {"nowhere: said in the dialog, nothing asked",
+       {4, 3},
+       "span",
+       false,
+       false,
+       false,
+       bFind,
+       text,
+       {4, 3},
+       {4, 3},
+       "'span' was not found"},
+      {"from the top: nothing to go on with",
+       {1, 1},
+       "DIVX",
+       true,
+       false,
+       false,
+       bFind,
+       text,
+       {1, 1},
+       {1, 1},
+       "'DIVX' was not found"},
+      {"whole word",
+       {2, 1},
+       "div",
+       false,
+       true,
+       true,
+       bReplaceAll,
+       {"div x", "x divx", "x"},
+       none,
+       none,
+       "3 occurrences replaced"},
+      {"both boxes",
+       {1, 1},
+       "div",
+       true,
+       true,
+       false,
+       bReplaceAll,
+       {"x DIV", "x divx", "x"},
+       none,
+       none,
+       "3 occurrences replaced"},
+      {"one replaced",
+       {1, 1},
+       "DIV",
+       true,
+       false,
+       false,
+       bReplaceAll,
+       {"div x", "div divx", "div"},
+       none,
+       none,
+       "1 occurrence replaced"},
+      {"replace all finds nothing",
+       {1, 1},
+       "span",
+       false,
+       false,
+       false,
+       bReplaceAll,
+       text,
+       none,
+       none,
+       "'span' was not found"},
       {"up is not passed on", {6, 2}, "div", false, false, true, bFind, text, {1, 3}, {4, 3}},
       {"replace takes the next one only",
        {2, 1},
@@ -71,9 +165,12 @@ TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
        bReplaceAll,
        {"div DIV", "x xx", "x"},
        none,
-       none},
+       none,
+       "3 occurrences replaced"},
   };
   for (const auto& c : cases) {
+    TScriptedBoxes boxes;
+    boxes.Answers = c.answers;
     TxeEditModel editor;
     std::string joined;
     for (const auto& l : text) joined += l + "\n";
@@ -96,6 +193,8 @@ TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
       EXPECT_EQ(editor.SelBegin(), c.selBegin) << c.name;
       EXPECT_EQ(editor.SelEnd(), c.selEnd) << c.name;
     }
+    EXPECT_EQ(dialog.Message(), QString::fromLatin1(c.message)) << c.name;
+    EXPECT_EQ(boxes.Shown.size(), c.questions) << c.name;
   }
 }
 
@@ -139,6 +238,72 @@ TEST(ReplaceDialog, SearchCommandShowsOneModelessDialogForMemo1) {
   EXPECT_EQ(form->findChildren<TReplaceDlg*>().size(), 1);
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->FindText(), QStringLiteral("one"));  // the dialog keeps its texts
+}
+
+// The dialog takes the focus into its find field and gives it back to the text; F3 and Shift+F3 go on
+// with its text while it is closed.
+TEST(ReplaceDialog, KeysThroughTheWindow) {
+  auto form = ShownMainForm();
+  form->activateWindow();
+  form->Memo1->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  TxeCustomEdit* memo = form->Memo1;
+  memo->SetText("one two one\ntwo one\n");
+  TScriptedBoxes boxes;
+
+  QTest::keyClick(memo, Qt::Key_F3);  // no text yet: the dialog opens
+  auto* dialog = form->findChild<TReplaceDlg*>(QStringLiteral("ReplaceDlg"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  QTRY_COMPARE(QApplication::focusWidget(), dialog->FindEdit);
+  QTest::keyClicks(dialog->FindEdit, "one");
+  QTest::keyClick(dialog->FindEdit, Qt::Key_Return);  // Enter is Find Next
+  EXPECT_EQ(memo->SelBegin(), (TPoint{1, 1}));
+  QTest::keyClick(dialog->FindEdit, Qt::Key_Escape);
+  EXPECT_FALSE(dialog->isVisible());
+  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(memo));
+  EXPECT_EQ(memo->SelectedText(), "one") << "the found occurrence stays selected";
+  QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
+  QTRY_COMPARE(QApplication::focusWidget(), dialog->FindEdit);
+  EXPECT_EQ(dialog->FindEdit->selectedText(), "one");
+  dialog->CancelBtn->click();
+  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(memo));
+
+  struct TStep {
+    Qt::KeyboardModifiers mods;
+    std::deque<TModalResult> answers;
+    TPoint selBegin;
+    const char* box;  // the last box shown, empty for none
+  };
+  const std::vector<TStep> steps = {
+      {Qt::NoModifier, {}, {9, 1}, ""},
+      {Qt::NoModifier, {}, {5, 2}, ""},
+      {Qt::NoModifier,
+       {mrYes},
+       {1, 1},
+       "The search reached the end of the document.\nContinue from the top?"},
+      {Qt::ShiftModifier,
+       {mrYes},
+       {5, 2},
+       "The search reached the start of the document.\nContinue from the end?"},
+      {Qt::ShiftModifier, {}, {9, 1}, ""},
+      {Qt::NoModifier, {mrNo}, {8, 2}, "The search reached the end of the document.\nContinue from the top?"},
+  };
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    boxes.Shown.clear();
+    boxes.Answers = steps[i].answers;
+    if (i == 5) {  // the caret at the very end, nothing selected
+      memo->SetCaretPos({8, 2});
+      memo->SetSelBegin({8, 2});
+    }
+    QTest::keyClick(memo, Qt::Key_F3, steps[i].mods);
+    EXPECT_EQ(memo->SelBegin(), steps[i].selBegin) << "step " << i;
+    EXPECT_EQ(boxes.Shown.empty() ? QString() : boxes.Shown.back().Text, steps[i].box) << "step " << i;
+  }
+  dialog->SetFindText("zzz");
+  QTest::keyClick(memo, Qt::Key_F3);
+  ASSERT_FALSE(boxes.Shown.empty());
+  EXPECT_EQ(boxes.Shown.back().Text, "'zzz' was not found") << "said in a box while the dialog is closed";
 }
 
 TEST(PrintCommand, PrintsOnlyWhenThePrintDialogIsConfirmed) {
