@@ -170,7 +170,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   void UpdateCursorShape(const QPoint& pos);
   bool InTextArea(const QPoint& p) const;
   void AutoScrollStep();
-  void DropText(const QPoint& p, bool copy);
+  void DropAtPixel(const QPoint& p, bool copy);
   void ShowScrollHint();
   void HideScrollHint();
   TColor EditorBackground() const;

@@ -16,19 +16,6 @@
 
 namespace {
 
-// Restores xeoScrollPastEol however the insertion ends.
-class TxeOptionRestore {
- public:
-  explicit TxeOptionRestore(TxeEditModel& m) : FModel(m), FSaved(m.Options()) {}
-  ~TxeOptionRestore() { FModel.SetOptions(FSaved); }
-  TxeOptionRestore(const TxeOptionRestore&) = delete;
-  TxeOptionRestore& operator=(const TxeOptionRestore&) = delete;
-
- private:
-  TxeEditModel& FModel;
-  TxeEditorOptions FSaved;
-};
-
 // Character classes for word selection without a highlighter.
 int CharClass(char32_t c) {
   if (c == 0) return -1;
@@ -252,7 +239,7 @@ void TxeCustomEdit::mouseReleaseEvent(QMouseEvent* e) {
     FDragging = false;
     UpdateCursorShape(p);
     if (rect().contains(mapFromGlobal(e->globalPosition().toPoint())))
-      DropText(p, e->modifiers() & Qt::ControlModifier);
+      DropAtPixel(p, e->modifiers() & Qt::ControlModifier);
   } else if (FDragPending && !FDoubleClicked) {
     TxePaintHold hold(*this);
     MoveCaretToPixel(p.x(), p.y());
@@ -293,47 +280,11 @@ void TxeCustomEdit::UpdateCursorShape(const QPoint& p) {
 }
 
 // A move (or, with copy, a copy) of the dragged block to the point p.
-void TxeCustomEdit::DropText(const QPoint& p, bool copy) {
+void TxeCustomEdit::DropAtPixel(const QPoint& p, bool copy) {
   if (ReadOnly() || !HasSelection()) return;
   TxePaintHold hold(*this);
   MoveCaretToPixel(p.x(), p.y());
-  const std::string text = SelectedText();
-  TPoint d = CaretPos();
-  const TPoint b = FDragBlockBegin, e = FDragBlockEnd;
-  if (!(PointBefore(d, b) || PointBefore(e, d))) return;
-  bool locked = false;
-  try {
-    if (!copy) {
-      if (PointBefore(e, d) && d.Y == e.Y) d = {d.X - e.X + b.X, b.Y};
-      AddUndo(ukDropRemoved, BlockBegin(), BlockEnd(), text, SelectionMode());
-      LockUndo();
-      locked = true;
-      const int oldCount = LineCount();
-      const bool after = d.Y > e.Y;
-      ReplaceSelectionWithUndo("");
-      if (after) d.Y -= oldCount - LineCount();
-    }
-    // A copy records its insertion only as ukDropInserted too: with a second record of its own,
-    // undoing both would take the inserted text away twice.
-    if (!locked) {
-      LockUndo();
-      locked = true;
-    }
-    SetSelBegin(d);
-    {
-      TxeOptionRestore restore(*this);
-      SetOptions(Options() | xeoScrollPastEol);
-      SetCaretPos(d);
-      SetSelEnd(d);
-      ReplaceSelectionWithUndo(text);
-    }
-    UnlockUndo();
-    locked = false;
-    AddUndo(ukDropInserted, d, BlockEnd(), SelectedText(), SelectionMode());
-  } catch (...) {
-    if (locked) UnlockUndo();
-    throw;
-  }
+  DropText(CaretPos(), SelectedText(), SelectionMode(), true, copy);
 }
 
 void TxeCustomEdit::GutterClicked(int X, int Y) {

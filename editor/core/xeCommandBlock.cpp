@@ -16,20 +16,19 @@ bool BlockIndent(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   const int width = M.TabWidth();
   const int last = LastBlockLine(s, e);
   TxePaintHold hold(M);
-  if (width > 0) {
-    // One column segment per line, empty lines included (undo takes the same column away again).
-    const std::string blanks(static_cast<std::size_t>(width), ' ');
-    std::string column;
-    for (int y = s.Y; y <= last; ++y) {
-      if (y > s.Y) column += "\r\n";
-      column += blanks;
+  {
+    TxeUndoStep step(M, ukIndented);
+    // Blanks in front of every line, empty lines included (which stay empty: no trailing blanks).
+    const std::string blanks(static_cast<std::size_t>(std::max(width, 0)), ' ');
+    for (int y = s.Y; y <= last && width > 0; ++y) {
+      std::string t = blanks;
+      t.append(M.LineText(y));
+      t.resize(TxeEditModel::TrimRight(t).size());
+      M.SetLineText(y, t);
     }
-    TModeHold mode(M, smColumn);
-    M.SetSelBegin({1, s.Y});
-    M.SetCaretPos({1, s.Y});
-    M.ReplaceSelection(smColumn, column);
+    M.SetCaretPos(caret);
+    step.Push(s, e, smColumn);
   }
-  M.AddUndo(ukIndented, s, e, {}, smColumn);
   M.SetSelBegin({s.X + width, s.Y});
   M.SetSelEnd({e.X == 1 ? 1 : e.X + width, e.Y});
   M.SetCaretPos(caret);
@@ -41,24 +40,20 @@ bool BlockUnindent(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   const TPoint s = M.SelBegin(), e = M.SelEnd(), caret = M.CaretPos();
   const int width = M.TabWidth();
   const int last = LastBlockLine(s, e);
-  std::string removed;
   int firstCount = 0, lastCount = 0;
-  bool any = false;
   {
-    TLinesHold lines(M);
+    TxeUndoStep step(M, ukUnindented);
     for (int y = s.Y; y <= last; ++y) {
       const std::string_view line = M.LineText(y);
       int n = 0;
       while (n < width && n < static_cast<int>(line.size()) && line[static_cast<std::size_t>(n)] == ' ') ++n;
-      if (y > s.Y) removed += "\r\n";
       if (n == 0) continue;
-      removed.append(static_cast<std::size_t>(n), ' ');
-      if (!any) firstCount = n;
+      if (firstCount == 0) firstCount = n;
       lastCount = n;
-      any = true;
-      M.Lines().Put(y - 1, std::string(line.substr(static_cast<std::size_t>(n))));
+      M.DeleteText({1, y}, {n + 1, y});
     }
-    if (any) M.AddUndo(ukUnindented, s, e, removed, smColumn);
+    M.SetCaretPos(caret);
+    if (step.Edited()) step.Push(s, e, smColumn);
   }
   // The lines' update collapsed the block to the caret; set it again.
   M.SetSelBegin({std::max(1, s.X - firstCount), s.Y});

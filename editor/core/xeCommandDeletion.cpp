@@ -9,70 +9,32 @@ namespace {
 
 using namespace xeCmd;
 
-constexpr std::string_view CRLF = "\r\n";
-
-std::string Trimmed(std::string s) {
-  s.resize(TxeEditModel::TrimRight(s).size());
-  return s;
-}
-
-// Cuts N bytes at At out of a line that is stored without trailing blanks. Blanks that the cut leaves at the
-// end go too, and belong to what was removed, so that undo and redo restore the line exactly.
-struct TCut {
-  std::string Line;
-  std::size_t From;
-  std::string Removed;
-};
-
-TCut CutOut(std::string_view T, std::size_t At, std::size_t N) {
-  TCut c;
-  c.Line.assign(T.substr(0, At));
-  c.Line.append(T.substr(At + N));
-  const std::size_t keep = TxeEditModel::TrimRight(c.Line).size();
-  if (keep <= At) {
-    c.From = keep;
-    c.Removed.assign(T.substr(keep));
-  } else {
-    c.From = At;
-    c.Removed.assign(T.substr(At, N));
-  }
-  c.Line.resize(keep);
-  return c;
-}
-
 // Sets the block for a deletion, whatever xeoNoSelection says.
-void SetBlock(TxeEditModel& M, TPoint B, TPoint E) {
-  M.SetSelBegin(B);
-  TOptionHold selectable(M, xeoNoSelection, false);
-  M.SetSelEnd(E);
-}
+void SetBlock(TxeEditModel& M, TPoint B, TPoint E) { M.SelectBlock(B, E); }
 
 bool DeleteLastChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   if (M.HasSelection()) {
     M.DeleteSelectionWithUndo(ukDeletedBack);
     return false;
   }
-  TLinesHold hold(M);
+  TxeUndoStep step(M, ukDeletedBack);
   const TPoint p = M.CaretPos();
   const std::string_view t = M.LineText(p.Y);  // valid until the line changes
   const int len = static_cast<int>(t.size());
   if (p.X > len + 1) {
     // Beyond the line end there is nothing to delete: the caret steps left.
-    TOptionHold pastEol(M, xeoScrollPastEol, true);
-    M.AddUndo(ukDeletedBack, {p.X - 1, p.Y}, p, {}, smNormal);
-    M.SetCaretPos({p.X - 1, p.Y});
+    M.SetCaretFree({p.X - 1, p.Y});
+    step.Push({p.X - 1, p.Y}, p, smNormal);
     return true;
   }
   if (p.X == 1) {
     if (p.Y == 1) return true;
+    // The line joins the one above, without its trailing blanks.
     const int prevLen = M.LineLength(p.Y - 1);
-    std::string joined(M.LineText(p.Y - 1));
-    joined.append(TxeEditModel::TrimRight(t));
-    M.AddUndo(ukDeletedBack, {prevLen + 1, p.Y - 1}, p, CRLF, smNormal);
-    M.Lines().Delete(p.Y - 1);
-    M.MoveMarks(p.Y, -1);
-    M.Lines().Put(p.Y - 2, std::move(joined));
+    M.DeleteText({prevLen + 1, p.Y - 1}, {1, p.Y});
+    M.TrimLineEnd(p.Y - 1, static_cast<std::size_t>(prevLen));
     M.SetCaretPos({prevLen + 1, p.Y - 1});
+    step.Push({prevLen + 1, p.Y - 1}, p, smNormal);
     return true;
   }
   const int indent = M.AutoIndentCount(t);
@@ -87,21 +49,18 @@ bool DeleteLastChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
         break;
       }
     }
-    const auto n = static_cast<std::size_t>(indent - target);
-    TCut cut = CutOut(t, 0, n);
-    M.AddUndo(ukDeletedBack, {1, p.Y}, {static_cast<int>(cut.Removed.size()) + 1, p.Y}, cut.Removed,
-              smNormal);
-    M.Lines().Put(p.Y - 1, std::move(cut.Line));
-    M.SetCaretPos({p.X - static_cast<int>(n), p.Y});
+    const int n = indent - target;
+    M.DeleteText({1, p.Y}, {n + 1, p.Y});
+    M.TrimLineEnd(p.Y);
+    M.SetCaretPos({p.X - n, p.Y});
+    step.Push({1, p.Y}, {n + 1, p.Y}, smNormal);
     return true;
   }
   const int from = ColumnCharStart(t, p.X - 1);
-  TCut cut = CutOut(t, static_cast<std::size_t>(from - 1), static_cast<std::size_t>(p.X - from));
-  const int start = static_cast<int>(cut.From) + 1;
-  M.AddUndo(ukDeletedBack, {start, p.Y}, {start + static_cast<int>(cut.Removed.size()), p.Y}, cut.Removed,
-            smNormal);
-  M.Lines().Put(p.Y - 1, std::move(cut.Line));
+  M.DeleteText({from, p.Y}, p);
+  M.TrimLineEnd(p.Y);
   M.SetCaretPos({from, p.Y});
+  step.Push({from, p.Y}, p, smNormal);
   return true;
 }
 
@@ -110,35 +69,19 @@ bool DeleteChar(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
     M.DeleteSelectionWithUndo(ukDeletedForward);
     return false;
   }
-  TLinesHold hold(M);
   const TPoint p = M.CaretPos();
-  const std::string_view t = M.LineText(p.Y);  // valid until the line changes
-  const int len = static_cast<int>(t.size());
+  const int len = M.LineLength(p.Y);
+  if (p.X > len && p.Y >= M.LineCount()) return true;
+  TxeUndoStep step(M, ukDeletedForward);
   if (p.X > len) {
-    if (p.Y >= M.LineCount()) return true;
-    const std::string_view next = M.LineText(p.Y + 1);
-    const int pad = p.X - 1 - len;
-    std::string joined(t);
-    joined.append(static_cast<std::size_t>(pad), ' ');
-    joined.append(next);
-    const TPoint joint{len + 1, p.Y};
-    if (pad > 0 && !TxeEditModel::TrimRight(next).empty()) {
-      // The break became blanks: undo must take the blanks away again before it restores the break.
-      M.AddUndo(ukSelectionReplaced, joint, {1, p.Y + 1}, CRLF, smNormal);
-      M.AddUndo(ukTyped, joint, p, {}, smNormal);
-    } else {
-      M.AddUndo(ukDeletedForward, joint, joint, CRLF, smNormal);
-    }
-    M.Lines().Put(p.Y - 1, Trimmed(std::move(joined)));
-    M.Lines().Delete(p.Y);
-    M.MoveMarks(p.Y + 1, -1);
-    return true;
+    // The next line joins this one, after blanks up to the caret.
+    M.ReplaceText({len + 1, p.Y}, {1, p.Y + 1}, std::string(static_cast<std::size_t>(p.X - 1 - len), ' '));
+  } else {
+    const std::string_view t = M.LineText(p.Y);
+    M.DeleteText(p, {p.X + Utf8CharLen(t, static_cast<std::size_t>(p.X - 1)), p.Y});
   }
-  const auto at = static_cast<std::size_t>(p.X - 1);
-  TCut cut = CutOut(t, at, static_cast<std::size_t>(Utf8CharLen(t, at)));
-  const TPoint start{static_cast<int>(cut.From) + 1, p.Y};
-  M.AddUndo(ukDeletedForward, start, start, cut.Removed, smNormal);
-  M.Lines().Put(p.Y - 1, std::move(cut.Line));
+  M.TrimLineEnd(p.Y);
+  step.Push(p, p, smNormal);
   return true;
 }
 
@@ -149,9 +92,9 @@ xeCmdText::TWordChars WordChars(const TxeEditModel& M) {
   return w;
 }
 
-// Deletes the stream between two positions (smNormal for the duration), recording ukDeletedForward; the
-// caret ends where the deletion began.
-void DeleteStream(TxeEditModel& M, TPoint From, TPoint To) {
+// Deletes the stream between two positions (smNormal for the duration) as ukDeletedForward recorded from
+// StartPos to EndPos; the caret ends where the deletion began.
+void DeleteStream(TxeEditModel& M, TPoint From, TPoint To, TPoint StartPos, TPoint EndPos) {
   const TPoint caret = M.CaretPos();
   TModeHold normal(M, smNormal);
   SetBlock(M, From, To);
@@ -159,75 +102,75 @@ void DeleteStream(TxeEditModel& M, TPoint From, TPoint To) {
     M.SetSelBegin(caret);
     return;
   }
-  const TPoint b = M.SelBegin();
-  M.DeleteSelectionWithUndo(ukDeletedForward);
-  M.SetCaretPos(b);
+  M.DeleteSelectionWithUndo(ukDeletedForward, StartPos, EndPos);
 }
 
 bool DeleteWord(TxeEditModel& M, TxeEditorCommand Command, char32_t, const void*) {
   const TPoint caret = M.CaretPos();
   if (Command == ecDeleteWord) {
     const TPoint w = xeCmdText::NextWordPos(M.Lines(), caret, WordChars(M));
-    if (w != caret) DeleteStream(M, caret, w);
+    if (w != caret) DeleteStream(M, caret, w, caret, caret);
   } else {
     const TPoint w = xeCmdText::PrevWordPos(M.Lines(), caret, WordChars(M));
-    if (w != caret) DeleteStream(M, w, caret);
+    if (w != caret) DeleteStream(M, w, caret, w, caret);
   }
   return true;
 }
 
 bool DeleteBOL(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
-  TLinesHold hold(M);
   const TPoint p = M.CaretPos();
-  const std::string_view t = M.LineText(p.Y);  // valid until the line changes
-  const auto n = std::min(static_cast<std::size_t>(p.X - 1), t.size());
+  const int n = std::min(p.X - 1, M.LineLength(p.Y));
+  TxeUndoStep step(M, ukDeletedBack);
   if (n > 0) {
-    TCut cut = CutOut(t, 0, n);
-    M.AddUndo(ukDeletedBack, {1, p.Y}, {static_cast<int>(cut.Removed.size()) + 1, p.Y}, cut.Removed,
-              smNormal);
-    M.Lines().Put(p.Y - 1, std::move(cut.Line));
+    M.DeleteText({1, p.Y}, {n + 1, p.Y});
+    M.TrimLineEnd(p.Y);
   }
   M.SetCaretPos({1, p.Y});
+  if (n > 0) step.Push({1, p.Y}, p, smNormal);
   return true;
 }
 
 bool DeleteEOL(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
-  TLinesHold hold(M);
   const TPoint p = M.CaretPos();
-  const std::string_view t = M.LineText(p.Y);  // valid until the line changes
-  const auto at = static_cast<std::size_t>(p.X - 1);
-  if (at >= t.size()) return true;
-  TCut cut = CutOut(t, at, t.size() - at);
-  const TPoint start{static_cast<int>(cut.From) + 1, p.Y};
-  M.AddUndo(ukDeletedForward, start, start, cut.Removed, smNormal);
-  M.Lines().Put(p.Y - 1, std::move(cut.Line));
+  const int len = M.LineLength(p.Y);
+  if (p.X > len) return true;
+  TxeUndoStep step(M, ukDeletedForward);
+  M.DeleteText(p, {len + 1, p.Y});
+  M.TrimLineEnd(p.Y);
+  step.Push(p, p, smNormal);
   return true;
 }
 
 bool DeleteLine(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
-  TLinesHold hold(M);
   if (M.HasSelection()) M.SetSelBegin(M.CaretPos());
   const TPoint p = M.CaretPos();
   const int count = M.LineCount();
   if (count == 1 && M.LineLength(1) == 0) return true;
-  std::string text(M.LineText(p.Y));
-  if (count > 1) text.append(CRLF);
-  M.AddUndo(ukDeletedForward, {1, p.Y}, p, text, smNormal);
-  M.Lines().Delete(p.Y - 1);
-  M.MoveMarks(p.Y, -1);
+  TxeUndoStep step(M, ukDeletedForward);
+  if (count == 1) {
+    M.DeleteText({1, 1}, {M.LineLength(1) + 1, 1});
+  } else if (p.Y == 1) {
+    M.DeleteText({1, 1}, {1, 2});
+  } else {
+    // With the break before it, so that marks on the line go to the line above.
+    M.DeleteText({M.LineLength(p.Y - 1) + 1, p.Y - 1}, {M.LineLength(p.Y) + 1, p.Y});
+  }
   M.SetCaretPos({1, p.Y});
+  step.Push({1, p.Y}, p, smNormal);
   return true;
 }
 
 bool ClearAll(TxeEditModel& M, TxeEditorCommand, char32_t, const void*) {
   // Undoable, so the whole text is not lost to a stray command.
   const int n = M.LineCount();
-  if (n > 1 || M.LineLength(1) > 0) {
-    TModeHold normal(M, smNormal);
-    SetBlock(M, {1, 1}, {M.LineLength(n) + 1, n});
-    M.AddUndo(ukDeletedBack, {1, 1}, {M.LineLength(n) + 1, n}, M.SelectedText(), smNormal);
-  }
-  M.Lines().Clear();
+  if (n == 1 && M.LineLength(1) == 0) return true;
+  TxeUndoStep step(M, ukDeletedBack);
+  const TPoint end{M.LineLength(n) + 1, n};
+  M.DeleteText({1, 1}, end);
+  M.SetCaretPos({1, 1});
+  M.SetFirstVisibleLine(1);
+  M.SetFirstVisibleColumn(1);
+  step.Push({1, 1}, end, smNormal);
   return true;
 }
 

@@ -61,16 +61,4 @@ class TModeHold {
   TSelectionMode FSaved;
 };
 
-// Holds the line list's update, so the block collapses to the caret once the caret has moved.
-class TLinesHold {
- public:
-  explicit TLinesHold(TxeEditModel& M) : FModel(M) { M.Lines().BeginUpdate(); }
-  ~TLinesHold() { FModel.Lines().EndUpdate(); }
-  TLinesHold(const TLinesHold&) = delete;
-  TLinesHold& operator=(const TLinesHold&) = delete;
-
- private:
-  TxeEditModel& FModel;
-};
-
 }  // namespace xeCmd

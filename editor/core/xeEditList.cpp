@@ -79,15 +79,11 @@ void TxeEditList::CheckIndex(int Index, int Limit) const {
     throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");
 }
 
-std::size_t TxeEditList::LineLen(const TLineRec& R) const {
-  return (R.Pos & OwnBit) ? FOwn[static_cast<std::size_t>(R.Pos & ~OwnBit)].size() : R.Len;
-}
-
 std::string_view TxeEditList::Get(int Index) const {
   CheckIndex(Index, Count());
   const TLineRec& r = FIndex.At(static_cast<std::size_t>(Index));
   if (r.Pos & OwnBit) return FOwn[static_cast<std::size_t>(r.Pos & ~OwnBit)];
-  const std::string& chunk = *FChunks[static_cast<std::size_t>(r.Pos >> ChunkShift)];
+  const std::string& chunk = *FChunks[static_cast<std::size_t>(r.Pos >> ChunkShift)].Text;
   return std::string_view(chunk.data() + (r.Pos & OffsetMask), r.Len);
 }
 
@@ -113,11 +109,44 @@ std::uint32_t TxeEditList::NewOwn(std::string&& S) {
   return static_cast<std::uint32_t>(FOwn.size() - 1);
 }
 
+std::uint64_t TxeEditList::NewChunk(std::string&& S, std::size_t Lines) {
+  TChunk c{std::make_unique<std::string>(std::move(S)), Lines};
+  if (!FFreeChunks.empty()) {
+    const std::uint64_t i = FFreeChunks.back();
+    FFreeChunks.pop_back();
+    FChunks[static_cast<std::size_t>(i)] = std::move(c);
+    return i;
+  }
+  FChunks.push_back(std::move(c));
+  return FChunks.size() - 1;
+}
+
 void TxeEditList::FreeLine(const TLineRec& R) {
-  if (!(R.Pos & OwnBit)) return;
-  const auto i = static_cast<std::uint32_t>(R.Pos & ~OwnBit);
-  std::string().swap(FOwn[i]);
-  FFreeOwn.push_back(i);
+  if (R.Pos & OwnBit) {
+    const auto i = static_cast<std::uint32_t>(R.Pos & ~OwnBit);
+    std::string().swap(FOwn[i]);
+    FFreeOwn.push_back(i);
+    return;
+  }
+  // The last line cut from a chunk takes the chunk with it.
+  const std::uint64_t i = R.Pos >> ChunkShift;
+  TChunk& c = FChunks[static_cast<std::size_t>(i)];
+  if (c.Lines > 0 && --c.Lines == 0) {
+    c.Text.reset();
+    FFreeChunks.push_back(i);
+  }
+}
+
+std::size_t TxeEditList::StorageBytes() const {
+  std::size_t n = 0;
+  for (const TChunk& c : FChunks)
+    if (c.Text) n += c.Text->capacity();
+  for (const std::string& s : FOwn) {
+    // Short strings live inside the string object and hold nothing on the heap.
+    const auto* self = reinterpret_cast<const char*>(&s);
+    if (s.data() < self || s.data() >= self + sizeof s) n += s.capacity();
+  }
+  return n;
 }
 
 void TxeEditList::BeginUpdate() {
@@ -145,7 +174,7 @@ void TxeEditList::Insert(int Index, std::string_view S) {
   const std::uint32_t i = NewOwn(std::move(own));
   FIndex.InsertN(static_cast<std::size_t>(Index), 1);
   FIndex.At(static_cast<std::size_t>(Index)) = TLineRec{OwnBit | i, 0, NoRange};
-  if (OnLineInserted) OnLineInserted(Index);
+  if (OnLineInserted) OnLineInserted(Index, 1);
 }
 
 void TxeEditList::Put(int Index, std::string_view S) { Put(Index, std::string(S)); }
@@ -158,7 +187,33 @@ void TxeEditList::Put(int Index, std::string&& S) {
     Note(S.size());
     FOwn[static_cast<std::size_t>(r.Pos & ~OwnBit)] = std::move(S);
   } else {
+    FreeLine(r);
     r.Pos = OwnBit | NewOwn(std::move(S));
+    r.Len = 0;
+  }
+  if (OnLinePut) OnLinePut(Index);
+}
+
+void TxeEditList::Replace(int Index, std::size_t Pos, std::size_t Len, std::string_view S) {
+  TUpdateBracket b(*this);
+  CheckIndex(Index, Count());
+  TLineRec& r = FIndex.At(static_cast<std::size_t>(Index));
+  if (r.Pos & OwnBit) {
+    std::string& own = Own(r);
+    Pos = std::min(Pos, own.size());
+    own.replace(Pos, std::min(Len, own.size() - Pos), S);
+    Note(own.size());
+  } else {
+    const std::string_view old = Get(Index);
+    Pos = std::min(Pos, old.size());
+    Len = std::min(Len, old.size() - Pos);
+    std::string t;
+    t.reserve(old.size() - Len + S.size());
+    t.append(old.substr(0, Pos));
+    t.append(S);
+    t.append(old.substr(Pos + Len));
+    FreeLine(r);
+    r.Pos = OwnBit | NewOwn(std::move(t));
     r.Len = 0;
   }
   if (OnLinePut) OnLinePut(Index);
@@ -167,9 +222,11 @@ void TxeEditList::Put(int Index, std::string&& S) {
 void TxeEditList::Delete(int Index) {
   TUpdateBracket b(*this);
   CheckIndex(Index, Count());
+  int removed = 0;
   if (Index != 0 || Count() > 1) {
     FreeLine(FIndex.At(static_cast<std::size_t>(Index)));
     FIndex.EraseN(static_cast<std::size_t>(Index), 1);
+    removed = 1;
   } else {
     // The only line is emptied rather than removed.
     TLineRec& r = FIndex.At(0);
@@ -177,7 +234,7 @@ void TxeEditList::Delete(int Index) {
     r.Pos = OwnBit | NewOwn(std::string());
     r.Len = 0;
   }
-  if (OnLineDeleted) OnLineDeleted(Index);
+  if (OnLineDeleted) OnLineDeleted(Index, removed);
 }
 
 void TxeEditList::DeleteLines(int Index, int N) {
@@ -185,6 +242,7 @@ void TxeEditList::DeleteLines(int Index, int N) {
   TUpdateBracket b(*this);
   CheckIndex(Index, Count());
   CheckIndex(Index + N - 1, Count());
+  int removed = N;
   if (N == Count() && FLoadDepth == 0) {
     // Keep one empty line, as Delete does for the only line.
     for (int i = 1; i < N; ++i) FreeLine(FIndex.At(static_cast<std::size_t>(i)));
@@ -193,16 +251,18 @@ void TxeEditList::DeleteLines(int Index, int N) {
     FreeLine(r);
     r.Pos = OwnBit | NewOwn(std::string());
     r.Len = 0;
+    removed = N - 1;
   } else {
     for (int i = Index; i < Index + N; ++i) FreeLine(FIndex.At(static_cast<std::size_t>(i)));
     FIndex.EraseN(static_cast<std::size_t>(Index), static_cast<std::size_t>(N));
   }
-  if (OnLineDeleted) OnLineDeleted(Index);
+  if (OnLineDeleted) OnLineDeleted(Index, removed);
 }
 
 void TxeEditList::RemoveAll() {
   FIndex.Reset(0);
   FChunks.clear();
+  FFreeChunks.clear();
   std::vector<std::string>().swap(FOwn);
   std::vector<std::uint32_t>().swap(FFreeOwn);
   FLongest = 0;
@@ -252,20 +312,12 @@ void ForEachLine(std::string_view T, bool FinalBreakAddsNoLine, F&& Emit) {
 }  // namespace
 
 void TxeEditList::SplitIntoRecords(std::string&& S, bool FireAdded) {
-  const std::string* chunk = nullptr;
-  std::uint64_t chunkIndex = 0;
-  if (!S.empty()) {
-    FChunks.push_back(std::make_unique<std::string>(std::move(S)));
-    chunk = FChunks.back().get();
-    chunkIndex = FChunks.size() - 1;
-  }
-  if (!chunk) return;
-  const std::string_view text(*chunk);
-  if (!FireAdded && Empty()) {
-    std::size_t lines = 0;
-    ForEachLine(text, true, [&](std::size_t, std::size_t) { ++lines; });
-    FIndex.Reset(lines);
-  }
+  if (S.empty()) return;
+  std::size_t lines = 0;
+  ForEachLine(S, true, [&](std::size_t, std::size_t) { ++lines; });
+  const std::uint64_t chunkIndex = NewChunk(std::move(S), lines);
+  const std::string_view text(*FChunks[static_cast<std::size_t>(chunkIndex)].Text);
+  if (!FireAdded && Empty()) FIndex.Reset(lines);
   ForEachLine(text, true, [&](std::size_t Off, std::size_t Len) {
     Note(Len);
     FIndex.PushBack(TLineRec{(chunkIndex << ChunkShift) | Off, static_cast<std::uint32_t>(Len), NoRange});
@@ -386,7 +438,7 @@ void TxeEditList::LoadFromString(std::string&& S) {
   DecLoadDepth();
 }
 
-void TxeEditList::InsertSegments(int Index, std::string&& Text) {
+std::size_t TxeEditList::InsertSegments(int Index, std::string&& Text) {
   // Few lines go into strings of their own; many share one chunk.
   std::size_t lines = 0;
   ForEachLine(Text, false, [&](std::size_t, std::size_t) { ++lines; });
@@ -397,14 +449,15 @@ void TxeEditList::InsertSegments(int Index, std::string&& Text) {
     ForEachLine(t, false, [&](std::size_t Off, std::size_t Len) {
       FIndex.At(k++) = TLineRec{OwnBit | NewOwn(std::string(t.substr(Off, Len))), 0, NoRange};
     });
-    return;
+    return lines;
   }
-  FChunks.push_back(std::make_unique<std::string>(std::move(Text)));
-  const std::uint64_t chunkIndex = FChunks.size() - 1;
-  ForEachLine(*FChunks.back(), false, [&](std::size_t Off, std::size_t Len) {
-    Note(Len);
-    FIndex.At(k++) = TLineRec{(chunkIndex << ChunkShift) | Off, static_cast<std::uint32_t>(Len), NoRange};
-  });
+  const std::uint64_t chunkIndex = NewChunk(std::move(Text), lines);
+  ForEachLine(
+      *FChunks[static_cast<std::size_t>(chunkIndex)].Text, false, [&](std::size_t Off, std::size_t Len) {
+        Note(Len);
+        FIndex.At(k++) = TLineRec{(chunkIndex << ChunkShift) | Off, static_cast<std::uint32_t>(Len), NoRange};
+      });
+  return lines;
 }
 
 void TxeEditList::InsertLines(int Index, std::string_view Text) { InsertLines(Index, std::string(Text)); }
@@ -412,6 +465,6 @@ void TxeEditList::InsertLines(int Index, std::string_view Text) { InsertLines(In
 void TxeEditList::InsertLines(int Index, std::string&& Text) {
   TUpdateBracket b(*this);
   CheckIndex(Index, Count() + 1);
-  InsertSegments(Index, std::move(Text));
-  if (OnLineInserted) OnLineInserted(Index);
+  const std::size_t lines = InsertSegments(Index, std::move(Text));
+  if (OnLineInserted) OnLineInserted(Index, static_cast<int>(lines));
 }

@@ -3,8 +3,9 @@
 // structural change is reported through seven hooks, and outside a load the list never becomes empty.
 //
 // Storage: loaded text stays in large shared chunks that lines refer to by offset; a line that is replaced
-// moves to a string of its own. The line records live in a gap buffer, so inserting or deleting lines near
-// the last edit does not move the records of the whole document.
+// moves to a string of its own. A chunk is freed as soon as no line refers to it any more. The line records
+// live in a gap buffer, so inserting or deleting lines near the last edit does not move the records of the
+// whole document.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +20,8 @@ class TxeEditList {
  public:
   using TNotifyEvent = std::function<void(TxeEditList* Sender)>;
   using TIndexEvent = std::function<void(int Index)>;
+  // (Index, Count): Count lines inserted before, or removed from, Index.
+  using TRangeEvent = std::function<void(int Index, int Count)>;
 
   // The value a new line's slot holds until a rescan fills it; no highlighter range equals it.
   static constexpr std::uint32_t NoRange = 0xFFFFFFFFu;
@@ -44,6 +47,9 @@ class TxeEditList {
   void Put(int Index, std::string_view S);
   void Put(int Index, std::string&& S);
   void Put(int Index, const char* S) { Put(Index, std::string_view(S)); }
+  // Replaces Len bytes at byte Pos of line Index by S (in place when the line has a string of its own);
+  // fires OnLinePut.
+  void Replace(int Index, std::size_t Pos, std::size_t Len, std::string_view S);
   void Delete(int Index);
   void Clear();
   // Sets the whole text: lines end at CR, LF or CR LF; a final break adds no line; NUL bytes are kept.
@@ -63,7 +69,7 @@ class TxeEditList {
   // Bulk operations for large edits, one hook call each. InsertLines inserts one line per segment of Text
   // between breaks (so N breaks give N + 1 lines) before Index and fires OnLineInserted(Index) once.
   // DeleteLines removes Count lines from Index (keeping one empty line when all would go) and fires
-  // OnLineDeleted(Index) once.
+  // OnLineDeleted(Index, lines removed) once.
   void InsertLines(int Index, std::string_view Text);
   void InsertLines(int Index, std::string&& Text);
   void InsertLines(int Index, const char* Text) { InsertLines(Index, std::string_view(Text)); }
@@ -80,11 +86,13 @@ class TxeEditList {
 
   // An upper bound of the longest line's length (it does not shrink when long lines go).
   std::size_t LongestLine() const { return FLongest; }
+  // Bytes of text the list holds on the heap in its chunks and line strings (capacity, not length).
+  std::size_t StorageBytes() const;
 
   TNotifyEvent OnLineAdded;
   TNotifyEvent OnListCleared;
-  TIndexEvent OnLineDeleted;
-  TIndexEvent OnLineInserted;
+  TRangeEvent OnLineDeleted;
+  TRangeEvent OnLineInserted;
   TNotifyEvent OnTextAssigned;
   TIndexEvent OnLinePut;
   TNotifyEvent OnRangesRescan;
@@ -123,17 +131,25 @@ class TxeEditList {
   class TUpdateBracket;
   void CheckIndex(int Index, int Limit) const;
   std::uint32_t NewOwn(std::string&& S);
+  std::uint64_t NewChunk(std::string&& S, std::size_t Lines);
+  std::string& Own(const TLineRec& R) { return FOwn[static_cast<std::size_t>(R.Pos & ~OwnBit)]; }
   void FreeLine(const TLineRec& R);
   void RemoveAll();
   void SplitIntoRecords(std::string&& S, bool FireAdded);
-  void InsertSegments(int Index, std::string&& Text);
-  std::size_t LineLen(const TLineRec& R) const;
+  std::size_t InsertSegments(int Index, std::string&& Text);
   void Note(std::size_t Len) {
     if (Len > FLongest) FLongest = Len;
   }
 
+  // A block of text shared by the lines cut from it; Lines counts those still referring to it.
+  struct TChunk {
+    std::unique_ptr<std::string> Text;
+    std::size_t Lines = 0;
+  };
+
   TLineIndex FIndex;
-  std::vector<std::unique_ptr<std::string>> FChunks;
+  std::vector<TChunk> FChunks;
+  std::vector<std::uint64_t> FFreeChunks;
   std::vector<std::string> FOwn;
   std::vector<std::uint32_t> FFreeOwn;
   int FUpdateCount = 0;

@@ -10,8 +10,8 @@ TxeEditModel::TxeEditModel() {
   FLines.Add("");
   FLines.OnLineAdded = [this](TxeEditList*) { LineAdded(); };
   FLines.OnListCleared = [this](TxeEditList*) { ListCleared(); };
-  FLines.OnLineDeleted = [this](int Index) { LineDeleted(Index); };
-  FLines.OnLineInserted = [this](int Index) { LineInserted(Index); };
+  FLines.OnLineDeleted = [this](int Index, int Count) { LineDeleted(Index, Count); };
+  FLines.OnLineInserted = [this](int Index, int Count) { LineInserted(Index, Count); };
   FLines.OnTextAssigned = [this](TxeEditList*) { TextAssigned(); };
   FLines.OnLinePut = [this](int Index) { LinePut(Index); };
   FLines.OnRangesRescan = [this](TxeEditList*) { RangesRescan(); };
@@ -51,10 +51,6 @@ std::string_view TxeEditModel::LineText(int Line) const {
 }
 
 void TxeEditModel::SetText(std::string Value) { FLines.LoadFromString(std::move(Value)); }
-
-void TxeEditModel::SetCurrentLineText(std::string_view Value) {
-  if (FCaretY >= 1 && FCaretY <= FLines.Count()) FLines.Put(FCaretY - 1, Value);
-}
 
 std::string_view TxeEditModel::TrimRight(std::string_view S) {
   std::size_t n = S.size();
@@ -432,6 +428,8 @@ void TxeEditModel::LinesChangingEnd() {
     const int tail = std::min({FSpanTail, FSpanCountBefore - FSpanFirst, after - FSpanFirst});
     FView->LinesReplaced(FSpanFirst, FSpanCountBefore - FSpanFirst - tail, after - FSpanFirst - tail);
   }
+  // A caret on a line that went away moves to the last line.
+  if (FCaretY > FLines.Count()) SetCaretFree({FCaretX, FLines.Count()});
   RefreshScrollBars();
   // After any edit the selection is empty and sits at the caret.
   SetSelBegin(CaretPos());
@@ -501,12 +499,4 @@ void TxeEditModel::RemoveBookmark(int Number) {
 void TxeEditModel::JumpToBookmark(int Number) {
   TMark* m = Bookmark(Number);
   if (m && m->Line() <= FLines.Count()) SetCaretPos({m->Column(), m->Line()});
-}
-
-void TxeEditModel::MoveMarks(int FromLine, int Delta) {
-  if (Delta == 0) return;
-  for (int i = 0; i < FMarks.Count(); ++i) {
-    TMark* m = FMarks.Items(i);
-    if (m->Line() >= FromLine) m->SetLine(std::max(1, m->Line() + Delta));
-  }
 }

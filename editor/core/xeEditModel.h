@@ -5,6 +5,10 @@
 // Positions are 1-based (X = byte column, Y = line). After every change of the line list the block collapses
 // to the caret. State changes made inside a painting hold (BeginUpdate/EndUpdate) are reported once, when
 // the outermost hold ends, through OnStatusChange.
+//
+// Every change of the text goes through one path: the splice primitives (InsertText, DeleteText,
+// ReplaceText, SetLineText) and the selection replacement built on them. Each splice is recorded in the open
+// undo step (TxeUndoStep), so that undo and redo give back the exact bytes.
 #pragma once
 #include <algorithm>
 #include <array>
@@ -14,6 +18,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "xeClipboard.h"
 #include "xeEditList.h"
@@ -27,6 +32,11 @@
 #include "xeUndoList.h"
 
 class TxeCustomHighLighter;
+class TxeUndoStep;
+class TxeUndoGroup;
+namespace xeCmd {
+class TOptionHold;
+}
 
 // Raised for programming and platform failures (the clipboard), never for user input.
 class ExeEditError : public std::runtime_error {
@@ -53,8 +63,7 @@ class TxeEditModel : public TObject {
   void SetClipboard(TxeClipboard* Clipboard) { FClipboard = Clipboard; }
   TxeClipboard& Clipboard() { return FClipboard ? *FClipboard : FOwnClipboard; }
 
-  // ---- lines ----
-  TxeEditList& Lines() { return FLines; }
+  // ---- lines (read-only: the text changes only through the primitives below) ----
   const TxeEditList& Lines() const { return FLines; }
   int LineCount() const { return FLines.Count(); }
   // Text of 1-based line Line; empty when it does not exist. Valid until the next change of the lines.
@@ -65,14 +74,24 @@ class TxeEditModel : public TObject {
   // Replaces the whole text (one range pass, no per-line hooks) and clears both undo lists.
   void SetText(std::string Value);
   std::string CurrentLineText() const { return std::string(LineText(FCaretY)); }
-  void SetCurrentLineText(std::string_view Value);
+
+  // ---- the primitives: every change of the text is one of these ----
+  // Positions are clamped to the text (X at most the line's length + 1); a text's lines are separated by
+  // CR, LF or CR LF. Each is recorded in the open undo step, or in an undo record of its own when none is
+  // open. They do not move the caret.
+  // Inserts Text at At; returns the position after it.
+  TPoint InsertText(TPoint At, std::string_view Text);
+  // Deletes the stream from From up to To; returns the removed text, its lines separated by LF.
+  std::string DeleteText(TPoint From, TPoint To);
+  // Replaces the stream from From up to To by Text; returns the position after the new text.
+  TPoint ReplaceText(TPoint From, TPoint To, std::string_view Text);
+  // Changes line Line (1-based) to Value, as one splice of the bytes that differ.
+  void SetLineText(int Line, std::string_view Value);
+  // Removes the blanks at the end of line Line, keeping at least Keep bytes.
+  void TrimLineEnd(int Line, std::size_t Keep = 0);
 
   // ---- caret and block ----
   TPoint CaretPos() const { return {FCaretX, FCaretY}; }
-  // Where the bytes of a stream inserted at the caret begin: the caret, or the line end + 1 when the caret
-  // stands beyond it (the insertion pads up to the caret). Undo records start here so that they cover the
-  // padding too.
-  TPoint StreamStart() const { return {std::min(FCaretX, LineLength(FCaretY) + 1), FCaretY}; }
   // Every caret move goes through here: clamps, keeps the caret visible, reports stCaretCol/stCaretLine.
   virtual void SetCaretPos(TPoint P);
   void SetCaretXY(int X, int Y) { SetCaretPos({X, Y}); }
@@ -80,6 +99,8 @@ class TxeEditModel : public TObject {
   int CaretLine() const { return FCaretY; }
   void SetCaretCol(int X) { SetCaretPos({X, FCaretY}); }
   void SetCaretLine(int Y) { SetCaretPos({FCaretX, Y}); }
+  // Sets the caret even beyond its line's end, whatever xeoScrollPastEol says.
+  void SetCaretFree(TPoint P);
   // The earlier and the later of the two block points.
   TPoint SelBegin() const;
   TPoint SelEnd() const;
@@ -90,6 +111,8 @@ class TxeEditModel : public TObject {
   // The block points as stored (not ordered).
   TPoint BlockBegin() const { return FBlockBegin; }
   TPoint BlockEnd() const { return FBlockEnd; }
+  // Sets both block points (clamped), whatever xeoNoSelection says.
+  void SelectBlock(TPoint Begin, TPoint End);
   // Sets both block points without clamping (double-click word selection).
   void SetBlockDirect(TPoint Begin, TPoint End);
   bool HasSelection() const;
@@ -174,14 +197,15 @@ class TxeEditModel : public TObject {
   std::string SelectedText() const;
   // Replaces the selection by Value as a stream, recording nothing.
   void SetSelectedText(std::string_view Value);
-  // The one primitive every edit goes through: deletes the selection in the current mode, then inserts Text
-  // at the caret in InsertMode (smNormal stream, smColumn rectangle, smLine whole lines). LastSegmentWidth
-  // receives the length of the last column segment. Returns the number of lines added.
+  // The selection replacement every command builds on: deletes the selection in the current mode, then
+  // inserts Text at the caret in InsertMode (smNormal stream, smColumn rectangle, smLine whole lines).
+  // LastSegmentWidth receives the length of the last column segment. Returns the number of lines added.
   int ReplaceSelection(TSelectionMode InsertMode, std::string_view Text, int* LastSegmentWidth = nullptr);
-  // Records the selection's deletion (Kind: ukSelectionReplaced, ukDeletedBack, ...) and deletes it.
+  // Deletes the selection as one undo record of Kind (ukSelectionReplaced, ukDeletedBack, ...) from the
+  // block's begin to its end as stored; nothing without a selection.
   void DeleteSelectionWithUndo(TUndoKind Kind);
-  // Blanks the last deletion trimmed from the end of the joined line's remaining tail.
-  int LastTrimmedTail() const { return FLastTrimmedTail; }
+  // The same with the record's positions given.
+  void DeleteSelectionWithUndo(TUndoKind Kind, TPoint StartPos, TPoint EndPos);
   // Replaces the selection by Value, undoable as one step.
   void ReplaceSelectionWithUndo(std::string_view Value);
   void SelectAll();
@@ -191,6 +215,10 @@ class TxeEditModel : public TObject {
   bool CanPaste();
   // ecLineBreak (MoveCaret) and ecInsertLine (caret stays): splits the caret line, records ukLineBreak.
   void InsertLineBreak(bool MoveCaret);
+  // A drop of dragged text at D. FromSelection: the text is this editor's selection, moved there (or with
+  // Copy copied) as ukDropRemoved and ukDropInserted. Otherwise Text (in Mode) comes from elsewhere and is
+  // inserted as ukDropInserted. A drop at the block's edges or inside it changes nothing.
+  void DropText(TPoint D, std::string_view Text, TSelectionMode Mode, bool FromSelection, bool Copy);
 
   // ---- undo ----
   void Undo();
@@ -198,24 +226,23 @@ class TxeEditModel : public TObject {
   void ClearUndo();
   bool UndoAvailable() const { return FUndoList.ItemCount() > 0; }
   bool RedoAvailable() const { return FRedoList.ItemCount() > 0; }
+  int UndoCount() const { return FUndoList.ItemCount(); }
+  int RedoCount() const { return FRedoList.ItemCount(); }
   void LockUndo();
   void UnlockUndo();
-  TUndoList& UndoList() { return FUndoList; }
-  TUndoList& RedoList() { return FRedoList; }
-  // Pushes onto the undo list.
-  void AddUndo(TUndoKind Kind, TPoint StartPos, TPoint EndPos, std::string_view Text, TSelectionMode Mode) {
-    FUndoList.AddChange(Kind, StartPos, EndPos, Text, Mode);
-  }
+  // Records pushed between these go onto the undo list as one step (one record against MaxUndo) when
+  // OneStep is true at the end, else one by one. Nests; see TxeUndoGroup.
+  void BeginUndoGroup();
+  void EndUndoGroup(bool OneStep);
 
   // ---- marks and bookmarks ----
   TMarkList& Marks() { return FMarks; }
+  const TMarkList& Marks() const { return FMarks; }
   // The mark in bookmark slot Number (0..9), or null.
   TMark* Bookmark(int Number) const;
   void PlaceBookmark(int Number, int X, int Y);
   void RemoveBookmark(int Number);
   void JumpToBookmark(int Number);
-  // Moves every mark on line FromLine or below by Delta lines.
-  void MoveMarks(int FromLine, int Delta);
 
   // ---- events ----
   TNotifyEvent OnChange;
@@ -251,10 +278,11 @@ class TxeEditModel : public TObject {
   // Whether the bookmark keys work; the widget answers from its bookmark options.
   virtual bool BookmarkKeysEnabled() const { return FBookmarkKeysEnabled; }
   void SetBookmarkKeysEnabled(bool Value) { FBookmarkKeysEnabled = Value; }
-  // Sets the options without the setter's side effects, for a switch that lasts one command.
-  void SetOptionsQuiet(TxeEditorOptions Value) { FOptions = Value; }
 
  private:
+  friend class xeCmd::TOptionHold;
+  // Sets the options without the setter's side effects, for a switch that lasts one command.
+  void SetOptionsQuiet(TxeEditorOptions Value) { FOptions = Value; }
   TxeKeyStrokes FKeystrokes = [] {
     TxeKeyStrokes k;
     k.LoadDefaultKeys();
@@ -292,6 +320,8 @@ class TxeEditModel : public TObject {
   void ReplaceMatch(std::string_view AReplace);
   int ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, std::string_view ASearch,
                          std::string_view AReplace, TPoint& CaretAfter);
+  int FindReplaceRun(std::string_view ASearch, std::string_view AReplace, TxeSearchOptions Options,
+                     bool& ReplacedAll);
   TxeEditSearch FSearchEngine;
 
  public:
@@ -301,11 +331,11 @@ class TxeEditModel : public TObject {
   static std::string_view TrimRight(std::string_view S);
 
  protected:
-  // Line-list hooks.
+  // Line-list hooks; marks follow the inserted and deleted lines.
   void LineAdded();
   void ListCleared();
-  void LineDeleted(int Index);
-  void LineInserted(int Index);
+  void LineDeleted(int Index, int Count);
+  void LineInserted(int Index, int Count);
   void LinePut(int Index);
   void TextAssigned();
   void RangesRescan();
@@ -320,21 +350,27 @@ class TxeEditModel : public TObject {
   void HighLighterDestroyed();
   void DetachHighLighter();
 
-  // Pieces of the selection primitive.
+  // The splice every primitive is: replaces the stream From..To (clamped) by Text and records it in the
+  // open undo record. Returns the position after the new text.
+  TPoint Splice(TPoint From, TPoint To, std::string Text);
+  TPoint ClampTextPoint(TPoint P) const;
+
+  // Pieces of the selection replacement.
   void DeleteBlock();
   int InsertNormal(std::string_view Text);
   int InsertColumn(std::string_view Text, int* LastSegmentWidth);
   int InsertLines(std::string_view Text);
   int BlockColumnLimit(int Line) const;
   TPoint EffectivePoint(TPoint P) const;
-  void AppendTail(int Blanks);
-  // The selected text; for undo records a column block is padded only past line ends.
-  std::string BlockText(bool ForUndo) const;
   TPoint ClampBlockPoint(TPoint P) const;
 
-  // Undo and redo of one record; true when the paired record should follow.
+  // Undo and redo: Replay reverses a record's splices, newest first, and returns the record that reverses
+  // the replay; then one function per record kind places caret and block. True when the paired record
+  // should follow.
+  TUndoRecord Replay(TUndoRecord& R);
   bool UndoOne(TUndoRecord& R);
   bool RedoOne(TUndoRecord& R);
+  void PushRecord(TUndoRecord&& R);
 
  private:
   TxeEditList FLines;
@@ -347,6 +383,12 @@ class TxeEditModel : public TObject {
   TxeMemoryClipboard FOwnClipboard;
   TxeCustomHighLighter* FHighLighter = nullptr;
   std::string FScanBuffer;
+  friend class TxeUndoStep;
+  // Where the splices are recorded: the open undo step's record, or null.
+  TUndoRecord* FRecording = nullptr;
+  int FGroupDepth = 0;
+  TPoint FGroupCaret;
+  std::vector<TUndoRecord> FGroupRecords;
 
   int FCaretX = 1;
   int FCaretY = 1;
@@ -373,7 +415,6 @@ class TxeEditModel : public TObject {
   bool FCaretPending = false;
   bool FScrollBarsPending = false;
   bool FLinesChanging = false;
-  int FLastTrimmedTail = 0;
   // Rows waiting while the line list is inside an update.
   int FPendingFirst = 0;
   int FPendingLast = 0;
@@ -388,6 +429,44 @@ class TxeEditModel : public TObject {
   bool FPendingAll = false;
   void AddPending(int First, int Last, TxeViewArea Area);
   void Invalidate(int First, int Last, TxeViewArea Area);
+};
+
+// One undo step: the splices made while it is open form one record of Kind, pushed by Push (with the
+// record's positions) or, when it closes without Push, with the caret before and after as positions if
+// anything was changed. A step opened while another is open joins that one. While open it holds painting
+// and the line list's update, so the block collapses to the caret once, when it closes. When an exception
+// leaves it open, its splices are taken back, so a failed command leaves the text as it was.
+class TxeUndoStep {
+ public:
+  TxeUndoStep(TxeEditModel& Model, TUndoKind Kind);
+  ~TxeUndoStep();
+  TxeUndoStep(const TxeUndoStep&) = delete;
+  TxeUndoStep& operator=(const TxeUndoStep&) = delete;
+  void Push(TPoint StartPos, TPoint EndPos, TSelectionMode Mode);
+  bool Edited() const { return !FRecord.Splices.empty(); }
+
+ private:
+  void Close();
+  TxeEditModel& FModel;
+  TUndoRecord FRecord;
+  bool FOwner = false;
+  int FExceptions = 0;
+};
+
+// Groups the records pushed in its scope into one undo step when SetOneStep(true) was called.
+class TxeUndoGroup {
+ public:
+  explicit TxeUndoGroup(TxeEditModel& Model, bool OneStep = true) : FModel(Model), FOneStep(OneStep) {
+    FModel.BeginUndoGroup();
+  }
+  ~TxeUndoGroup() { FModel.EndUndoGroup(FOneStep); }
+  TxeUndoGroup(const TxeUndoGroup&) = delete;
+  TxeUndoGroup& operator=(const TxeUndoGroup&) = delete;
+  void SetOneStep(bool Value) { FOneStep = Value; }
+
+ private:
+  TxeEditModel& FModel;
+  bool FOneStep;
 };
 
 // Holds painting for a scope.

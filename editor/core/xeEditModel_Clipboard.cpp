@@ -19,7 +19,6 @@ void TxeEditModel::CopyToClipboard() {
 
 void TxeEditModel::CutToClipboard() {
   if (!HasSelection()) return;
-  const std::string text = SelectedText();
   TxePaintHold hold(*this);
   CopyToClipboard();
   DeleteSelectionWithUndo(ukDeletedBack);
@@ -36,40 +35,68 @@ void TxeEditModel::PasteFromClipboard() {
     std::string_view text = data.empty() ? std::string_view() : std::string_view(data).substr(1);
     // The block ends with one zero byte; zero bytes inside the text belong to it.
     if (!text.empty() && text.back() == '\0') text.remove_suffix(1);
-    if (HasSelection()) {
-      DeleteSelectionWithUndo(ukSelectionReplaced);
-    }
-    const TPoint p = mode == smColumn ? CaretPos() : StreamStart();
-    const int linesBefore = LineCount();
+    DeleteSelectionWithUndo(ukSelectionReplaced);
+    TxeUndoStep step(*this, ukPasted);
+    const TPoint p = CaretPos();
     ReplaceSelection(mode, text);
     const TPoint e = CaretPos();
     const bool endsWithBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
+    if (mode == smColumn) SetCaretPos({std::min(p.X, e.X), std::max(p.Y, e.Y) + 1});
     if (mode == smLine && p.X == 1 && endsWithBreak) {
-      FUndoList.AddChange(ukPasted, {1, p.Y}, {std::max(VisibleColumnCount(), 2), e.Y - 1}, {}, smLine);
+      step.Push({1, p.Y}, {std::max(VisibleColumnCount(), 2), e.Y - 1}, smLine);
     } else if (mode == smLine) {
       // A line block inserts like a stream at column 1 of the caret line.
-      FUndoList.AddChange(ukPasted, {1, p.Y}, e, {}, smNormal);
+      step.Push({1, p.Y}, e, smNormal);
     } else {
-      TUndoRecord r;
-      r.Kind = ukPasted;
-      r.StartPos = p;
-      r.EndPos = e;
-      r.SelectionMode = mode;
-      r.ReplacedEnd = p;
-      if (mode == smColumn) r.AddedLines = LineCount() - linesBefore;
-      FUndoList.AddRecord(std::move(r));
+      step.Push(p, e, mode);
     }
-    if (mode == smColumn) SetCaretPos({std::min(p.X, e.X), std::max(p.Y, e.Y) + 1});
     ScrollCaretIntoView();
   } else if (clip.HasText()) {
     const std::string text = clip.Text();
-    if (HasSelection()) {
-      DeleteSelectionWithUndo(ukSelectionReplaced);
-    }
-    const TPoint p = StreamStart();
+    DeleteSelectionWithUndo(ukSelectionReplaced);
+    TxeUndoStep step(*this, ukPasted);
+    const TPoint p = CaretPos();
     ReplaceSelection(smNormal, text);
-    FUndoList.AddChange(ukPasted, p, CaretPos(), {}, smNormal);
+    step.Push(p, CaretPos(), smNormal);
     ScrollCaretIntoView();
   }
   StatusChanged(stSelection);
+}
+
+void TxeEditModel::DropText(TPoint D, std::string_view Text, TSelectionMode Mode, bool FromSelection,
+                            bool Copy) {
+  if (ReadOnly()) return;
+  const std::string text(Text);
+  TxePaintHold hold(*this);
+  if (FromSelection) {
+    if (!HasSelection()) return;
+    const TPoint b = SelBegin(), e = SelEnd();
+    if (!(PointBefore(D, b) || PointBefore(e, D))) return;
+    Mode = smNormal;
+    if (!Copy) {
+      // The text after the block end moves to the block's start.
+      if (PointBefore(e, D) && D.Y == e.Y) D = {D.X - e.X + b.X, b.Y};
+      const bool below = D.Y > e.Y;
+      const int lines = LineCount();
+      DeleteSelectionWithUndo(ukDropRemoved);
+      if (below) D.Y -= lines - LineCount();
+    }
+  }
+  TxeUndoStep step(*this, ukDropInserted);
+  SetSelBegin(D);
+  SetCaretFree(D);
+  D = CaretPos();
+  SetSelBegin(D);
+  {
+    const TxeEditorOptions o = FOptions;
+    FOptions |= xeoScrollPastEol;
+    try {
+      ReplaceSelection(Mode, text);
+    } catch (...) {
+      FOptions = o;
+      throw;
+    }
+    FOptions = o;
+  }
+  step.Push(D, CaretPos(), FromSelection ? FSelectionMode : Mode);
 }

@@ -102,7 +102,18 @@ void TxeEditModel::ListCleared() {
   SetFirstVisibleColumn(1);
 }
 
-void TxeEditModel::LineDeleted(int Index) {
+void TxeEditModel::LineDeleted(int Index, int Count) {
+  // Marks on the removed lines go to the line before them; marks below move up.
+  if (Count > 0) {
+    for (int i = 0; i < FMarks.Count(); ++i) {
+      TMark* m = FMarks.Items(i);
+      if (m->Line() > Index + Count) {
+        m->SetLine(m->Line() - Count);
+      } else if (m->Line() > Index) {
+        m->SetLine(std::max(1, Index));
+      }
+    }
+  }
   const int n = FLines.Count();
   // The lines from Index on are old ones, unless the only line was emptied instead.
   NoteSpan(Index, n == FSpanCountNow || (Index == 0 && n == 1) ? n - Index - 1 : n - Index);
@@ -119,7 +130,12 @@ void TxeEditModel::LineDeleted(int Index) {
   InvalidateGutterRows(Index + 1, n + 1);
 }
 
-void TxeEditModel::LineInserted(int Index) {
+void TxeEditModel::LineInserted(int Index, int Count) {
+  // Marks on the line the new lines went in front of, and below, move down.
+  for (int i = 0; i < FMarks.Count(); ++i) {
+    TMark* m = FMarks.Items(i);
+    if (m->Line() > Index) m->SetLine(m->Line() + Count);
+  }
   const int n = FLines.Count();
   NoteSpan(Index, n - Index - (n - FSpanCountNow));
   if (FHighLighter && n > 0) {

@@ -1,4 +1,4 @@
-// Selected text in the three modes and the selection-replacement primitive that every edit goes through.
+// Selected text in the three modes, and the selection replacement that the commands build on.
 #include <algorithm>
 
 #include "xeEditModel.h"
@@ -23,9 +23,7 @@ std::size_t BreakAt(std::string_view T, std::size_t I) {
 
 }  // namespace
 
-std::string TxeEditModel::SelectedText() const { return BlockText(false); }
-
-std::string TxeEditModel::BlockText(bool ForUndo) const {
+std::string TxeEditModel::SelectedText() const {
   if (!HasSelection()) return {};
   const TPoint s = SelBegin();
   const TPoint e = SelEnd();
@@ -63,15 +61,7 @@ std::string TxeEditModel::BlockText(bool ForUndo) const {
         std::size_t from, to;
         ColumnPiece(line, l, r, from, to);
         out.append(line.substr(from, to - from));
-        if (ForUndo) {
-          // Only columns past the line's end: a blank for a character that an edge cut (taken whole or not
-          // at all) would land inside the line when the block goes back in.
-          const std::size_t covered = std::max(line.size(), static_cast<std::size_t>(l - 1));
-          if (covered < static_cast<std::size_t>(r - 1))
-            out.append(static_cast<std::size_t>(r - 1) - covered, ' ');
-        } else if (to - from < width) {
-          out.append(width - (to - from), ' ');
-        }
+        if (to - from < width) out.append(width - (to - from), ' ');
         if (y < e.Y) out.append("\r\n");
       }
       break;
@@ -95,40 +85,14 @@ void TxeEditModel::DeleteBlock() {
   const TPoint e = SelEnd();
   switch (FSelectionMode) {
     case smNormal: {
-      const std::string_view first = LineText(s.Y);
-      const std::string_view last = LineText(e.Y);
-      std::string joined(
-          first.substr(0, std::min<std::size_t>(static_cast<std::size_t>(s.X - 1), first.size())));
-      const std::size_t head = joined.size();
-      if (static_cast<std::size_t>(e.X - 1) < last.size())
-        joined.append(last.substr(static_cast<std::size_t>(e.X - 1)));
+      Splice(s, e, {});
       if (HasOption(xeoScrollPastEol)) {
-        // Blanks trimmed from the remaining tail are remembered for undo (those before the block come back
-        // by padding).
-        const std::size_t kept = TrimRight(joined).size();
-        FLastTrimmedTail = static_cast<int>(joined.size() - std::max(kept, head));
-        joined.resize(kept);
+        // Beyond the widest column the caret cannot stand past a line's end, so the blanks before the
+        // block stay there.
+        const std::size_t keep = s.X - 1 > MaxColumn ? static_cast<std::size_t>(s.X - 1) : 0;
+        TrimLineEnd(s.Y, keep);
       }
-      if (e.Y > s.Y) FLines.DeleteLines(s.Y, e.Y - s.Y);
-      FLines.Put(s.Y - 1, std::move(joined));
-      for (int i = 0; i < FMarks.Count(); ++i) {
-        TMark* m = FMarks.Items(i);
-        if (m->Line() > s.Y && m->Line() < e.Y) {
-          m->SetLine(s.Y);
-        } else if (m->Line() >= e.Y && e.Y > s.Y) {
-          m->SetLine(m->Line() - (e.Y - s.Y));
-        }
-      }
-      SetCaretPos(s);
-      if (HasOption(xeoScrollPastEol) && FCaretY == s.Y && FCaretX < s.X &&
-          LineText(s.Y).size() < static_cast<std::size_t>(s.X - 1)) {
-        // Beyond the widest column the caret cannot stand past a line's end, so padding could not bring
-        // back the blanks before the block: they stay.
-        std::string line(LineText(s.Y));
-        line.append(static_cast<std::size_t>(s.X - 1) - line.size(), ' ');
-        FLines.Put(s.Y - 1, std::move(line));
-        SetCaretPos(s);
-      }
+      SetCaretFree(s);
       break;
     }
     case smColumn: {
@@ -139,29 +103,17 @@ void TxeEditModel::DeleteBlock() {
         std::size_t from, to;
         ColumnPiece(line, l, r, from, to);
         if (from >= to) continue;
-        std::string t(line.substr(0, from));
-        t.append(line.substr(to));
-        t.resize(TrimRight(t).size());
-        FLines.Put(y - 1, std::move(t));
+        Splice({static_cast<int>(from) + 1, y}, {static_cast<int>(to) + 1, y}, {});
+        TrimLineEnd(y);
       }
       SetCaretPos({l, FBlockEnd.Y});
       break;
     }
     case smLine: {
-      const int n = FLines.Count();
-      if (e.Y >= n) {
-        FLines.Put(e.Y - 1, std::string());
-        if (e.Y > s.Y) FLines.DeleteLines(s.Y - 1, e.Y - s.Y);
+      if (e.Y >= FLines.Count()) {
+        Splice({1, s.Y}, {LineLength(e.Y) + 1, e.Y}, {});
       } else {
-        FLines.DeleteLines(s.Y - 1, e.Y - s.Y + 1);
-      }
-      for (int i = 0; i < FMarks.Count(); ++i) {
-        TMark* m = FMarks.Items(i);
-        if (m->Line() > s.Y && m->Line() < e.Y) {
-          m->SetLine(s.Y);
-        } else if (m->Line() >= e.Y) {
-          m->SetLine(std::max(1, m->Line() - (e.Y - s.Y + 1)));
-        }
+        Splice({1, s.Y}, {1, e.Y + 1}, {});
       }
       SetCaretPos({1, s.Y});
       break;
@@ -171,42 +123,19 @@ void TxeEditModel::DeleteBlock() {
 
 int TxeEditModel::InsertNormal(std::string_view Text) {
   const int y = FCaretY;
-  const std::string_view line = LineText(y);
-  const auto col = static_cast<std::size_t>(FCaretX - 1);
-  std::string before(line.substr(0, std::min(col, line.size())));
-  if (before.size() < col) before.append(col - before.size(), ' ');
-  const std::string_view restView = col < line.size() ? line.substr(col) : std::string_view();
-  std::size_t brk = 0;
-  while (brk < Text.size() && Text[brk] != '\r' && Text[brk] != '\n') ++brk;
-  if (brk == Text.size()) {
-    std::string t = std::move(before);
-    const std::size_t caret = t.size() + Text.size() + 1;
-    t.reserve(t.size() + Text.size() + restView.size());
-    t.append(Text);
-    t.append(restView);
-    FLines.Put(y - 1, std::move(t));
-    FCaretX = static_cast<int>(caret);
-    return 0;
-  }
-  // The first segment joins the part before the caret; the rest of the text, with the rest of the line
-  // appended, becomes new lines below.
-  const std::size_t after = brk + BreakAt(Text, brk);
-  std::string tail;
-  tail.reserve(Text.size() - after + restView.size());
-  tail.append(Text.substr(after));
-  const std::size_t restLen = restView.size();
-  tail.append(restView);
-  // Padding that a break would leave at the end of the line is not kept (no trailing blanks are made).
-  if (brk == 0 && before.size() > line.size()) before.resize(line.size());
-  before.append(Text.substr(0, brk));
-  const int countBefore = FLines.Count();
-  FLines.Put(y - 1, std::move(before));
-  FLines.InsertLines(y, std::move(tail));
-  const int added = FLines.Count() - countBefore;
-  MoveMarks(y, added);
-  FCaretY = y + added;
-  FCaretX = static_cast<int>(FLines.Length(FCaretY - 1) - restLen) + 1;
-  return added;
+  const int len = LineLength(y);
+  std::string t;
+  // The part before a caret beyond the line's end is padded with blanks, unless the text starts with a
+  // break (the padding would stay behind as trailing blanks).
+  if (FCaretX > len + 1 && !(Text[0] == '\r' || Text[0] == '\n'))
+    t.assign(static_cast<std::size_t>(FCaretX - 1 - len), ' ');
+  t.append(Text);
+  const int before = FLines.Count();
+  const int at = std::min(FCaretX, len + 1);
+  const TPoint end = Splice({at, y}, {at, y}, std::move(t));
+  FCaretY = end.Y;
+  FCaretX = end.X;
+  return FLines.Count() - before;
 }
 
 int TxeEditModel::InsertColumn(std::string_view Text, int* LastSegmentWidth) {
@@ -219,30 +148,26 @@ int TxeEditModel::InsertColumn(std::string_view Text, int* LastSegmentWidth) {
     while (j < Text.size() && Text[j] != '\r' && Text[j] != '\n') ++j;
     const std::string_view seg = Text.substr(i, j - i);
     if (y > FLines.Count()) {
-      std::string t;
+      std::string t("\n");
       if (!seg.empty()) {
-        t.assign(static_cast<std::size_t>(c - 1), ' ');
+        t.append(static_cast<std::size_t>(c - 1), ' ');
         t.append(seg);
       }
       // Padding of short lines in a copied block must not become trailing blanks.
       t.resize(TrimRight(t).size());
-      FLines.Add(t);
+      const int last = FLines.Count();
+      Splice({LineLength(last) + 1, last}, {LineLength(last) + 1, last}, std::move(t));
     } else if (!seg.empty()) {
       const std::string_view line = LineText(y);
       std::string t;
       if (line.size() < static_cast<std::size_t>(c - 1)) {
-        t.assign(line);
-        t.append(static_cast<std::size_t>(c - 1) - line.size(), ' ');
+        t.assign(static_cast<std::size_t>(c - 1) - line.size(), ' ');
         t.append(seg);
+        Splice({static_cast<int>(line.size()) + 1, y}, {static_cast<int>(line.size()) + 1, y}, std::move(t));
       } else {
-        const auto at = static_cast<std::size_t>(ColumnCharNext(line, c) - 1);
-        t.reserve(line.size() + seg.size());
-        t.append(line.substr(0, at));
-        t.append(seg);
-        t.append(line.substr(at));
+        Splice({ColumnCharNext(line, c), y}, {ColumnCharNext(line, c), y}, std::string(seg));
       }
-      t.resize(TrimRight(t).size());
-      FLines.Put(y - 1, std::move(t));
+      TrimLineEnd(y);
     }
     if (!seg.empty()) lastWidth = static_cast<int>(seg.size());
     if (LastSegmentWidth) *LastSegmentWidth = static_cast<int>(seg.size());
@@ -257,106 +182,60 @@ int TxeEditModel::InsertColumn(std::string_view Text, int* LastSegmentWidth) {
 }
 
 int TxeEditModel::InsertLines(std::string_view Text) {
-  FCaretX = 1;
   const int y = FCaretY;
-  // Everything up to the last break becomes whole lines in front of the caret line.
-  std::size_t last = Text.size();
-  std::size_t finalStart = 0;
-  for (std::size_t k = Text.size(); k > 0; --k) {
-    const char ch = Text[k - 1];
-    if (ch == '\r' || ch == '\n') {
-      finalStart = k;
-      last = (ch == '\n' && k >= 2 && Text[k - 2] == '\r') ? k - 2 : k - 1;
-      break;
-    }
-  }
-  int added = 0;
-  if (finalStart > 0) {
-    const int countBefore = FLines.Count();
-    FLines.InsertLines(y - 1, Text.substr(0, last));
-    added = FLines.Count() - countBefore;
-  }
-  const std::string_view final = Text.substr(finalStart);
-  const int at = y + added;
-  if (at > FLines.Count()) {
-    FLines.Add(final);
-  } else if (!final.empty()) {
-    std::string t(final);
-    t.append(LineText(at));
-    FLines.Put(at - 1, std::move(t));
-  }
-  FCaretY = at;
-  FCaretX = static_cast<int>(final.size()) + 1;
-  MoveMarks(y, added);
-  return added;
+  const int before = FLines.Count();
+  const TPoint end = Splice({1, y}, {1, y}, std::string(Text));
+  FCaretY = end.Y;
+  FCaretX = end.X;
+  return FLines.Count() - before;
 }
 
 int TxeEditModel::ReplaceSelection(TSelectionMode InsertMode, std::string_view Text, int* LastSegmentWidth) {
   // The text may be a view of a line that the deletion changes.
   const std::string text(Text);
-  TxePaintHold hold(*this);
-  FLines.BeginUpdate();
-  FLastTrimmedTail = 0;
+  TxeUndoStep step(*this, ukTyped);
   int added = 0;
-  try {
-    if (HasSelection()) DeleteBlock();
-    if (!text.empty()) {
-      const TPoint before = CaretPos();
-      switch (InsertMode) {
-        case smNormal: added = InsertNormal(text); break;
-        case smColumn: added = InsertColumn(text, LastSegmentWidth); break;
-        case smLine: added = InsertLines(text); break;
-      }
-      // The inserts move the caret fields directly; report and clamp through the setter.
-      const TPoint after = CaretPos();
-      FCaretX = before.X;
-      FCaretY = before.Y;
-      SetCaretPos(after);
+  if (HasSelection()) DeleteBlock();
+  if (!text.empty()) {
+    const TPoint before = CaretPos();
+    switch (InsertMode) {
+      case smNormal: added = InsertNormal(text); break;
+      case smColumn: added = InsertColumn(text, LastSegmentWidth); break;
+      case smLine: added = InsertLines(text); break;
     }
-    if (FLines.Empty()) FLines.Add("");
-    if (FCaretY <= 0) FCaretY = 1;
-  } catch (...) {
-    FLines.EndUpdate();
-    throw;
+    // The inserts move the caret fields directly; report and clamp through the setter.
+    const TPoint after = CaretPos();
+    FCaretX = before.X;
+    FCaretY = before.Y;
+    SetCaretPos(after);
   }
-  FLines.EndUpdate();
   return added;
 }
 
 void TxeEditModel::SetSelectedText(std::string_view Value) { ReplaceSelection(smNormal, Value); }
 
 void TxeEditModel::DeleteSelectionWithUndo(TUndoKind Kind) {
-  if (!HasSelection()) return;
-  TUndoRecord r;
-  r.Kind = Kind;
-  r.StartPos = SelBegin();
-  r.EndPos = SelEnd();
-  r.Text = BlockText(true);
-  r.SelectionMode = FSelectionMode;
-  r.ReplacedEnd = r.StartPos;
-  ReplaceSelection(FSelectionMode, {});
-  r.Tail = FLastTrimmedTail;
-  FUndoList.AddRecord(std::move(r));
+  DeleteSelectionWithUndo(Kind, EffectivePoint(FBlockBegin), EffectivePoint(FBlockEnd));
 }
 
-void TxeEditModel::AppendTail(int Blanks) {
-  if (Blanks <= 0 || FCaretY < 1 || FCaretY > LineCount()) return;
-  std::string line(LineText(FCaretY));
-  line.append(static_cast<std::size_t>(Blanks), ' ');
-  FLines.Put(FCaretY - 1, std::move(line));
+void TxeEditModel::DeleteSelectionWithUndo(TUndoKind Kind, TPoint StartPos, TPoint EndPos) {
+  if (!HasSelection()) return;
+  TxeUndoStep step(*this, Kind);
+  const TSelectionMode mode = FSelectionMode;
+  ReplaceSelection(mode, {});
+  step.Push(StartPos, EndPos, mode);
 }
 
 void TxeEditModel::ReplaceSelectionWithUndo(std::string_view Value) {
   const std::string value(Value);
   TxePaintHold hold(*this);
-  if (HasSelection()) {
-    DeleteSelectionWithUndo(ukSelectionReplaced);
-  }
+  DeleteSelectionWithUndo(ukSelectionReplaced);
+  TxeUndoStep step(*this, ukTyped);
   // The insertion starts where the deletion left the caret (in column and line mode that is not the
   // block's first point).
-  const TPoint start = StreamStart();
+  const TPoint start = CaretPos();
   ReplaceSelection(smNormal, value);
-  FUndoList.AddChange(ukTyped, start, CaretPos(), {}, smNormal);
+  step.Push(start, CaretPos(), smNormal);
 }
 
 void TxeEditModel::SelectAll() {
@@ -373,56 +252,43 @@ void TxeEditModel::SelectAll() {
 
 void TxeEditModel::InsertLineBreak(bool MoveCaret) {
   TxePaintHold hold(*this);
-  FLines.BeginUpdate();
-  try {
-    if (HasSelection()) {
-      DeleteSelectionWithUndo(ukDeletedBack);
-    }
-    const int y = FCaretY;
-    const int x = FCaretX;
-    const std::string l(LineText(y));
-    int indent = AutoIndentCount(l);
-    const TPoint at = CaretPos();
-    if (l.empty()) {
-      indent = 0;
-      for (int k = y - 1; k >= 1; --k) {
-        if (!LineText(k).empty()) {
-          indent = AutoIndentCount(LineText(k));
-          break;
-        }
+  DeleteSelectionWithUndo(ukDeletedBack);
+  TxeUndoStep step(*this, ukLineBreak);
+  const int y = FCaretY;
+  const int x = FCaretX;
+  const std::string_view l = LineText(y);
+  const int len = static_cast<int>(l.size());
+  int indent = AutoIndentCount(l);
+  const TPoint at = CaretPos();
+  TPoint to = at;
+  if (l.empty()) {
+    indent = 0;
+    for (int k = y - 1; k >= 1; --k) {
+      if (!LineText(k).empty()) {
+        indent = AutoIndentCount(LineText(k));
+        break;
       }
-      FUndoList.AddChange(ukLineBreak, at, at, {}, FSelectionMode);
-      FLines.Insert(y - 1, "");
-      if (MoveCaret) SetCaretPos({indent + 1, y + 1});
-    } else if (x > static_cast<int>(l.size())) {
-      FUndoList.AddChange(ukLineBreak, at, at, {}, FSelectionMode);
-      const bool blank = HasOption(xeoScrollPastEol) || !MoveCaret;
-      FLines.Insert(y, blank ? std::string() : std::string(static_cast<std::size_t>(indent), ' '));
-      if (MoveCaret) SetCaretPos({indent + 1, y + 1});
-    } else if (x == 1) {
-      FUndoList.AddChange(ukLineBreak, at, at, l, FSelectionMode);
-      FLines.Put(y - 1, std::string());
-      FLines.Insert(y, l);
-      if (MoveCaret) SetCaretPos({1, y + 1});
-    } else if (indent < x - 1) {
-      const std::string rest = l.substr(static_cast<std::size_t>(x - 1));
-      FUndoList.AddChange(ukLineBreak, at, at, rest, FSelectionMode);
-      FLines.Put(y - 1, TrimRight(std::string_view(l).substr(0, static_cast<std::size_t>(x - 1))));
-      FLines.Insert(y, std::string(static_cast<std::size_t>(indent), ' ') + rest);
-      if (MoveCaret) SetCaretPos({indent + 1, y + 1});
-    } else {
-      FUndoList.AddChange(ukLineBreak, at, at, l, FSelectionMode);
-      FLines.Put(y - 1, std::string());
-      FLines.Insert(y, l);
-      if (MoveCaret) SetCaretPos({x, y + 1});
     }
-    // Lines below the caret line moved down.
-    MoveMarks(y + 1, 1);
-    // A caret left behind stays within its (now shorter) line.
-    SetCaretPos(CaretPos());
-  } catch (...) {
-    FLines.EndUpdate();
-    throw;
+    Splice({1, y}, {1, y}, "\n");
+    to = {indent + 1, y + 1};
+  } else if (x > len) {
+    const bool blank = HasOption(xeoScrollPastEol) || !MoveCaret;
+    Splice({len + 1, y}, {len + 1, y}, "\n" + std::string(blank ? 0 : static_cast<std::size_t>(indent), ' '));
+    to = {indent + 1, y + 1};
+  } else if (x == 1) {
+    Splice({1, y}, {1, y}, "\n");
+    to = {1, y + 1};
+  } else if (indent < x - 1) {
+    // The part before the caret keeps no trailing blanks; the rest goes down behind the indent.
+    const int keep = static_cast<int>(TrimRight(l.substr(0, static_cast<std::size_t>(x - 1))).size());
+    Splice({keep + 1, y}, {x, y}, "\n" + std::string(static_cast<std::size_t>(indent), ' '));
+    to = {indent + 1, y + 1};
+  } else {
+    Splice({1, y}, {1, y}, "\n");
+    to = {x, y + 1};
   }
-  FLines.EndUpdate();
+  if (MoveCaret) SetCaretPos(to);
+  // A caret left behind stays within its (now shorter) line.
+  SetCaretPos(CaretPos());
+  step.Push(at, at, FSelectionMode);
 }

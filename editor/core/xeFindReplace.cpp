@@ -85,8 +85,7 @@ void TxeEditModel::ReplaceMatch(std::string_view AReplace) {
   if (mode != smNormal) SetSelectionMode(mode);
 }
 
-// Replace-all without prompting: all usable occurrences of one line at once, with the undo records the
-// one-by-one replacement would push, and one change of the line.
+// Replace-all without prompting: all usable occurrences of one line at once, as one change of the line.
 int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, std::string_view ASearch,
                                      std::string_view AReplace, TPoint& CaretAfter) {
   const std::string_view text = LineText(Line);
@@ -136,27 +135,28 @@ int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backwar
     out.resize(n);
   }
 
-  // The line's trailing blanks go with the first deletion; its undo puts them back.
-  std::size_t tail = 0;
-  if (HasOption(xeoScrollPastEol)) {
-    const std::size_t after =
-        text.size() - std::min(text.size(), static_cast<std::size_t>(used.front().first - 1 + len));
-    while (tail < after && text[text.size() - 1 - tail] == ' ') ++tail;
-  }
-  for (const auto& [p, q] : used) {
-    FUndoList.AddChange(ukSelectionReplaced, {q, Line}, {q + len, Line},
-                        text.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(len)), smNormal,
-                        static_cast<int>(std::exchange(tail, 0)));
-    FUndoList.AddChange(ukTyped, {q, Line}, {q + rlen, Line}, {}, smNormal);
-  }
+  // One splice of the line; the batch's records go onto the undo list as one step.
+  TxeUndoStep step(*this, ukTyped);
+  SetLineText(Line, out);
+  step.Push({used.front().second, Line}, {used.back().second + rlen, Line}, smNormal);
   // The caret goes there once the whole batch is done: moving it line by line would scroll the view
   // through the document.
   CaretAfter = {used.back().second + rlen, Line};
-  FLines.Put(Line - 1, std::move(out));
   return static_cast<int>(used.size());
 }
 
 int TxeEditModel::FindReplace(std::string_view ASearch, std::string_view AReplace, TxeSearchOptions Options) {
+  // A Replace All, prompted or not, is one undo step, reported with the rest of the change.
+  TxePaintHold hold(*this);
+  TxeUndoGroup group(*this, false);
+  bool replacedAll = false;
+  const int count = FindReplaceRun(ASearch, AReplace, Options, replacedAll);
+  group.SetOneStep(replacedAll);
+  return count;
+}
+
+int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view AReplace,
+                                 TxeSearchOptions Options, bool& ReplacedAll) {
   if (ASearch.empty()) return 0;
   const bool backward = Options & srBackward;
   TSearchRange range = SearchRange(Options);
@@ -167,7 +167,8 @@ int TxeEditModel::FindReplace(std::string_view ASearch, std::string_view AReplac
   FSearchEngine.SetWholeWordsOnly(Options & srWholeWord);
 
   const bool replace = Options & (srReplace | srReplaceAll);
-  bool replaceAll = Options & srReplaceAll;
+  bool& replaceAll = ReplacedAll;
+  replaceAll = Options & srReplaceAll;
   bool prompt = (Options & srPrompt) && OnReplaceText;
   const bool batchable = !HasLineBreak(AReplace);
   TReplaceAllHold hold(*this);

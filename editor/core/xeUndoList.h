@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "xeEditTypes.h"
 
@@ -21,35 +22,36 @@ enum TUndoKind : std::uint8_t {
   ukNone = 10  // what an empty list yields
 };
 
+// One splice of the text: the stream At..End holds what was put there, and Removed (lines separated by LF)
+// is what it replaced. Replacing At..End by Removed takes the splice back.
+struct TxeSplice {
+  TPoint At;
+  TPoint End;
+  std::string Removed;
+};
+
 struct TUndoRecord {
   TUndoKind Kind = ukNone;
+  // Where the change began and ended (for deletions the block that undo selects again).
   TPoint StartPos;
   TPoint EndPos;
-  std::string Text;  // empty = no text
   TSelectionMode SelectionMode = smNormal;
-  // For inserting kinds on the redo list: the end of the text that replaying must remove first (the text the
-  // insertion had overwritten, restored by the undo); equals StartPos when there is none.
-  TPoint ReplacedEnd;
-  // Blanks that ended the line after the change and went with the trailing-blank trim of a deletion; the
-  // replay appends them to the line again.
-  int Tail = 0;
-  // For inserting kinds on the undo list: where the overwritten Text goes back (the caret the insertion
-  // started from, after any padding); StartPos when not set.
-  TPoint RestoreAt;
-  // For column insertions: lines the insertion added after the last line; undo removes them again.
-  int AddedLines = 0;
+  // Several commands' records made into one step (a Replace All); it never pairs with its neighbours.
+  bool Group = false;
+  // The caret before and after the change: undo and redo put it back there.
+  TPoint CaretBefore;
+  TPoint CaretAfter;
+  // The splices in the order they were made.
+  std::vector<TxeSplice> Splices;
 };
 
 class TUndoList {
  public:
   explicit TUndoList(int MaxUndo = 10) : FMaxUndo(MaxUndo) {}
 
-  void AddChange(TUndoKind Kind, TPoint StartPos, TPoint EndPos, std::string_view Text, TSelectionMode Mode,
-                 int Tail = 0);
   void AddRecord(TUndoRecord Record);
   // Removes the newest record and hands it over; ukNone (and Record untouched) when the list is empty.
   TUndoKind GetChange(TUndoRecord& Record);
-  TUndoKind GetChange(TPoint& StartPos, TPoint& EndPos, std::string& Text, TSelectionMode& Mode);
   TUndoKind PeekKind() const { return FItems.empty() ? ukNone : FItems.back().Kind; }
   const TUndoRecord* Peek() const { return FItems.empty() ? nullptr : &FItems.back(); }
   void ClearList() { FItems.clear(); }

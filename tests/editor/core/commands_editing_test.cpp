@@ -19,6 +19,12 @@ TEST(CommandsEditing, TypingScripts) {
       {"the same without past-eol", "ab|", "  c", "ab  c|", kNoPastEol},
       {"on an empty document", "|", "hi", "hi|"},
       {"on the last line", "a\n|", "z", "a\nz|"},
+      // A blank typed over a selection at a line's end leaves the line as the deletion left it; it is still
+      // recorded, so one undo takes back only what followed.
+      {"a blank over a selection undoes alone", "ab |cd\nq", "{S-Right*2} {Down}{End}y{Undo}", "ab\nq|"},
+      {"control characters over a selection", "ab |cd\nq", "{S-Right*2}{Ime:\t}{Down}{End}y{Undo}", "ab\nq|"},
+      // Lines may keep trailing blanks without past-eol; an edit that trims them gives them back on undo.
+      {"trailing blanks come back", "ab|cd  ", "X", "abX|cd", kNoPastEol},
   };
   RunScriptCases(cases, std::size(cases));
 
@@ -31,6 +37,9 @@ TEST(CommandsEditing, TypingScripts) {
        "x", "ax|b"},
       {"by a longer one", "a|bc", "\xE2\x82\xAC", "a\xE2\x82\xAC|c"},
       {"a blank over the last character", "ab|c", " ", "ab~|"},
+      // A selection typed over is replaced; nothing after it is overwritten.
+      {"over a selection", "a|bcdef", "{S-Right*2}X", "aX|def"},
+      {"an input string over a selection", "a|bcdef", "{S-Right*2}{Ime:XY}", "aXY|def"},
   };
   RunScriptCases(overwrite, std::size(overwrite), [](TxeEditModel& m) { m.SetInsertMode(false); });
 }
@@ -43,13 +52,10 @@ TEST(CommandsEditing, TypingDetails) {
   EXPECT_EQ(ShowMarked(m), "ab|c");
   EXPECT_FALSE(m.UndoAvailable());
 
-  // One ukTyped per character, positions in bytes.
+  // One record per character, positions in bytes.
   m.CommandProcessor(ecChar, U'\u00E9');
-  ASSERT_EQ(m.UndoList().ItemCount(), 1);
-  const TUndoRecord& r = m.UndoList().Item(0);
-  EXPECT_EQ(r.Kind, ukTyped);
-  EXPECT_EQ(r.StartPos, (TPoint{3, 1}));
-  EXPECT_EQ(r.EndPos, (TPoint{5, 1}));
+  EXPECT_EQ(m.UndoCount(), 1);
+  EXPECT_EQ(m.CaretPos(), (TPoint{5, 1}));
   EXPECT_TRUE(m.Modified());
 
   // Typing over a selection replaces it and undoes in one step, selecting the old text again.
@@ -134,6 +140,7 @@ TEST(CommandsEditing, TabScripts) {
       {"smart: past the line above", "ab\n  cd|x", "{Tab}", "ab\n  cd    |x"},
       // The width comes from the caret at the selection end, before the selection goes.
       {"over a selection", "a|bcd", "{S-Right*2}{Tab}", "a     |d", kNoSmartTabs},
+      {"trailing blanks come back", "ab|cd  ", "{Tab}", "ab      |cd", kNoSmartTabs & ~xeoScrollPastEol},
   };
   RunScriptCases(cases, std::size(cases));
   const TScriptCase zero[] = {{"tab width 0", "ab|c", "{Tab}", "ab |c", kNoSmartTabs}};

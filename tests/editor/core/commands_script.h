@@ -40,11 +40,8 @@ inline void LoadMarked(TxeEditModel& M, std::string_view marked) {
   M.ClearUndo();
   M.SetModified(false);
   // The caret may start beyond a line end whatever the options say.
-  const TxeEditorOptions o = M.Options();
-  M.SetOptionsQuiet(static_cast<TxeEditorOptions>(o | xeoScrollPastEol));
-  M.SetCaretPos({cx, cy});
+  M.SetCaretFree({cx, cy});
   M.SetSelBegin(M.CaretPos());
-  M.SetOptionsQuiet(o);
 }
 
 inline std::string ShowMarked(const TxeEditModel& M) {
@@ -86,24 +83,63 @@ inline char32_t DecodeOne(std::string_view s, std::size_t& i) {
   return c;
 }
 
-inline void RunScript(TxeEditModel& M, std::string_view script) {
+// Calls Run(command, character, data) for each step of the script. "{Ime:text}" is ecImeStr with that text.
+template <class F>
+void ForEachScriptStep(std::string_view script, F&& Run) {
   std::size_t i = 0;
   while (i < script.size()) {
     if (script[i] == '{') {
       const std::size_t close = script.find('}', i);
       std::string name(script.substr(i + 1, close - i - 1));
+      i = close + 1;
+      if (name.rfind("Ime:", 0) == 0) {
+        const std::string text = name.substr(4);
+        Run(ecImeStr, char32_t(0), static_cast<const void*>(text.c_str()));
+        continue;
+      }
       int times = 1;
       if (const auto star = name.find('*'); star != std::string::npos) {
         times = std::stoi(name.substr(star + 1));
         name.resize(star);
       }
       const TxeEditorCommand c = ScriptCommand(name);
-      for (int k = 0; k < times; ++k) M.CommandProcessor(c);
-      i = close + 1;
+      for (int k = 0; k < times; ++k) Run(c, char32_t(0), static_cast<const void*>(nullptr));
     } else {
-      M.CommandProcessor(ecChar, DecodeOne(script, i));
+      const char32_t ch = DecodeOne(script, i);
+      Run(ecChar, ch, static_cast<const void*>(nullptr));
     }
   }
+}
+
+inline void RunScript(TxeEditModel& M, std::string_view script) {
+  ForEachScriptStep(
+      script, [&M](TxeEditorCommand C, char32_t Ch, const void* Data) { M.CommandProcessor(C, Ch, Data); });
+}
+
+// Runs one command and checks that what it recorded undoes to exactly the text and caret before it and
+// redoes to exactly the text and caret after it; a change of the text without a record is a failure.
+inline void RunCommandChecked(TxeEditModel& M, TxeEditorCommand C, char32_t Ch, const void* Data,
+                              const std::string& Where) {
+  if (C == ecUndo || C == ecRedo || M.ReadOnly()) {
+    M.CommandProcessor(C, Ch, Data);
+    return;
+  }
+  const std::string before = M.Text();
+  const TPoint caretBefore = M.CaretPos();
+  const int undos = M.UndoCount(), redos = M.RedoCount();
+  M.CommandProcessor(C, Ch, Data);
+  const std::string after = M.Text();
+  if (M.UndoCount() == undos) {
+    EXPECT_EQ(after, before) << Where << ": changed the text without an undo record";
+    return;
+  }
+  const TPoint caretAfter = M.CaretPos();
+  while (M.UndoCount() > undos) M.CommandProcessor(ecUndo);
+  EXPECT_EQ(M.Text(), before) << Where << " (undo)";
+  EXPECT_EQ(M.CaretPos(), caretBefore) << Where << " (caret after undo)";
+  while (M.RedoCount() > redos) M.CommandProcessor(ecRedo);
+  EXPECT_EQ(M.Text(), after) << Where << " (redo)";
+  EXPECT_EQ(M.CaretPos(), caretAfter) << Where << " (caret after redo)";
 }
 
 // A model with a 20 x 80 test view, as the command tests use it.
@@ -132,14 +168,20 @@ inline void RunScriptCases(const TScriptCase* cases, std::size_t n,
     if (setup) setup(s.Model);
     LoadMarked(s.Model, c.before);
     const std::string start = s.Model.Text();
-    RunScript(s.Model, c.script);
+    int step = 0;
+    ForEachScriptStep(c.script, [&](TxeEditorCommand C, char32_t Ch, const void* Data) {
+      RunCommandChecked(
+          s.Model, C, Ch, Data,
+          std::string(c.name) + " step " + std::to_string(++step) + " " + EditorCommandToCodeString(C));
+    });
     EXPECT_EQ(ShowMarked(s.Model), c.after) << c.name;
-    // Undoing everything gives the text back; redoing everything gives the result again.
+    // Undoing everything gives the text back; redoing it all gives the result again.
     const std::string result = s.Model.Text();
     if (s.Model.ReadOnly()) continue;
+    const int redos = s.Model.RedoCount();
     while (s.Model.UndoAvailable()) s.Model.CommandProcessor(ecUndo);
     EXPECT_EQ(s.Model.Text(), start) << c.name << " (undo)";
-    while (s.Model.RedoAvailable()) s.Model.CommandProcessor(ecRedo);
+    while (s.Model.RedoCount() > redos) s.Model.CommandProcessor(ecRedo);
     EXPECT_EQ(s.Model.Text(), result) << c.name << " (redo)";
   }
 }

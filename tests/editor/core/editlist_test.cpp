@@ -46,7 +46,7 @@ TEST(EditList, NeverEmptyOutsideALoad) {
   TxeEditList list;
   list.Add("a");
   std::vector<int> deleted;
-  list.OnLineDeleted = [&](int i) { deleted.push_back(i); };
+  list.OnLineDeleted = [&](int i, int) { deleted.push_back(i); };
   list.Delete(0);
   EXPECT_EQ(LinesOf(list), std::vector<std::string>{""});
   EXPECT_EQ(deleted, std::vector<int>{0});
@@ -70,8 +70,12 @@ TEST(EditList, HooksFireForEachOperation) {
   std::vector<std::string> log;
   list.OnLineAdded = [&](TxeEditList*) { log.push_back("added"); };
   list.OnListCleared = [&](TxeEditList*) { log.push_back("cleared"); };
-  list.OnLineDeleted = [&](int i) { log.push_back("deleted " + std::to_string(i)); };
-  list.OnLineInserted = [&](int i) { log.push_back("inserted " + std::to_string(i)); };
+  list.OnLineDeleted = [&](int i, int n) {
+    log.push_back("deleted " + std::to_string(i) + "+" + std::to_string(n));
+  };
+  list.OnLineInserted = [&](int i, int n) {
+    log.push_back("inserted " + std::to_string(i) + "+" + std::to_string(n));
+  };
   list.OnTextAssigned = [&](TxeEditList*) { log.push_back("assigned"); };
   list.OnLinePut = [&](int i) { log.push_back("put " + std::to_string(i)); };
   list.OnChanged = [&](TxeEditList*) { log.push_back("changed"); };
@@ -80,8 +84,12 @@ TEST(EditList, HooksFireForEachOperation) {
   list.Insert(0, "b");
   list.Put(1, "c");
   list.Delete(0);
-  EXPECT_EQ(log, (std::vector<std::string>{"added", "changed", "inserted 0", "changed", "put 1", "changed",
-                                           "deleted 0", "changed"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"added", "changed", "inserted 0+1", "changed", "put 1", "changed",
+                                           "deleted 0+1", "changed"}));
+  log.clear();
+  list.InsertLines(1, "p\nq\nr");
+  list.DeleteLines(0, 2);
+  EXPECT_EQ(log, (std::vector<std::string>{"inserted 1+3", "changed", "deleted 0+2", "changed"}));
   log.clear();
   list.SetText("x\ny");
   EXPECT_EQ(log, (std::vector<std::string>{"cleared", "added", "added", "assigned", "changed"}));
@@ -131,7 +139,7 @@ TEST(EditList, RandomEditsMatchAPlainVector) {
     const int n = static_cast<int>(ref.size());
     const int at = std::uniform_int_distribution<int>(0, n - 1)(rng);
     const std::string s = "s" + std::to_string(step);
-    switch (rng() % 5) {
+    switch (rng() % 7) {
       case 0:
         list.Insert(at, s);
         ref.insert(ref.begin() + at, s);
@@ -160,10 +168,28 @@ TEST(EditList, RandomEditsMatchAPlainVector) {
         list.InsertLines(at, s + "\n" + s + "b");
         ref.insert(ref.begin() + at, {s, s + "b"});
         break;
+      case 5: {
+        // Enough lines to share a chunk.
+        std::string block;
+        for (int k = 0; k < 20; ++k) block += s + "c" + std::to_string(k) + (k < 19 ? "\n" : "");
+        list.InsertLines(at, block);
+        for (int k = 19; k >= 0; --k) ref.insert(ref.begin() + at, s + "c" + std::to_string(k));
+        break;
+      }
+      case 6: {
+        std::string& r = ref[static_cast<std::size_t>(at)];
+        const std::size_t pos = r.size() / 2;
+        list.Replace(at, pos, 1, s);
+        r.replace(pos, 1, s);
+        break;
+      }
     }
     list.PutObject(at < list.Count() ? at : 0, static_cast<std::uint32_t>(step));
   }
   EXPECT_EQ(LinesOf(list), ref);
+  // Text that no line refers to any more is freed, chunks included.
+  list.DeleteLines(0, list.Count());
+  EXPECT_EQ(list.StorageBytes(), 0u);
 }
 
 TEST(EditList, AssignCopiesLinesAndRanges) {

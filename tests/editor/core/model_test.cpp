@@ -170,7 +170,6 @@ TEST(Model, PropertySettersClamp) {
   m.SetMaxUndo(3);
   m.SetMaxUndo(-1);
   EXPECT_EQ(m.MaxUndo(), 3);
-  EXPECT_EQ(m.RedoList().MaxUndo(), 3);
   m.SetOptions(xeoAutoIndent);
   EXPECT_EQ(m.AutoIndentCount(" \t x"), 3);
   m.SetOptions(0);
@@ -228,17 +227,19 @@ TEST(Model, RangesFollowEveryKindOfEdit) {
   m.SetHighLighter(&h);
   EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 1, 1, 0, 0}));
 
-  m.Lines().Put(1, "{{");  // the change runs down until a stored range matches
+  m.SetLineText(2, "{{");  // the change runs down until a stored range matches
   EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 1, 3, 2, 2}));
-  m.Lines().Insert(0, "}");
+  m.InsertText({1, 1}, "}\n");
   EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 0, 1, 3, 2, 2}));
-  m.Lines().Delete(2);
+  m.DeleteText({1, 3}, {1, 4});
   EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 0, 1, 0, 0}));
-  m.Lines().Add("{");
-  m.Lines().Add("x");
+  m.InsertText({2, 5}, "\n{\nx");
   EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 0, 1, 0, 0, 0, 1}));
-  m.Lines().InsertLines(1, "{\n{");
+  m.InsertText({1, 2}, "{\n{\n");
   EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 0, 1, 2, 3, 2, 2, 2, 3}));
+  // Undoing each of them gives the ranges of the text it restores.
+  while (m.UndoAvailable()) m.Undo();
+  EXPECT_EQ(Ranges(m), (std::vector<std::uint32_t>{0, 1, 1, 0, 0}));
 }
 
 TEST(Model, RescanStopsWhereAStoredRangeMatches) {
@@ -249,13 +250,13 @@ TEST(Model, RescanStopsWhereAStoredRangeMatches) {
   m.SetText(text);
   m.SetHighLighter(&h);
   h.LinesScanned = 0;
-  m.Lines().Put(500, "no brace");
+  m.SetLineText(501, "no brace");
   EXPECT_EQ(h.LinesScanned, 1);
   h.LinesScanned = 0;
-  m.Lines().Put(500, "{");
+  m.SetLineText(501, "{");
   EXPECT_EQ(h.LinesScanned, 500);  // everything below changes
   h.LinesScanned = 0;
-  m.Lines().Put(998, "}");
+  m.SetLineText(999, "}");
   EXPECT_EQ(h.LinesScanned, 2);
   EXPECT_EQ(m.Lines().Objects(999), 0u);
 }
@@ -280,7 +281,7 @@ TEST(Model, DestroyedHighlighterIsForgotten) {
     m.SetHighLighter(&h);
   }
   EXPECT_EQ(m.HighLighter(), nullptr);
-  m.Lines().Put(0, "{");  // must not touch the freed highlighter
+  m.SetLineText(1, "{");  // must not touch the freed highlighter
 }
 
 TEST(Model, DestroyedModelLeavesTheHighlighterAlone) {

@@ -157,16 +157,53 @@ TEST(FindReplace, PromptedReplacement) {
   }
 }
 
-TEST(FindReplace, ReplaceAllIsUndoneOccurrenceByOccurrence) {
-  TxeEditModel m;
-  m.SetText("a a a");
-  EXPECT_EQ(m.FindReplace("a", "bb", srReplaceAll), 3);
-  EXPECT_TRUE(m.Modified());
-  EXPECT_FALSE(m.HasSelection());
-  const std::vector<std::string> steps = {"bb bb a", "bb a a", "a a a"};
-  for (const auto& expected : steps) {
+// A Replace All, and a prompted run that ends in "All", is one undo step whatever MaxUndo is; a single
+// Replace stays two records (the selection replaced, the text typed) that undo together.
+TEST(FindReplace, ReplaceAllIsOneUndoStep) {
+  const struct {
+    const char* name;
+    TxeSearchOptions options;
+    std::vector<TxeReplaceAction> answers;
+    const char* replaced;
+    int records;
+    TPoint caret;  // after the undo: where it was, or for a single replacement at the match it selects again
+  } cases[] = {
+      {"replace all", srReplaceAll, {}, "bb bb bb\nbb", 1, {1, 1}},
+      {"prompted, answered All",
+       srReplaceAll | srPrompt,
+       {rpaReplace, rpaReplaceAll},
+       "bb bb bb\nbb",
+       1,
+       {1, 1}},
+      {"prompted, each",
+       srReplaceAll | srPrompt,
+       {rpaReplace, rpaSkip, rpaReplace, rpaCancel},
+       "bb a bb\na",
+       1,
+       {1, 1}},
+      {"replace one", srReplace, {}, "bb a a\na", 2, {2, 1}},
+  };
+  for (const auto& c : cases) {
+    TxeEditModel m;
+    m.SetMaxUndo(2);
+    m.SetText("a a a\na");
+    m.ReplaceSelectionWithUndo("");  // something older that must survive
+    std::size_t asked = 0;
+    m.OnReplaceText = [&](TObject*, std::string_view, std::string_view, int, int, TxeReplaceAction& Action) {
+      Action = c.answers.at(asked++);
+    };
+    m.FindReplace("a", "bb", c.options);
+    EXPECT_EQ(std::string(m.LineText(1)) + "\n" + std::string(m.LineText(2)), c.replaced) << c.name;
+    EXPECT_TRUE(m.Modified()) << c.name;
+    const TPoint after = m.CaretPos();
     m.Undo();
-    EXPECT_EQ(m.LineText(1), expected);
+    EXPECT_EQ(m.Text(), "a a a\r\na\r\n") << c.name;
+    EXPECT_EQ(m.CaretPos(), c.caret) << c.name;
+    EXPECT_EQ(m.RedoCount(), c.records) << c.name;
+    EXPECT_EQ(m.UndoCount(), 2 - c.records) << c.name;
+    m.Redo();
+    EXPECT_EQ(std::string(m.LineText(1)) + "\n" + std::string(m.LineText(2)), c.replaced) << c.name;
+    EXPECT_EQ(m.CaretPos(), after) << c.name;
   }
 }
 

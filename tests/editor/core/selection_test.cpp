@@ -179,7 +179,7 @@ TEST(Clipboard, CutAndPasteOverASelectionUndoAsOneStep) {
   m.SetSelEnd({9, 1});
   m.CutToClipboard();
   EXPECT_EQ(m.Text(), "one three\r\n");
-  EXPECT_EQ(m.UndoList().ItemCount(), 1);
+  EXPECT_EQ(m.UndoCount(), 1);
   EXPECT_EQ(clip.Text(), "two ");
 
   m.SetSelBegin({1, 1});
@@ -214,6 +214,25 @@ TEST(Clipboard, LineBlockRoundTrip) {
   EXPECT_EQ(m.Text(), "a\r\nb\r\nc\r\n");
   m.Redo();
   EXPECT_EQ(m.Text(), "b\r\nca\r\nb\r\nc\r\n");
+}
+
+// Pasting a large block and undoing it, again and again, holds no more than the copies the undo lists keep.
+TEST(Clipboard, PasteAndUndoFreeTheText) {
+  std::string block;
+  for (int i = 0; i < 5000; ++i) block += "<div class=\"line\">" + std::to_string(i) + "</div>\r\n";
+  TxeEditModel m;
+  TxeMemoryClipboard clip;
+  m.SetClipboard(&clip);
+  m.SetMaxUndo(2);
+  m.SetText("one line");
+  clip.SetPlainText(block);
+  for (int round = 0; round < 40; ++round) {
+    m.SetCaretPos({4, 1});
+    m.PasteFromClipboard();
+    m.Undo();
+  }
+  EXPECT_EQ(m.Text(), "one line\r\n");
+  EXPECT_LT(m.Lines().StorageBytes(), 2 * block.size());
 }
 
 TEST(Clipboard, FailuresRaise) {

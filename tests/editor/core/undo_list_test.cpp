@@ -4,7 +4,16 @@
 
 namespace {
 
-void Push(TUndoList& L, int N) { L.AddChange(ukTyped, {N, 1}, {N + 1, 1}, std::to_string(N), smNormal); }
+TUndoRecord Record(TUndoKind Kind, TPoint Start, TPoint End, TSelectionMode Mode = smNormal) {
+  TUndoRecord r;
+  r.Kind = Kind;
+  r.StartPos = Start;
+  r.EndPos = End;
+  r.SelectionMode = Mode;
+  return r;
+}
+
+void Push(TUndoList& L, int N) { L.AddRecord(Record(ukTyped, {N, 1}, {N + 1, 1})); }
 
 std::vector<int> Columns(const TUndoList& L) {
   std::vector<int> out;
@@ -41,20 +50,17 @@ TEST(UndoList, LoweringTheMaximumDropsTheOldest) {
 
 TEST(UndoList, GetChangePopsTheNewestAndEmptyYieldsNone) {
   TUndoList l;
-  l.AddChange(ukDeletedBack, {1, 2}, {3, 4}, "abc", smColumn);
+  l.AddRecord(Record(ukDeletedBack, {1, 2}, {3, 4}, smColumn));
   Push(l, 7);
   EXPECT_EQ(l.PeekKind(), ukTyped);
-  TPoint s{9, 9}, e{9, 9};
-  std::string t = "keep";
-  TSelectionMode m = smNormal;
-  EXPECT_EQ(l.GetChange(s, e, t, m), ukTyped);
-  EXPECT_EQ(l.GetChange(s, e, t, m), ukDeletedBack);
-  EXPECT_EQ((TPoint{1, 2}), s);
-  EXPECT_EQ((TPoint{3, 4}), e);
-  EXPECT_EQ(t, "abc");
-  EXPECT_EQ(m, smColumn);
-  EXPECT_EQ(l.GetChange(s, e, t, m), ukNone);
-  EXPECT_EQ(t, "abc");
+  TUndoRecord r;
+  EXPECT_EQ(l.GetChange(r), ukTyped);
+  EXPECT_EQ(l.GetChange(r), ukDeletedBack);
+  EXPECT_EQ((TPoint{1, 2}), r.StartPos);
+  EXPECT_EQ((TPoint{3, 4}), r.EndPos);
+  EXPECT_EQ(r.SelectionMode, smColumn);
+  EXPECT_EQ(l.GetChange(r), ukNone);
+  EXPECT_EQ(r.Kind, ukDeletedBack);
   EXPECT_EQ(l.PeekKind(), ukNone);
 }
 

@@ -55,12 +55,13 @@ TEST(Undo, TypingOverASelectionIsOneStep) {
 TEST(Undo, OverwrittenTextComesBack) {
   TxeEditModel m;
   m.SetText("abcd");
-  // An overwrite of "b" by "X", as typing in overwrite mode records it.
+  m.SetInsertMode(false);
   m.SetCaretPos({2, 1});
-  m.Lines().Put(0, "aXcd");
-  m.AddUndo(ukTyped, {2, 1}, {3, 1}, "b", smNormal);
+  m.CommandProcessor(ecChar, U'X');
+  EXPECT_EQ(m.Text(), "aXcd\r\n");
   m.Undo();
   EXPECT_EQ(m.Text(), "abcd\r\n");
+  EXPECT_EQ(m.CaretPos(), (TPoint{2, 1}));
   m.Redo();
   EXPECT_EQ(m.Text(), "aXcd\r\n");
   m.Undo();
@@ -106,34 +107,34 @@ TEST(Undo, IndentAndUnindentRecords) {
   TxeEditModel m;
   m.SetTabWidth(2);
   m.SetText("a\nb\nc");
-  // What ecBlockIndent does for a block from (1,1) to (2,2).
-  m.SetSelectionMode(smColumn);
-  m.ReplaceSelection(smColumn, "  \r\n  ");
-  m.SetSelectionMode(smNormal);
-  m.AddUndo(ukIndented, {1, 1}, {2, 2}, {}, smColumn);
+  m.SelectBlock({1, 1}, {2, 2});
+  m.CommandProcessor(ecBlockIndent);
   EXPECT_EQ(m.Text(), "  a\r\n  b\r\nc\r\n");
   m.Undo();
   EXPECT_EQ(m.Text(), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(m.SelectedText(), "a\r\nb");
   m.Redo();
   EXPECT_EQ(m.Text(), "  a\r\n  b\r\nc\r\n");
+  EXPECT_EQ(m.SelectedText(), "a\r\n  b");
 
   m.SetText("  a\n b\nc");
-  m.Lines().Put(0, "a");
-  m.Lines().Put(1, "b");
-  m.AddUndo(ukUnindented, {3, 1}, {2, 3}, "  \r\n \r\n", smColumn);
+  m.SelectBlock({3, 1}, {2, 3});
+  m.CommandProcessor(ecBlockUnindent);
+  EXPECT_EQ(m.Text(), "a\r\nb\r\nc\r\n");
   m.Undo();
   EXPECT_EQ(m.Text(), "  a\r\n b\r\nc\r\n");
   m.Redo();
   EXPECT_EQ(m.Text(), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(m.SelBegin(), (TPoint{1, 1}));
+  EXPECT_EQ(m.SelEnd(), (TPoint{1, 3}));
 }
 
 TEST(Undo, DeletedLastLineComesBackAtTheEnd) {
   TxeEditModel m;
   m.SetText("a\nb");
-  // ecDeleteLine on the last line.
   m.SetCaretPos({1, 2});
-  m.AddUndo(ukDeletedForward, {1, 2}, {1, 2}, "b\r\n", smNormal);
-  m.Lines().Delete(1);
+  m.CommandProcessor(ecDeleteLine);
+  EXPECT_EQ(m.Text(), "a\r\n");
   m.Undo();
   EXPECT_EQ(m.Text(), "a\r\nb\r\n");
   m.Redo();
@@ -143,21 +144,23 @@ TEST(Undo, DeletedLastLineComesBackAtTheEnd) {
 TEST(Undo, DragAndDropMoveIsOneStep) {
   TxeEditModel m;
   m.SetText("abcdefgh");
-  // Moving "abc" before "f", as the drop does it.
-  m.SetSelBegin({1, 1});
-  m.SetSelEnd({4, 1});
-  m.AddUndo(ukDropRemoved, {1, 1}, {4, 1}, "abc", smNormal);
-  m.LockUndo();
-  m.ReplaceSelectionWithUndo("");
-  m.SetCaretPos({3, 1});
-  m.SetSelBegin({3, 1});
-  m.ReplaceSelectionWithUndo("abc");
-  m.UnlockUndo();
-  m.AddUndo(ukDropInserted, {3, 1}, m.CaretPos(), {}, smNormal);
+  // Moving "abc" before "f".
+  m.SelectBlock({1, 1}, {4, 1});
+  m.DropText({6, 1}, m.SelectedText(), smNormal, true, false);
   EXPECT_EQ(m.Text(), "deabcfgh\r\n");
+  EXPECT_EQ(m.UndoCount(), 2);
   m.Undo();
   EXPECT_EQ(m.Text(), "abcdefgh\r\n");
+  EXPECT_EQ(m.SelectedText(), "abc");
   m.Redo();
+  EXPECT_EQ(m.Text(), "deabcfgh\r\n");
+  // A copy, and text from elsewhere, are one record each.
+  m.SelectBlock({1, 1}, {3, 1});
+  m.DropText({9, 1}, m.SelectedText(), smNormal, true, true);
+  m.DropText({1, 1}, "x\r\ny", smColumn, false, false);
+  EXPECT_EQ(m.Text(), "xdeabcfghde\r\ny\r\n");
+  m.Undo();
+  m.Undo();
   EXPECT_EQ(m.Text(), "deabcfgh\r\n");
 }
 
@@ -245,19 +248,19 @@ std::string RunRandomEdits(unsigned Seed, int Steps) {
   }
   const std::string end = m.Text();
   // Redo records left from before later edits stay below the ones the undoing pushes.
-  const int staleRedo = m.RedoList().ItemCount();
+  const int staleRedo = m.RedoCount();
   int guard = 0;
   while (m.UndoAvailable() && ++guard < 100000) m.Undo();
   if (m.Text() != start) return "undo, seed " + std::to_string(Seed);
-  while (m.RedoList().ItemCount() > staleRedo && ++guard < 200000) m.Redo();
+  while (m.RedoCount() > staleRedo && ++guard < 200000) m.Redo();
   if (m.Text() != end) return "redo, seed " + std::to_string(Seed);
   // The stored ranges are those a full pass gives.
-  std::vector<std::uint32_t> kept;
-  for (int i = 0; i < m.LineCount(); ++i) kept.push_back(m.Lines().Objects(i));
-  m.Lines().OnRangesRescan(&m.Lines());
+  TxeEditModel fresh;
+  TBraceHighlighter h2;
+  fresh.SetHighLighter(&h2);
+  fresh.SetText(m.Text());
   for (int i = 0; i < m.LineCount(); ++i)
-    if (m.Lines().Objects(i) != kept[static_cast<std::size_t>(i)])
-      return "ranges, seed " + std::to_string(Seed);
+    if (m.Lines().Objects(i) != fresh.Lines().Objects(i)) return "ranges, seed " + std::to_string(Seed);
   return {};
 }
 
