@@ -356,7 +356,8 @@ void TxeEditList::SetText(std::string&& S) {
   }
   --FLoadDepth;
   if (chunk) {
-    FChunks.push_back(std::move(chunk));  // chunk 0: the records above point into it
+    const std::size_t lines = index.Size();
+    FChunks.push_back(TChunk{std::move(chunk), lines});  // chunk 0: the records above point into it
     FIndex = std::move(index);
     FLongest = longest;
   } else {
