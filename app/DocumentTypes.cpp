@@ -34,7 +34,13 @@ QString DefFTExtension(int DefFT) {
   }
 }
 
-const TDocTemplate* DocTemplate(int Kind) {
+const TDocTemplate* DocTemplate(int Kind, bool Modern) {
+  static const TDocTemplate modernHTML = {
+      "<!DOCTYPE html>\n<html>\n<head>\n <meta charset=\"utf-8\">\n "
+      "<title>Untitled</title>\n</head>\n<body>\n\n"
+      "</body>\n</html>",
+      dtHTML, 2, 8, "html"};
+  if (Modern && Kind == 1) return &modernHTML;
   static const TDocTemplate templates[] = {
       {"", dtNone, 1, 1, ""},
       {"<HTML>\n<HEAD>\n <TITLE>Untitled</TITLE>\n</HEAD>\n<BODY>\n\n</BODY>\n</HTML>", dtHTML, 2, 6, "html"},

@@ -24,5 +24,6 @@ struct TDocTemplate {
   const char* Extension;
 };
 
-// Kinds 0 (blank) to 4 (CSS); nullptr for any other kind.
-const TDocTemplate* DocTemplate(int Kind);
+// Kinds 0 (blank) to 4 (CSS); nullptr for any other kind. Modern: the HTML template of today's
+// pages (a doctype and the character set) in place of kind 1.
+const TDocTemplate* DocTemplate(int Kind, bool Modern = false);

@@ -57,10 +57,60 @@ std::string AuthorOpening(std::string_view userName) {
   return s;
 }
 
-void InsertMarkupItem(TxeEditModel& editor, const TMarkupItem& item) {
-  InsertMarkup(editor, item.Opening, item.Closing, item.CloseRule, item.SelectionPlace);
+std::string LowerCaseMarkup(std::string_view text) {
+  std::string out(text);
+  enum { Between, InTag, AfterEquals, Quoted, Unquoted } state = Between;
+  char quote = 0;
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    char& c = out[i];
+    switch (state) {
+      case Between:
+        // A tag opens with a name or a slash; "a < b" in script text is no tag.
+        if (c == '<' && i + 1 < out.size() && (letter(out[i + 1]) || out[i + 1] == '/')) state = InTag;
+        break;
+      case InTag:
+        if (c == '>')
+          state = Between;
+        else if (c == '=')
+          state = AfterEquals;
+        else if (c == '"' || c == '\'')
+          quote = c, state = Quoted;
+        else if (c >= 'A' && c <= 'Z')
+          c = char(c + ('a' - 'A'));
+        break;
+      case AfterEquals:
+        if (c == '"' || c == '\'')
+          quote = c, state = Quoted;
+        else if (c == '>')
+          state = Between;
+        else if (c != ' ' && c != '\t' && c != '\n')
+          state = Unquoted;
+        break;
+      case Quoted:
+        if (c == quote) state = InTag;
+        break;
+      case Unquoted:
+        if (c == '>')
+          state = Between;
+        else if (c == ' ' || c == '\t' || c == '\n')
+          state = InTag;
+        break;
+    }
+  }
+  return out;
 }
 
-void InsertAuthor(TxeEditModel& editor, std::string_view userName) {
-  InsertMarkup(editor, AuthorOpening(userName), "", crNever, spAfter);
+void InsertMarkupItem(TxeEditModel& editor, const TMarkupItem& item, bool modern) {
+  if (!modern) {
+    InsertMarkup(editor, item.Opening, item.Closing, item.CloseRule, item.SelectionPlace);
+    return;
+  }
+  InsertMarkup(editor, LowerCaseMarkup(item.Opening), LowerCaseMarkup(item.Closing), item.CloseRule,
+               item.SelectionPlace);
+}
+
+void InsertAuthor(TxeEditModel& editor, std::string_view userName, bool modern) {
+  const std::string opening = AuthorOpening(userName);
+  InsertMarkup(editor, modern ? LowerCaseMarkup(opening) : opening, "", crNever, spAfter);
 }

@@ -33,5 +33,10 @@ const TMarkupItem* FindMarkupItem(std::string_view name);
 // The Author meta tag's opening text for the given user name.
 std::string AuthorOpening(std::string_view userName);
 
-void InsertMarkupItem(TxeEditModel& editor, const TMarkupItem& item);
-void InsertAuthor(TxeEditModel& editor, std::string_view userName);
+// Tag and attribute names in lower case, for "Write modern HTML"; attribute values and the text
+// between tags stay as they are.
+std::string LowerCaseMarkup(std::string_view text);
+
+// Modern: the texts through LowerCaseMarkup first.
+void InsertMarkupItem(TxeEditModel& editor, const TMarkupItem& item, bool modern = false);
+void InsertAuthor(TxeEditModel& editor, std::string_view userName, bool modern = false);

@@ -49,10 +49,19 @@ void On(TMainForm& form, const char* name, std::function<void()> handler) {
     QObject::connect(action, &QAction::triggered, &form, std::move(handler));
 }
 
+// The window's Setup choices for links and pictures; relative paths only for a document on disk.
+TLinkStyle LinkStyle(const TMainForm& form) {
+  TLinkStyle style;
+  style.Modern = form.ModernHTML;
+  if (form.RelativeLinks && form.DocumentOnDisk())
+    style.BaseFolder = QFile::encodeName(QFileInfo(form.DocFileName).absolutePath()).toStdString();
+  return style;
+}
+
 void Linktofile1Click(TMainForm& form) {
   const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenDlgFilter);
   if (name.isEmpty()) return;
-  InsertLinkToFile(*form.Memo1, name.toStdString());
+  InsertLinkToFile(*form.Memo1, QFile::encodeName(name).toStdString(), LinkStyle(form));
 }
 
 void ReportUnreadable(TMainForm& form, const QString& name, const std::string& why) {
@@ -65,7 +74,7 @@ void URLfromfile1Click(TMainForm& form) {
   const QString name = FileDialogs().OpenFileName(&form, "Open", kOpenLinkedFilter);
   if (name.isEmpty()) return;
   std::string why;
-  if (!InsertUrlFromFile(*form.Memo1, QFile::encodeName(name).toStdString(), &why))
+  if (!InsertUrlFromFile(*form.Memo1, QFile::encodeName(name).toStdString(), &why, LinkStyle(form)))
     ReportUnreadable(form, name, why);
 }
 
@@ -73,7 +82,7 @@ void Imagefromfile1Click(TMainForm& form) {
   const QString name = PickPicture(&form);
   if (name.isEmpty()) return;
   std::string why;
-  if (!InsertImageFromFile(*form.Memo1, QFile::encodeName(name).toStdString(), &why))
+  if (!InsertImageFromFile(*form.Memo1, QFile::encodeName(name).toStdString(), &why, LinkStyle(form)))
     ReportUnreadable(form, name, why);
 }
 
@@ -81,8 +90,8 @@ void Imagefromfile1Click(TMainForm& form) {
 
 void InstallMarkupCommands(TMainForm& form) {
   for (const TMarkupItem& item : MarkupItems())
-    On(form, item.Name, [&form, &item] { InsertMarkupItem(*form.Memo1, item); });
-  On(form, "Author1", [&form] { InsertAuthor(*form.Memo1, form.UserName.toStdString()); });
+    On(form, item.Name, [&form, &item] { InsertMarkupItem(*form.Memo1, item, form.ModernHTML); });
+  On(form, "Author1", [&form] { InsertAuthor(*form.Memo1, form.UserName.toStdString(), form.ModernHTML); });
   On(form, "Linktofile1", [&form] { Linktofile1Click(form); });
   On(form, "URLfromfile1", [&form] { URLfromfile1Click(form); });
   On(form, "Imagefromfile1", [&form] { Imagefromfile1Click(form); });

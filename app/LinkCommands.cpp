@@ -6,6 +6,7 @@
 #include "ProfileString.h"
 
 #include <algorithm>
+#include <filesystem>
 
 std::string FileUrlOf(std::string_view path) {
   // An absolute POSIX path brings its own leading slash.
@@ -26,33 +27,56 @@ bool UrlFromFile(const std::string& fileName, std::string& url, std::string* why
   return ReadProfileString(fileName, "InternetShortcut", "URL", kMakerWebSite, url, why);
 }
 
-std::string LinkToFileOpening(std::string_view path) { return "<A HREF=\"" + FileUrlOf(path) + "\">"; }
-
 std::string UrlOpening(std::string_view address) { return "<A HREF=\"" + std::string(address) + "\">"; }
 
-std::string ImageOpening(std::string_view path, uint32_t width, uint32_t height) {
-  return "<IMG SRC=\"" + FileUrlOf(path) + "\" WIDTH=\"" + std::to_string(width) + "\" HEIGHT=\"" +
+std::string ImageOpening(std::string_view address, uint32_t width, uint32_t height) {
+  return "<IMG SRC=\"" + std::string(address) + "\" WIDTH=\"" + std::to_string(width) + "\" HEIGHT=\"" +
          std::to_string(height) + "\">";
 }
 
-void InsertLinkToFile(TxeEditModel& editor, const std::string& path) {
-  InsertMarkup(editor, LinkToFileOpening(path), "</A>", crAlways, spBetween);
+std::string FileReference(std::string_view path, const TLinkStyle& style) {
+  if (!style.BaseFolder.empty() && path.starts_with('/')) {
+    const std::filesystem::path relative = std::filesystem::path(path).lexically_normal().lexically_relative(
+        std::filesystem::path(style.BaseFolder).lexically_normal());
+    if (!relative.empty()) return relative.generic_string();
+  }
+  return FileUrlOf(path);
 }
 
-bool InsertUrlFromFile(TxeEditModel& editor, const std::string& fileName, std::string* why) {
+namespace {
+
+std::string Styled(std::string text, const TLinkStyle& style) {
+  return style.Modern ? LowerCaseMarkup(text) : text;
+}
+
+void InsertLink(TxeEditModel& editor, const std::string& address, const TLinkStyle& style) {
+  InsertMarkup(editor, Styled(UrlOpening(address), style), Styled("</A>", style), crAlways, spBetween);
+}
+
+}  // namespace
+
+void InsertLinkToFile(TxeEditModel& editor, const std::string& path, const TLinkStyle& style) {
+  InsertLink(editor, FileReference(path, style), style);
+}
+
+bool InsertUrlFromFile(TxeEditModel& editor, const std::string& fileName, std::string* why,
+                       const TLinkStyle& style) {
   std::string url;
   if (!UrlFromFile(fileName, url, why)) return false;
-  InsertMarkup(editor, UrlOpening(url), "</A>", crAlways, spBetween);
+  InsertLink(editor, url, style);
   return true;
 }
 
-bool InsertImageFromFile(TxeEditModel& editor, const std::string& path, std::string* why) {
+bool InsertImageFromFile(TxeEditModel& editor, const std::string& path, std::string* why,
+                         const TLinkStyle& style) {
   uint32_t width = 0, height = 0;
   // A GIF that cannot be read still gets its tag, 0 by 0; other pictures are reported.
   const bool gif = path.size() >= 4 && std::equal(path.end() - 4, path.end(), ".gif", [](char a, char b) {
                      return (a >= 'A' && a <= 'Z' ? char(a + 32) : a) == b;
                    });
   if (!ReadImageSize(path, width, height, why) && !gif) return false;
-  InsertMarkup(editor, ImageOpening(path, width, height), "", crNever, spAfter);
+  std::string tag = ImageOpening(FileReference(path, style), width, height);
+  if (style.Modern) tag.insert(tag.size() - 1, " ALT=\"\"");
+  InsertMarkup(editor, Styled(tag, style), "", crNever, spAfter);
   return true;
 }

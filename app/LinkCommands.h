@@ -15,12 +15,23 @@ std::string FileUrlOf(std::string_view path);
 // when the shortcut cannot be read (not a regular file, too large, no rights).
 bool UrlFromFile(const std::string& fileName, std::string& url, std::string* why = nullptr);
 
-std::string LinkToFileOpening(std::string_view path);
 std::string UrlOpening(std::string_view address);
-std::string ImageOpening(std::string_view path, uint32_t width, uint32_t height);
+// The image tag for a picture at Address.
+std::string ImageOpening(std::string_view address, uint32_t width, uint32_t height);
 
-void InsertLinkToFile(TxeEditModel& editor, const std::string& path);
+// How links and pictures from files are written.
+struct TLinkStyle {
+  bool Modern = false;     // lower-case tag and attribute names; a picture gets alt=""
+  std::string BaseFolder;  // files relative to this folder; empty: their file:/// address
+};
+
+// What a link to a file holds: the path relative to the style's folder, or its file:/// address.
+std::string FileReference(std::string_view path, const TLinkStyle& style);
+
+void InsertLinkToFile(TxeEditModel& editor, const std::string& path, const TLinkStyle& style = {});
 // Both give false, with Why, when the file cannot be read; nothing is inserted then.
-bool InsertUrlFromFile(TxeEditModel& editor, const std::string& fileName, std::string* why = nullptr);
+bool InsertUrlFromFile(TxeEditModel& editor, const std::string& fileName, std::string* why = nullptr,
+                       const TLinkStyle& style = {});
 // A GIF that cannot be read is inserted with width and height 0.
-bool InsertImageFromFile(TxeEditModel& editor, const std::string& path, std::string* why = nullptr);
+bool InsertImageFromFile(TxeEditModel& editor, const std::string& path, std::string* why = nullptr,
+                         const TLinkStyle& style = {});

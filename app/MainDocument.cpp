@@ -97,7 +97,7 @@ bool TMainForm::ConfirmDiscard() {
 
 bool TMainForm::NewDocument(int Kind) {
   if (!ConfirmDiscard()) return false;
-  const TDocTemplate* pattern = DocTemplate(Kind);
+  const TDocTemplate* pattern = DocTemplate(Kind, ModernHTML);
   if (!pattern) return true;
   EditorSetText(pattern->Text);
   SetDocType(pattern->DocType);

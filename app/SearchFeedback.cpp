@@ -15,9 +15,9 @@ TFindOutcome FindWithWrap(TxeEditModel& Editor, const std::string& Text, TxeSear
   const bool fromEnd = backward ? caret.Y == last && caret.X > Editor.LineLength(last) : caret == otherEnd;
   if (fromEnd || !LinesHold(Editor, Text, Options, backward ? caret.Y : 1, backward ? last : caret.Y))
     return foNotFound;
-  const QString question = backward
-                               ? QStringLiteral("The search reached the start of the document.\nContinue from the end?")
-                               : QStringLiteral("The search reached the end of the document.\nContinue from the top?");
+  const QString question =
+      backward ? QStringLiteral("The search reached the start of the document.\nContinue from the end?")
+               : QStringLiteral("The search reached the end of the document.\nContinue from the top?");
   if (!AskWrap || !AskWrap(question)) return foDeclined;
   Editor.SetCaretPos(otherEnd);
   Editor.SetSelBegin(Editor.CaretPos());
@@ -38,5 +38,6 @@ bool LinesHold(const TxeEditModel& Editor, const std::string& Text, TxeSearchOpt
 QString NotFoundMessage(const QString& Text) { return QStringLiteral("'%1' was not found").arg(Text); }
 
 QString ReplacedMessage(int Count) {
-  return Count == 1 ? QStringLiteral("1 occurrence replaced") : QStringLiteral("%1 occurrences replaced").arg(Count);
+  return Count == 1 ? QStringLiteral("1 occurrence replaced")
+                    : QStringLiteral("%1 occurrences replaced").arg(Count);
 }

@@ -148,6 +148,7 @@ QWidget* TSetupForm::BuildEditorPage() {
   UndoSpn->setObjectName("UndoSpn");
   UndoSpn->setRange(kMinUndoLevels, kMaxUndoLevels);
   UndoSpn->setValue(kMinUndoLevels);
+  UndoSpn->setMaximumWidth(UndoSpn->fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 4);
 
   form->addRow(NewLabel(page, FLabelCount, "Font face", FontBox), FontBox);
   form->addRow(NewLabel(page, FLabelCount, "Font Size", FontSpn), FontSpn);

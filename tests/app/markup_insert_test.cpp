@@ -187,4 +187,19 @@ TEST(MarkupInsert, TableHasEveryConstantCommandOnce) {
     EXPECT_EQ(FindMarkupItem(runtime), nullptr) << runtime;
 }
 
+// Names go to lower case; values, with whatever they hold, and the text between tags stay.
+TEST(MarkupInsert, LowerCaseMarkupTouchesNamesOnly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"<P ALIGN=\"Right\">", "<p align=\"Right\">"},
+      {"</FONT>", "</font>"},
+      {"<SELECT NAME=\"ComboBox1\">\n <OPTION>", "<select name=\"ComboBox1\">\n <option>"},
+      {"<A HREF=\"file:///Home/A>B.HTML\">Text</A>", "<a href=\"file:///Home/A>B.HTML\">Text</a>"},
+      {"<INPUT VALUE='It''S' TYPE=Text NAME=X>", "<input value='It''S' type=Text name=X>"},
+      {"<TD WIDTH= 50% NOWRAP>AND</TD>", "<td width= 50% nowrap>AND</td>"},
+      {"for (A < B) {\n", "for (A < B) {\n"},
+      {"document.", "document."},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(LowerCaseMarkup(in), out) << in;
+}
+
 }  // namespace

@@ -4,12 +4,17 @@
 #include "InsertMarkup.h"
 #include "LinkCommandsPicDlg.h"
 #include "main_fakes.h"
+#include "setup.h"
 #include "xeCompletionProposal.h"
 #include "xeEditModel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -195,6 +200,82 @@ TEST_F(MarkupWindow, WebLinks) {
   Run("OrvexNetcsnter1");
   QDesktopServices::unsetUrlHandler("https");
   EXPECT_EQ(catcher.Urls, QList<QUrl>({QUrl(kMakerWebSite), QUrl(kMakerCenterPage)}));
+}
+
+}  // namespace
+
+namespace {
+
+// "Write modern HTML" and "Links and pictures relative to the document", ticked in Setup's first tab.
+TEST_F(MarkupWindow, ModernAndRelativeMarkup) {
+  EXPECT_EQ(Form->SetupForm->PageControl1->indexOf(Form->SetupForm->ModernHTMLChk->parentWidget()), 0);
+  QDir(Dir.path()).mkpath("site/img");
+  const QString page = Dir.filePath("site/page.html");
+  const QString picture = Dir.filePath("site/img/logo.png");
+  QImage image(64, 48, QImage::Format_RGB32);
+  image.fill(Qt::blue);
+  ASSERT_TRUE(image.save(picture, "PNG"));
+  const QString shortcut = Dir.filePath("site.url");
+  WriteBytes(shortcut, "[InternetShortcut]\r\nURL=https://example.org/A\r\n");
+  SetPicturePicker([&](QWidget*) { return picture; });
+  const std::string absolute = "file://" + picture.toStdString();
+  Form->SetupForm->NameEd->setText("Ann");
+
+  struct TCase {
+    bool modern, relative, saved;
+    const char* command;
+    QString picked;  // for the file dialog
+    std::string text;
+  };
+  const std::vector<TCase> cases = {
+      {false, false, false, "Bold1", "", "<B></B>"},
+      {true, false, false, "Bold1", "", "<b></b>"},
+      {true, false, false, "Rightaligned1", "", "<p align=\"Right\">"},
+      {true, false, false, "Content1", "", "<meta http-equiv=\"Content-Type\" content=\"text/html\">"},
+      {true, false, false, "Author1", "", "<meta name=\"Author\" content=\"Ann\">"},
+      {true, false, false, "Simple1", "", "<ul>\n <li>\n</ul>"},
+      {true, false, false, "URLfromfile1", shortcut, "<a href=\"https://example.org/A\"></a>"},
+      {true, true, false, "Linktofile1", Dir.filePath("other/x.html"),
+       "<a href=\"file://" + Dir.filePath("other/x.html").toStdString() + "\"></a>"},
+      {false, true, true, "Linktofile1", Dir.filePath("other/x.html"), "<A HREF=\"../other/x.html\"></A>"},
+      {true, true, true, "Linktofile1", Dir.filePath("site/a b.html"), "<a href=\"a b.html\"></a>"},
+      {true, true, true, "Imagefromfile1", "",
+       "<img src=\"img/logo.png\" width=\"64\" height=\"48\" alt=\"\">"},
+      {true, true, false, "Imagefromfile1", "",
+       "<img src=\"" + absolute + "\" width=\"64\" height=\"48\" alt=\"\">"},
+      {false, true, true, "Imagefromfile1", "", "<IMG SRC=\"img/logo.png\" WIDTH=\"64\" HEIGHT=\"48\">"},
+      {true, false, false, "HTMLfile1", "",
+       "<!DOCTYPE html>\n<html>\n<head>\n <meta charset=\"utf-8\">\n "
+       "<title>Untitled</title>\n</head>\n<body>\n"
+       "\n</body>\n</html>"},
+      {false, false, false, "HTMLfile1", "",
+       "<HTML>\n<HEAD>\n <TITLE>Untitled</TITLE>\n</HEAD>\n<BODY>\n\n</BODY>\n</HTML>"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.command);
+    Form->SetupForm->ModernHTMLChk->setChecked(c.modern);
+    Form->SetupForm->RelativeLinksChk->setChecked(c.relative);
+    Form->SetupForm->ApplyBtnClick();
+    Form->Action("Newblank1")->trigger();
+    if (c.saved) {
+      Files.Names = {page};
+      Form->Action("SaveAs1")->trigger();
+      ASSERT_TRUE(Form->DocumentOnDisk());
+    }
+    if (!c.picked.isEmpty()) Files.Names = {c.picked};
+    Run(c.command);
+    std::string text;
+    for (int y = 1; y <= Memo->LineCount(); ++y) text += (y > 1 ? "\n" : "") + std::string(Memo->LineText(y));
+    EXPECT_EQ(text, c.text) << "modern " << c.modern << " relative " << c.relative << " saved " << c.saved;
+    Memo->SetModified(false);
+  }
+  // The new page puts the caret into its body.
+  EXPECT_EQ(Memo->CaretPos(), (TPoint{2, 6}));
+  Form->SetupForm->ModernHTMLChk->setChecked(true);
+  Form->SetupForm->ApplyBtnClick();
+  Form->Action("HTMLfile1")->trigger();
+  EXPECT_EQ(Memo->CaretPos(), (TPoint{2, 8}));
+  SetPicturePicker({});
 }
 
 }  // namespace
