@@ -78,6 +78,7 @@ void TMainForm::HLBtnClick(int Type) {
     EditorSetHighLighter(Type);
   }
   SyncHLButtons();
+  emit DocumentChanged();
 }
 
 void TMainForm::SyncHLButtons() {

@@ -16,6 +16,9 @@
 #include "InsertMarkupCommands.h"
 #include "MemoryBudget.h"
 #include "MsgDlg.h"
+#if QUILLAN_WEBENGINE
+#include "LivePreview.h"
+#endif
 #include "PageCheckPane.h"
 #include "ReplaceDlg.h"
 #include "about.h"
@@ -57,6 +60,9 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
   InstallMarkupCommands(*this);
   InstallCompletion(*this);
   InstallPageCheck(*this);
+#if QUILLAN_WEBENGINE
+  InstallLivePreview(*this);
+#endif
 
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
     if (State == Qt::ApplicationActive)
@@ -161,6 +167,7 @@ void TMainForm::SetTitle() {
   setWindowTitle(QString::fromLatin1(TitlePrefix) + QString::number(MajorVersion) + QLatin1Char('.') +
                  QString::number(MinorVersion) + QStringLiteral(" - ") + DocFileName);
   ShowFileFormat();  // a new file name comes with the file's own form
+  emit DocumentChanged();
 }
 
 double TMainForm::NowStamp() { return Stamp(QDateTime::currentDateTime()); }

@@ -120,6 +120,11 @@ class TMainForm : public QMainWindow {
   // The current local time in days since 1899-12-30.
   static double NowStamp();
 
+ signals:
+  // The document was replaced, saved under another name or given another type (edits are
+  // reported by Memo1 itself).
+  void DocumentChanged();
+
  protected:
   void showEvent(QShowEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;

@@ -7,6 +7,9 @@
 #include <cstdio>
 
 #include "CommandLine.h"
+#if QUILLAN_WEBENGINE
+#include "LivePreviewScheme.h"
+#endif
 #include "main.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +23,9 @@ int main(int argc, char** argv) {
       return 2;
     case TCommandLine::caRun: break;
   }
+#if QUILLAN_WEBENGINE
+  RegisterLivePreviewScheme();
+#endif
   QApplication app(argc, argv);
   app.setProperty("HelpFile", QStringLiteral("qn.html"));
   app.setApplicationName(QStringLiteral("Quillan"));

@@ -30,5 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window-system plugins are not a library the program links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+if(QUILLAN_WEBENGINE)
+  # The web engine's page process, which the live preview starts.
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6webenginecore6-bin")
+endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -8,12 +8,18 @@ function(quillan_warnings target)
   endif()
 endfunction()
 
-# One library per source folder: every .cpp directly in the folder.
+# One library per source folder: every .cpp directly in the folder, except the files whose names
+# start with one of the EXCLUDE prefixes (parts that an option leaves out).
 function(quillan_library target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "EXCLUDE")
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER sources EXCLUDE REGEX "/qn\\.cpp$")
-  add_library(${target} STATIC ${sources} ${headers} ${ARGN})
+  foreach(prefix IN LISTS arg_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "/${prefix}[^/]*$")
+    list(FILTER headers EXCLUDE REGEX "/${prefix}[^/]*$")
+  endforeach()
+  add_library(${target} STATIC ${sources} ${headers} ${arg_UNPARSED_ARGUMENTS})
   quillan_moc_watch(${target} ${sources} ${headers})
   target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   quillan_warnings(${target})

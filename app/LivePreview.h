@@ -1,0 +1,66 @@
+// Show > "Live preview": a pane beside Memo1 in which Qt WebEngine shows the document as it is typed,
+// unsaved, from the document's folder. It renders a short pause after typing stops and keeps its
+// scroll position; a large document is rendered only on request. Rendering runs in WebEngine's own
+// processes, so typing never waits for it.
+#pragma once
+
+#include <QDockWidget>
+#include <QPointer>
+#include <QTimer>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class QWebEngineProfile;
+class QWebEngineView;
+class TMainForm;
+class TPreviewSchemeHandler;
+class TLivePreviewPage;
+
+class TLivePreviewPane : public QDockWidget {
+  Q_OBJECT
+ public:
+  static constexpr qsizetype AutoUpdateLimit = 5 << 20;  // bytes of text
+  static constexpr int PauseMs = 300;
+
+  explicit TLivePreviewPane(TMainForm& Form);
+  ~TLivePreviewPane() override;
+
+  // Renders after the pause (nothing while the pane is hidden).
+  void Schedule();
+  // Renders now; a large document only when Forced.
+  void Render(bool Forced = false);
+
+  QWebEngineView* View() const { return FView; }
+  QPlainTextEdit* Console() const { return FConsole; }
+  QString Notice() const;
+
+ signals:
+  // A page finished loading (Ok false: it failed).
+  void Rendered(bool Ok);
+
+ protected:
+  void showEvent(QShowEvent* Event) override;
+
+ private:
+  void Loaded(bool Ok);
+  void AddConsoleLine(const QString& Line);
+  void ShowConsole();
+
+  TMainForm& FForm;
+  QTimer FPause;
+  QLabel* FNotice = nullptr;
+  QPushButton* FUpdate = nullptr;
+  QWebEngineProfile* FProfile = nullptr;
+  TPreviewSchemeHandler* FScheme = nullptr;
+  TLivePreviewPage* FPage = nullptr;
+  QWebEngineView* FView = nullptr;
+  QPlainTextEdit* FConsole = nullptr;
+  QSplitter* FSplit = nullptr;
+  int FGeneration = 0;
+  QPointF FScroll;  // where the page stood before the new one replaced it
+};
+
+// Adds the checkable Show > "Live preview" (F12) and brings the pane back when the setting says so.
+void InstallLivePreview(TMainForm& Form);

@@ -1,0 +1,38 @@
+// The "quillan-preview" address scheme of the live preview. The document's own address gives the
+// editor's text from memory (never the file), or for a style sheet or a script a small page that
+// links it; every other address gives the file of that path, so that relative pictures, style
+// sheets and scripts load as they would from the document's folder.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+#include <QWebEngineUrlSchemeHandler>
+
+inline constexpr char kPreviewScheme[] = "quillan-preview";
+
+// Must run before the application object is made.
+void RegisterLivePreviewScheme();
+
+struct TPreviewDocument {
+  QString Path;  // absolute path of the document, "/folder/page.html"
+  int Type = 0;  // dtHTML, dtJavaScript or dtCSS
+  QByteArray Text;
+};
+
+class TPreviewSchemeHandler : public QWebEngineUrlSchemeHandler {
+  Q_OBJECT
+ public:
+  using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+
+  void SetDocument(TPreviewDocument Document) { FDocument = std::move(Document); }
+  // The address that shows the document; each generation is a new address.
+  static QUrl PageUrl(const TPreviewDocument& Document, int Generation);
+  // The page that shows a style sheet or runs a script.
+  static QByteArray WrapperPage(const TPreviewDocument& Document, int Generation);
+
+  void requestStarted(QWebEngineUrlRequestJob* Job) override;
+
+ private:
+  TPreviewDocument FDocument;
+};

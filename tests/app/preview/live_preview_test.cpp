@@ -1,0 +1,156 @@
+// Show > "Live preview" in the main window, with a real web engine: the pane shows the unsaved text
+// from the document's folder, follows typing after the pause and keeps its place on the page,
+// previews style sheets and scripts, waits for a request on large documents, and never writes the file.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QEventLoop>
+#include <QImage>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "LivePreview.h"
+#include "LivePreviewScheme.h"
+#include "main_fakes.h"
+#include "xeCustomEdit.h"
+
+namespace {
+
+// The scheme is known to the web engine only when registered before the application object.
+const bool SchemeRegistered = (RegisterLivePreviewScheme(), true);
+
+QVariant RunJs(QWebEnginePage* Page, const QString& Script) {
+  QVariant result;
+  QEventLoop loop;
+  Page->runJavaScript(Script, [&](const QVariant& Value) {
+    result = Value;
+    loop.quit();
+  });
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  loop.exec();
+  return result;
+}
+
+struct LivePreview : ::testing::Test {
+  void SetUp() override {
+    ASSERT_TRUE(SchemeRegistered && Dir.isValid());
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(Dir.filePath("pic.png")));
+    Form = ShownMainForm();
+    Form->resize(1000, 700);
+  }
+  TLivePreviewPane* Pane() const { return Form->findChild<TLivePreviewPane*>("LivePreviewPane"); }
+  QWebEnginePage* Page() const { return Pane()->View()->page(); }
+  // Opens the file, turns the preview on and waits for its first page.
+  void Open(const QString& Name, const std::string& Bytes) {
+    WriteBytes(Dir.filePath(Name), Bytes);
+    ASSERT_TRUE(Form->LoadDocument(Dir.filePath(Name)));
+    Form->SetDocType(DocTypeOf(Name));
+    QAction* action = Form->Action("Livepreview1");
+    ASSERT_NE(action, nullptr);
+    if (action->isChecked()) {
+      Pane()->Render();
+    } else {
+      action->trigger();
+    }
+    ASSERT_NE(Pane(), nullptr);
+    QSignalSpy rendered(Pane(), &TLivePreviewPane::Rendered);
+    ASSERT_TRUE(rendered.wait(20000));
+    EXPECT_TRUE(rendered.first().first().toBool());
+  }
+  // Types at the end of the document and waits for the page that follows the pause.
+  void TypeAtEnd(const QString& Keys) {
+    TxeCustomEdit* memo = Form->Memo1;
+    memo->SetCaretXY(memo->LineLength(memo->LineCount()) + 1, memo->LineCount());
+    QSignalSpy rendered(Pane(), &TLivePreviewPane::Rendered);
+    QTest::keyClicks(memo, Keys);
+    EXPECT_EQ(rendered.count(), 0) << "nothing is rendered before the pause";
+    ASSERT_TRUE(rendered.wait(20000));
+  }
+
+  QTemporaryDir Dir;
+  std::unique_ptr<TMainForm> Form;
+};
+
+TEST_F(LivePreview, ShowsTheUnsavedTextFromTheDocumentsFolder) {
+  const std::string page = "<html><body>\n<img src=\"pic.png\">\n";
+  Open("page.html", page);
+  QAction* action = Form->Action("Livepreview1");
+  EXPECT_EQ(action->text(), "Live preview");
+  EXPECT_EQ(action->shortcut(), QKeySequence(Qt::Key_F12));
+  EXPECT_TRUE(QSettings("Orvex", "QN").value("livepreview").toBool());
+  EXPECT_EQ(RunJs(Page(), "document.images[0].naturalWidth").toInt(), 20) << "the picture beside the file";
+
+  TypeAtEnd("<p>A paragraph typed just now</p>");
+  EXPECT_TRUE(RunJs(Page(), "document.body.innerText").toString().contains("A paragraph typed just now"));
+  EXPECT_EQ(FileBytes(Dir.filePath("page.html")), page) << "the file is never written for the preview";
+  EXPECT_TRUE(Form->Memo1->hasFocus() || !Pane()->View()->hasFocus()) << "typing keeps the keyboard";
+  QTest::qWait(300);  // the picture and the text painted
+  if (const QByteArray shot = qgetenv("QUILLAN_PREVIEW_SHOT"); !shot.isEmpty())
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(shot));
+
+  // A long page keeps its place when the text changes.
+  std::string lines;
+  for (int i = 0; i < 200; ++i) lines += "<p>line " + std::to_string(i) + "</p>";
+  Form->Memo1->SetText("<html><body>" + lines);
+  Pane()->Render();
+  QSignalSpy rendered(Pane(), &TLivePreviewPane::Rendered);
+  ASSERT_TRUE(rendered.wait(20000));
+  RunJs(Page(), "window.scrollTo(0, 600)");
+  QTRY_VERIFY_WITH_TIMEOUT(Page()->scrollPosition().y() > 500, 5000);
+  TypeAtEnd("<p>end</p>");
+  EXPECT_NEAR(RunJs(Page(), "window.scrollY").toDouble(), 600, 2);
+
+  // Turned off, the pane goes and the setting remembers it.
+  action->trigger();
+  EXPECT_TRUE(Pane()->isHidden());
+  EXPECT_FALSE(QSettings("Orvex", "QN").value("livepreview").toBool());
+}
+
+TEST_F(LivePreview, StyleSheetsScriptsAndLargeDocuments) {
+  // A style sheet is shown through a small page that links it.
+  Open("style.css", "h1 { color: rgb(255, 0, 0); }\n");
+  EXPECT_EQ(RunJs(Page(), "getComputedStyle(document.querySelector('h1')).color").toString(),
+            "rgb(255, 0, 0)");
+  TypeAtEnd("h2 { color: rgb(0, 0, 255); }");
+  EXPECT_EQ(RunJs(Page(), "getComputedStyle(document.querySelector('h2')).color").toString(),
+            "rgb(0, 0, 255)");
+
+  // A script runs in a page of its own; its console messages go to the pane's console.
+  Open("app.js", "console.log('hello from the script');\n");
+  EXPECT_TRUE(Pane()->Console()->isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(Pane()->Console()->toPlainText().contains("app.js:1: hello from the script"),
+                           5000);
+  TypeAtEnd("console.error('second');");
+  QTRY_VERIFY_WITH_TIMEOUT(Pane()->Console()->toPlainText().contains("app.js:2: Error: second"), 5000);
+  EXPECT_FALSE(Pane()->Console()->toPlainText().contains("hello")) << "each page starts a new console";
+
+  // Above the limit the pane says so and waits for a request.
+  Open("big.html", "<p>small</p>");
+  const std::string row(1000, 'x');
+  std::string big = "<p>big document</p>\n";
+  while (big.size() <= std::size_t(TLivePreviewPane::AutoUpdateLimit)) big += row + "\n";
+  Form->Memo1->SetText(big);
+  QSignalSpy rendered(Pane(), &TLivePreviewPane::Rendered);
+  Pane()->Render();
+  EXPECT_FALSE(Pane()->Notice().isEmpty());
+  EXPECT_FALSE(rendered.wait(TLivePreviewPane::PauseMs * 3));
+  auto* update = Pane()->findChild<QPushButton*>("LivePreviewUpdate");
+  ASSERT_TRUE(update && update->isVisible());
+  update->click();
+  ASSERT_TRUE(rendered.wait(30000));
+  EXPECT_TRUE(RunJs(Page(), "document.body.innerText.slice(0, 12)").toString().startsWith("big document"));
+}
+
+}  // namespace
