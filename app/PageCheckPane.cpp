@@ -219,13 +219,13 @@ void TPageCheckPane::AddMarks() {
     mark->SetBookmarkNumber(-1);
     mark->SetInternalImage(false);
     mark->SetVisible(true);
-    FMarks.push_back(FEditor->Marks().Add(std::move(mark)));
+    FMarks[line] = FEditor->Marks().Add(std::move(mark));
   }
 }
 
 void TPageCheckPane::RemoveMarks() {
   if (FEditor) {
-    for (TMark* mark : FMarks) FEditor->Marks().Remove(mark);
+    for (const auto& [line, mark] : FMarks) FEditor->Marks().Remove(mark);
     if (FGutterWidened) {
       FEditor->Gutter().SetVisible(FOldGutterVisible);
       FEditor->Gutter().SetWidth(FOldGutterWidth);
@@ -239,7 +239,10 @@ void TPageCheckPane::GoTo(int Row) {
   const auto& problems = FModel->Problems();
   if (!FEditor || Row < 0 || Row >= int(problems.size()) || problems[std::size_t(Row)].Line <= 0) return;
   const TPageProblem& p = problems[std::size_t(Row)];
-  FEditor->SetCaretXY(std::max(p.Column, 1), std::min(p.Line, FEditor->LineCount()));
+  int line = p.Line;
+  if (auto it = FMarks.find(line); it != FMarks.end() && FEditor->Marks().Contains(it->second))
+    line = it->second->Line();
+  FEditor->SetCaretXY(std::max(p.Column, 1), std::min(line, FEditor->LineCount()));
   FEditor->setFocus();
 }
 

@@ -6,6 +6,7 @@
 #include <QDockWidget>
 #include <QPointer>
 #include <QTimer>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -30,7 +31,7 @@ class TPageCheckPane : public QDockWidget {
   const std::vector<TPageProblem>& Problems() const;
   QString Status() const;
   QTreeView* List() const { return FList; }
-  // Moves the editor's caret to the entry's place.
+  // Moves the editor's caret to the entry's place, on the line its mark has moved to since.
   void GoTo(int Row);
 
  signals:
@@ -50,8 +51,8 @@ class TPageCheckPane : public QDockWidget {
   TPageProblemModel* FModel = nullptr;
   QTimer FPoll;
   std::shared_ptr<TJob> FJob;
-  std::vector<TMark*> FMarks;
-  bool FGutterWidened = false;  // the gutter was hidden or too narrow before the marks came
+  std::map<int, TMark*> FMarks;  // by the line Tidy reported; the mark follows edits
+  bool FGutterWidened = false;   // the gutter was hidden or too narrow before the marks came
   bool FOldGutterVisible = false;
   int FOldGutterWidth = 0;
 };

@@ -10,6 +10,7 @@
 #include "PageCheckPane.h"
 #include "main_fakes.h"
 #include "xeCustomEdit.h"
+#include "xeKeyCmds.h"
 #include "xeMarks.h"
 
 namespace {
@@ -65,6 +66,14 @@ TEST(PageCheckWindow, ListMarksCaretAndReplacement) {
   pane->List()->setCurrentIndex(pane->List()->model()->index(int(error - pane->Problems().begin()), 0));
   QTest::keyClick(pane->List(), Qt::Key_Return);
   EXPECT_EQ(memo->CaretPos(), (TPoint{3, 7}));
+  // A line added above since the check: the entry follows its line's mark.
+  memo->SetCaretXY(1, 1);
+  memo->CommandProcessor(ecLineBreak);
+  pane->List()->setFocus();
+  QTest::keyClick(pane->List(), Qt::Key_Return);
+  EXPECT_EQ(memo->CaretPos(), (TPoint{3, 8}));
+  EXPECT_EQ(memo->Text(), "\r\n" + before);
+  memo->CommandProcessor(ecUndo);
 
   // A new check replaces the list and its marks.
   memo->SetText("<!DOCTYPE html>\n<html><head><title>t</title></head>\n<body><p>x</p></body></html>");
