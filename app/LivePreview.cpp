@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -18,16 +17,11 @@
 #include <functional>
 
 #include "DocumentTypes.h"
+#include "FormStorage.h"
 #include "LivePreviewScheme.h"
 #include "ShortCuts.h"
 #include "main.h"
 #include "xeCustomEdit.h"
-
-namespace {
-
-constexpr char kSettingKey[] = "livepreview";
-
-}  // namespace
 
 // The preview's page: its console messages go to the pane's console area.
 class TLivePreviewPage : public QWebEnginePage {
@@ -190,17 +184,16 @@ void InstallLivePreview(TMainForm& Form) {
   action->setCheckable(true);
   action->setShortcut(ShortCutToKeySequence(123));  // F12
   Form.addAction(action);
+  // With the other things the Show menu turns on and off.
   if (QMenu* show = Form.Menu(QStringLiteral("Show1"))) {
-    const QList<QAction*> items = show->actions();
-    const QAction* extended = Form.Action(QStringLiteral("Openinextended1"));
-    const qsizetype at = items.indexOf(extended);
-    show->insertAction(at >= 0 && at + 1 < items.size() ? items[at + 1] : nullptr, action);
+    QAction* before = Form.Action(QStringLiteral("ShowLineNumbers1"));
+    show->insertAction(show->actions().contains(before) ? before : nullptr, action);
   }
 
   // The pane is made when first wanted, so that a program without it starts no web engine.
   auto pane = std::make_shared<QPointer<TLivePreviewPane>>();
   QObject::connect(action, &QAction::toggled, &Form, [&Form, action, pane](bool On) {
-    QSettings(QStringLiteral("Orvex"), QStringLiteral("QN")).setValue(QString::fromLatin1(kSettingKey), On);
+    Form.FormStorage->WriteBool(QStringLiteral("livepreview"), On);
     if (!On) {
       if (*pane) (*pane)->hide();
       return;
@@ -224,8 +217,4 @@ void InstallLivePreview(TMainForm& Form) {
   QObject::connect(&Form, &TMainForm::DocumentChanged, &Form, [pane] {
     if (*pane) (*pane)->Schedule();
   });
-  if (QSettings(QStringLiteral("Orvex"), QStringLiteral("QN"))
-          .value(QString::fromLatin1(kSettingKey))
-          .toBool())
-    action->setChecked(true);
 }

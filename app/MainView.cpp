@@ -82,6 +82,8 @@ void TMainForm::ApplyViewSettings() {
   Action(QStringLiteral("ShowLineNumbers1"))
       ->setChecked(FormStorage->ReadBool(QStringLiteral("linenumbers")));
   Action(QStringLiteral("ShowStatusBar1"))->setChecked(FormStorage->ReadBool(QStringLiteral("statusbar")));
+  if (QAction* preview = Action(QStringLiteral("Livepreview1")))  // absent without the web engine
+    preview->setChecked(FormStorage->ReadBool(QStringLiteral("livepreview")));
 }
 
 void TMainForm::ShowLineNumbers(bool On) {

@@ -208,7 +208,7 @@ void TPageCheckPane::AddMarks() {
     FGutterWidened = true;
     FOldGutterVisible = gutter.Visible();
     FOldGutterWidth = gutter.Width();
-    gutter.SetWidth(std::max(gutter.Width(), kMarkGutterWidth));
+    gutter.SetWidth(kMarkGutterWidth);
     gutter.SetVisible(true);
   }
   const int lineCount = FEditor->LineCount();
@@ -226,9 +226,12 @@ void TPageCheckPane::AddMarks() {
 void TPageCheckPane::RemoveMarks() {
   if (FEditor) {
     for (const auto& [line, mark] : FMarks) FEditor->Marks().Remove(mark);
-    if (FGutterWidened) {
-      FEditor->Gutter().SetVisible(FOldGutterVisible);
-      FEditor->Gutter().SetWidth(FOldGutterWidth);
+    // Given back only as the marks left it: line numbers turned on since keep their gutter.
+    TxeGutter& gutter = FEditor->Gutter();
+    if (FGutterWidened && gutter.Visible() && !gutter.ShowLineNumbers() &&
+        gutter.Width() == kMarkGutterWidth) {
+      gutter.SetVisible(FOldGutterVisible);
+      gutter.SetWidth(FOldGutterWidth);
     }
   }
   FMarks.clear();

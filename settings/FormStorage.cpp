@@ -64,6 +64,7 @@ const TStoredValue kStoredValues[] = {
     {"undolevels", TFormStorage::skInteger, "2"}, {"modernhtml", TFormStorage::skBoolean, "False"},
     {"relativelinks", TFormStorage::skBoolean, "False"},
     {"linenumbers", TFormStorage::skBoolean, "False"}, {"statusbar", TFormStorage::skBoolean, "True"},
+    {"livepreview", TFormStorage::skBoolean, "False"},
     {"reopen0", TFormStorage::skString, ""}, {"reopen1", TFormStorage::skString, ""},
     {"reopen2", TFormStorage::skString, ""}, {"reopen3", TFormStorage::skString, ""},
     {"reopen4", TFormStorage::skString, ""}, {"reopen5", TFormStorage::skString, ""},

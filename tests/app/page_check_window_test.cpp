@@ -91,6 +91,14 @@ TEST(PageCheckWindow, ListMarksCaretAndReplacement) {
   pane->close();
   EXPECT_EQ(memo->Marks().Count(), 0);
   EXPECT_EQ(memo->GutterWidth(), 0);
+  // Line numbers turned on while the marks stand keep their gutter when the pane closes.
+  action->trigger();
+  ASSERT_TRUE(finished.wait(20000));
+  form->Action("ShowLineNumbers1")->trigger();
+  pane->close();
+  EXPECT_TRUE(memo->Gutter().Visible() && memo->Gutter().ShowLineNumbers());
+  form->Action("ShowLineNumbers1")->trigger();
+  EXPECT_EQ(memo->GutterWidth(), 0);
   // A check abandoned by closing the pane reports nothing.
   action->trigger();
   pane->close();

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +18,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include "FormStorage.h"
 #include "LivePreview.h"
 #include "LivePreviewScheme.h"
 #include "main_fakes.h"
@@ -89,7 +89,7 @@ TEST_F(LivePreview, ShowsTheUnsavedTextFromTheDocumentsFolder) {
   QAction* action = Form->Action("Livepreview1");
   EXPECT_EQ(action->text(), "Live preview");
   EXPECT_EQ(action->shortcut(), QKeySequence(Qt::Key_F12));
-  EXPECT_TRUE(QSettings("Orvex", "QN").value("livepreview").toBool());
+  EXPECT_TRUE(Form->FormStorage->ReadBool("livepreview"));
   EXPECT_EQ(RunJs(Page(), "document.images[0].naturalWidth").toInt(), 20) << "the picture beside the file";
 
   TypeAtEnd("<p>A paragraph typed just now</p>");
@@ -112,10 +112,18 @@ TEST_F(LivePreview, ShowsTheUnsavedTextFromTheDocumentsFolder) {
   TypeAtEnd("<p>end</p>");
   EXPECT_NEAR(RunJs(Page(), "window.scrollY").toDouble(), 600, 2);
 
-  // Turned off, the pane goes and the setting remembers it.
+  // The next start shows the pane again; turned off, the pane goes and the setting remembers that.
+  Form->Memo1->SetModified(false);
+  Form.reset();
+  Form = std::make_unique<TMainForm>();
+  Form->show();
+  ASSERT_NE(Pane(), nullptr);
+  EXPECT_TRUE(Pane()->isVisible());
+  action = Form->Action("Livepreview1");
+  EXPECT_TRUE(action->isChecked());
   action->trigger();
   EXPECT_TRUE(Pane()->isHidden());
-  EXPECT_FALSE(QSettings("Orvex", "QN").value("livepreview").toBool());
+  EXPECT_FALSE(Form->FormStorage->ReadBool("livepreview"));
 }
 
 TEST_F(LivePreview, StyleSheetsScriptsAndLargeDocuments) {
