@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "MemoryBudget.h"
@@ -102,27 +103,6 @@ TFileIdentity FileIdentityOf(const QString& Path) {
           std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
-                       const TFileProgress& Progress, const TFileForm& Form) {
-  TSafeFileWriter writer(Path);
-  bool ok = writer.Open();
-  std::string buffer;
-  buffer.reserve(std::size_t(ChunkSize) + 4096);
-  for (std::size_t i = 0; ok && i < LineCount; ++i) {
-    AppendFileLine(buffer, Line(i), Form);
-    if (buffer.size() >= std::size_t(ChunkSize)) {
-      ok = writer.Write(buffer);
-      buffer.clear();
-      if (Progress) Progress(qint64(i + 1), qint64(LineCount));
-    }
-  }
-  ok = ok && writer.Write(buffer) && writer.Commit();
-  if (!ok && Why) *Why = writer.ErrorString();
-  return ok;
-}
-
-namespace {
-
 bool WriteAll(int Fd, const char* P, std::size_t Left) {
   while (Left > 0) {
     const ssize_t n = ::write(Fd, P, Left);
@@ -137,6 +117,41 @@ bool WriteAll(int Fd, const char* P, std::size_t Left) {
   return true;
 }
 
+void SyncFolder(const QString& File) {
+  const int fd = ::open(QFile::encodeName(QFileInfo(File).absolutePath()).constData(),
+                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
+                       const TFileProgress& Progress, const TFileForm& Form) {
+  TSafeFileWriter writer(Path);
+  bool ok = writer.Open();
+  try {
+    std::string buffer;
+    buffer.reserve(std::size_t(ChunkSize) + 4096);
+    for (std::size_t i = 0; ok && i < LineCount; ++i) {
+      AppendFileLine(buffer, Line(i), Form);
+      if (buffer.size() >= std::size_t(ChunkSize)) {
+        ok = writer.Write(buffer);
+        buffer.clear();
+        if (Progress) Progress(qint64(i + 1), qint64(LineCount));
+      }
+    }
+    ok = ok && writer.Write(buffer) && writer.Commit();
+  } catch (const std::bad_alloc&) {
+    // The writer, abandoned, leaves the file as it was.
+    if (Why) *Why = QStringLiteral("There is not enough memory to save it.");
+    return false;
+  }
+  if (!ok && Why) *Why = writer.ErrorString();
+  return ok;
+}
+
+namespace {
+
 // Copies the whole of From (from its start) to To at its current position and flushes To to disk.
 bool CopyBytes(int From, int To) {
   std::string buffer(1 << 20, '\0');
@@ -150,15 +165,6 @@ bool CopyBytes(int From, int To) {
     at += n;
   }
   return ::fsync(To) == 0;
-}
-
-// Flushes a folder, so that a name just put into it survives a power cut.
-void SyncFolder(const QString& File) {
-  const int fd = ::open(QFile::encodeName(QFileInfo(File).absolutePath()).constData(),
-                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 // A new hidden file beside File, or else in the user's cache folder, for the copy of the original.

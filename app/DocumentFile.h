@@ -52,6 +52,11 @@ struct TFileIdentity {
 };
 TFileIdentity FileIdentityOf(const QString& Path);
 
+// Writes all Left bytes from P to Fd (a full disk gives ENOSPC in errno).
+bool WriteAll(int Fd, const char* P, std::size_t Left);
+// Flushes the folder of File, so that a name just put into it survives a power cut.
+void SyncFolder(const QString& File);
+
 // The safe writer under WriteDocumentFile, for any bytes.
 class TSafeFileWriter {
  public:

@@ -12,6 +12,7 @@
 #include "DocumentFile.h"
 #include "FileDlg.h"
 #include "MsgDlg.h"
+#include "RecoveryKeeper.h"
 #include "main.h"
 
 namespace {
@@ -107,6 +108,7 @@ bool TMainForm::NewDocument(int Kind) {
   FOnDisk = false;
   FLineBreak = lbLF;
   FTypeSwitch = -1;
+  FRecovery->Settled();
   return true;
 }
 
@@ -156,6 +158,7 @@ bool TMainForm::LoadDocument(const QString& FileName) {
   FLineBreak = form.Break;
   // The text is the file's: nothing to save, whatever the document before it was.
   EditorSetModified(false);
+  FRecovery->Settled();
   RememberDiskState();
   RememberDocument(FileName);
   SetTitle();
@@ -203,6 +206,7 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   RememberDocument(FileName);
   SetTitle();
   EditorSetModified(false);
+  FRecovery->Settled();
   LastSeenStamp = NowStamp();
   return true;
 }

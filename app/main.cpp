@@ -51,6 +51,7 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
   CreateToolBar();
   ConnectCommands();
   CreateDiskWatch();
+  CreateRecovery();
   CreateSettings();
   CreateViewCommands();
   ConnectReopenMenu();

@@ -30,6 +30,8 @@ class TFormStorage;
 class TSetupForm;
 class TMemIniFile;
 class TMainStatusBar;
+class TRecoveryKeeper;
+struct TFoundCopy;
 struct TSettingsValues;
 
 class TMainForm : public QMainWindow {
@@ -120,6 +122,11 @@ class TMainForm : public QMainWindow {
   // The current local time in days since 1899-12-30.
   static double NowStamp();
 
+  // Crash recovery (MainRecovery.cpp): at start, copies of unsaved text left by a program that is gone
+  // are offered; on a signal to end, the copy of this document is written before leaving.
+  void OfferRecovery();
+  void LeaveOnSignal();
+
  signals:
   // The document was replaced, saved under another name or given another type (edits are
   // reported by Memo1 itself).
@@ -162,6 +169,8 @@ class TMainForm : public QMainWindow {
   void FileChangedOnDisk();
   void OfferReload();
   bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why);
+  void CreateRecovery();
+  bool Recover(TFoundCopy& Copy);
 
   // The editor, as the document code uses it.
   std::size_t EditorLineCount() const;
@@ -194,4 +203,6 @@ class TMainForm : public QMainWindow {
   bool FRecentLoaded = false;  // the stored list has been read
   QFont FBaseFont;             // Memo1's font as Setup gives it, before zooming
   int FZoom = 0;
+  TRecoveryKeeper* FRecovery = nullptr;
+  bool FLeaving = false;
 };

@@ -1,15 +1,18 @@
 // Program start: the command line (answered without a display when it asks for help or the
 // version), the application object, its help file and title, the main window (which creates the
-// Setup dialog after itself), then the event loop until the main window closes.
+// Setup dialog after itself), the offer of text left unsaved by an earlier run, then the event loop
+// until the main window closes or a signal ends the program.
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
 
 #include "CommandLine.h"
 #if QUILLAN_WEBENGINE
 #include "LivePreviewScheme.h"
 #endif
+#include "TermSignals.h"
 #include "main.h"
 
 int main(int argc, char** argv) {
@@ -38,5 +41,8 @@ int main(int argc, char** argv) {
   app.setWindowIcon(QIcon::fromTheme(QStringLiteral("example.orvex.Quillan"), icon));
   TMainForm form(commandLine.Args);
   form.show();
+  // Once the window is up: the unsaved text of a program that ended without saving it.
+  QTimer::singleShot(0, &form, [&form] { form.OfferRecovery(); });
+  InstallTermSignals(&form, [&form](int) { form.LeaveOnSignal(); });
   return app.exec();
 }

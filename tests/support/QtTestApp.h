@@ -1,4 +1,4 @@
-// One QApplication for a whole test program, with per-user settings in a fresh folder of its own.
+// One QApplication for a whole test program, with per-user settings and state in fresh folders of its own.
 #pragma once
 
 #include <QApplication>
@@ -7,8 +7,10 @@
 inline QApplication* EnsureQtApp() {
   if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
   // Before anything reads a settings file: the user's own settings stay untouched.
-  static QTemporaryDir config;
+  static QTemporaryDir config, state;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  // Recovery copies of the documents the tests edit.
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
   static int argc = 1;
   static char name[] = "tests";
   static char* argv[] = {name, nullptr};
