@@ -17,11 +17,11 @@ printf '<p>old</p>\n' > "$work/page.html"
 cat > "$work/drive.sh" <<'DRIVE'
 set -euo pipefail
 copies="$XDG_STATE_HOME/quillan"
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*"; cat "$WORK/stderr" 2>/dev/null; exit 1; }
 shot() { [ -z "$SHOTS" ] || import -window root "$SHOTS/$1.png"; }
 # Waits for a window whose name matches $1 and gives its id.
 window() {
-    for _ in $(seq 1 150); do
+    for _ in $(seq 1 600); do
         w="$(xdotool search --name "$1" 2>/dev/null | head -1 || true)"
         [ -n "$w" ] && { echo "$w"; return 0; }
         sleep 0.1
@@ -43,7 +43,7 @@ type_into() {
     xdotool type --delay 40 "$2"
 }
 ended() {
-    for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+    for _ in $(seq 1 300); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
     return 1
 }
 copy_count() { find "$copies" -name '*.recovery' 2>/dev/null | wc -l; }
@@ -51,7 +51,7 @@ copy_count() { find "$copies" -name '*.recovery' 2>/dev/null | wc -l; }
 # 1. Typing, a copy after the interval, then a kill that leaves no chance to clean up.
 start
 type_into "$main" 'abc'
-for _ in $(seq 1 100); do [ "$(copy_count)" -ge 1 ] && break; sleep 0.1; done
+for _ in $(seq 1 300); do [ "$(copy_count)" -ge 1 ] && break; sleep 0.1; done
 [ "$(copy_count)" -eq 1 ] || fail "no recovery copy after the interval"
 kill -KILL "$pid"; wait "$pid" 2>/dev/null || true
 
@@ -89,5 +89,5 @@ kill -TERM "$pid"; ended || fail "the program did not end"
 echo "recovered as expected"
 DRIVE
 
-PROGRAM="$program" WORK="$work" SHOTS="$shots" timeout 120 \
+PROGRAM="$program" WORK="$work" SHOTS="$shots" timeout 240 \
     xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh"
