@@ -48,6 +48,8 @@ TxeCustomEdit::TxeCustomEdit(QWidget* parent) : QAbstractScrollArea(parent) {
 
   SetClipboard(&FQtClipboard);
   SetView(this);
+  // A large document shows and takes keys at once; its ranges follow in idle time or as painting needs.
+  SetLazyRanges(true);
 
   horizontalScrollBar()->setSingleStep(1);
   verticalScrollBar()->setSingleStep(1);
@@ -276,6 +278,10 @@ void TxeCustomEdit::LinesChanged() {
   // A row's number follows from the scroll position alone, so typing within a line leaves the
   // gutter as it is; a new line count may widen the field and shows or clears rows at the end.
   if (LineCount() != FGutterLineCount) GutterChanged();
+}
+
+void TxeCustomEdit::RangesPending() {
+  if (!FRangesTimer.isActive()) FRangesTimer.start(0, this);
 }
 
 void TxeCustomEdit::HighlighterChanged() {

@@ -81,6 +81,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   void LinesReplaced(int First, int OldCount, int NewCount) override;
   void LinesChanged() override;
   void HighlighterChanged() override;
+  void RangesPending() override;
 
   // The document as assistive technology reads it (made on first use).
   TxeAccessibleText& AccessibleText();
@@ -222,6 +223,9 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   bool FGutterPress = false;
   QBasicTimer FAutoScrollTimer;
   int FAutoScrollDelay = 0;
+
+  // Fills the highlighter ranges not yet needed, a few milliseconds at a time, while nothing else waits.
+  QBasicTimer FRangesTimer;
 
   int FGutterLineCount = -1;  // the line count the gutter's numbers were last painted for
   int FLastDrawCalls = 0;

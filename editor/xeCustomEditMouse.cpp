@@ -350,6 +350,9 @@ void TxeCustomEdit::timerEvent(QTimerEvent* e) {
     InvalidateCaret();
   } else if (e->timerId() == FAutoScrollTimer.timerId()) {
     AutoScrollStep();
+  } else if (e->timerId() == FRangesTimer.timerId()) {
+    // A slice short enough that a key or a paint waiting behind it is not felt.
+    if (FillRangesSlice(3000)) FRangesTimer.stop();
   } else {
     QAbstractScrollArea::timerEvent(e);
   }

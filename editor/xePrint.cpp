@@ -227,8 +227,8 @@ bool TPrintJob::PrintLines(const TColumnRange& range) {
   FMacros.PageNumber = page;
   PrintHeader();
 
-  if (FHighLighter && range.FirstLine <= range.LastLine)
-    FHighLighter->RestoreRange(FEditor.Lines().Objects(range.FirstLine - 1));
+  // Every printed line's range known at once: lines then start from their own, whatever ran in between.
+  if (FHighLighter && range.FirstLine <= range.LastLine) FEditor.Lines().Objects(range.LastLine - 1);
 
   for (int line = range.FirstLine; line <= range.LastLine; ++line) {
     PrintLine(line - 1, range);
@@ -285,6 +285,7 @@ void TPrintJob::PrintHighlighted(const std::string& text, int index0, int first,
   TCellCursor cells(text);
   // Column printing and lines printed from column 1 start at the margin; others keep their columns.
   const int baseCell = fromMargin ? cells.CellOf(static_cast<std::size_t>(first - 1)) : 0;
+  hl.RestoreRange(FEditor.Lines().Objects(index0));
   hl.BeginLine(text.c_str(), index0);
   const int len = static_cast<int>(text.size());
   for (; !hl.AtLineEnd(); hl.Advance()) {

@@ -2,10 +2,12 @@
 // with one 32-bit slot in which the editor caches the highlighter range at the start of that line. Every
 // structural change is reported through seven hooks, and outside a load the list never becomes empty.
 //
-// Storage: loaded text stays in large shared chunks that lines refer to by offset; a line that is replaced
-// moves to a string of its own. A chunk is freed as soon as no line refers to it any more. The line records
-// live in a gap buffer, so inserting or deleting lines near the last edit does not move the records of the
-// whole document.
+// Storage (TxeLineStore): loaded text stays in large shared chunks that lines refer to by offset; a line
+// that is replaced moves to a string of its own; a chunk is freed as soon as no line refers to it.
+//
+// Ranges may be filled lazily: the slots of lines 0..RangesKnown()-1 are valid, and asking Objects for a
+// line beyond them first lets OnRangesNeeded fill them. Inserting and deleting lines moves that edge with
+// the lines.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "xeLineStore.h"
+
 class TxeEditList {
  public:
   using TNotifyEvent = std::function<void(TxeEditList* Sender)>;
@@ -24,22 +28,27 @@ class TxeEditList {
   using TRangeEvent = std::function<void(int Index, int Count)>;
 
   // The value a new line's slot holds until a rescan fills it; no highlighter range equals it.
-  static constexpr std::uint32_t NoRange = 0xFFFFFFFFu;
+  static constexpr std::uint32_t NoRange = TxeLineStore::NoRange;
 
   TxeEditList();
   ~TxeEditList();
   TxeEditList(const TxeEditList&) = delete;
   TxeEditList& operator=(const TxeEditList&) = delete;
 
-  int Count() const { return static_cast<int>(FIndex.Size()); }
-  bool Empty() const { return FIndex.Size() == 0; }
+  int Count() const { return static_cast<int>(FStore.Count()); }
+  bool Empty() const { return FStore.Count() == 0; }
   // The text of line Index (0-based). The view stays valid until the next change of the list.
   std::string_view Get(int Index) const;
   std::string_view operator[](int Index) const { return Get(Index); }
   std::size_t Length(int Index) const { return Get(Index).size(); }
 
+  // The range at the start of line Index; beyond RangesKnown() OnRangesNeeded is asked to fill it first.
   std::uint32_t Objects(int Index) const;
+  // The slot as it is, filled or not.
+  std::uint32_t StoredObject(int Index) const;
   void PutObject(int Index, std::uint32_t Value);
+  int RangesKnown() const { return FRangesKnown; }
+  void SetRangesKnown(int Value) { FRangesKnown = Value; }
 
   // Mutations, each inside its own update bracket.
   int Add(std::string_view S);
@@ -65,6 +74,8 @@ class TxeEditList {
   void LoadFromStream(std::istream& Stream);
   // The same from a string the list takes over (no copy of the text is made).
   void LoadFromString(std::string&& S);
+  // The same with lines already laid out (read straight from a file); the list takes them over.
+  void LoadFromStore(TxeLineStore&& Store);
 
   // Bulk operations for large edits, one hook call each. InsertLines inserts one line per segment of Text
   // between breaks (so N breaks give N + 1 lines) before Index and fires OnLineInserted(Index) once.
@@ -85,9 +96,9 @@ class TxeEditList {
   void DecLoadDepth();
 
   // An upper bound of the longest line's length (it does not shrink when long lines go).
-  std::size_t LongestLine() const { return FLongest; }
+  std::size_t LongestLine() const { return FStore.Longest(); }
   // Bytes of text the list holds on the heap in its chunks and line strings (capacity, not length).
-  std::size_t StorageBytes() const;
+  std::size_t StorageBytes() const { return FStore.StorageBytes(); }
 
   TNotifyEvent OnLineAdded;
   TNotifyEvent OnListCleared;
@@ -99,60 +110,19 @@ class TxeEditList {
   // The platform list's changing/changed events: once at the start and end of each outermost update.
   TNotifyEvent OnChanging;
   TNotifyEvent OnChanged;
+  // Asked to fill the ranges up to line Index (see Objects).
+  TIndexEvent OnRangesNeeded;
 
  private:
-  struct TLineRec {
-    std::uint64_t Pos;  // chunk index and offset, or OwnBit + index of an own string
-    std::uint32_t Len;
-    std::uint32_t Range;
-  };
-  static constexpr std::uint64_t OwnBit = 1ull << 63;
-  static constexpr int ChunkShift = 40;
-  static constexpr std::uint64_t OffsetMask = (1ull << ChunkShift) - 1;
-
-  // Gap buffer of line records.
-  class TLineIndex {
-   public:
-    std::size_t Size() const { return FBuf.size() - FGapLen; }
-    TLineRec& At(std::size_t I) { return FBuf[I < FGap ? I : I + FGapLen]; }
-    const TLineRec& At(std::size_t I) const { return FBuf[I < FGap ? I : I + FGapLen]; }
-    void InsertN(std::size_t I, std::size_t N);
-    void EraseN(std::size_t I, std::size_t N);
-    void Reset(std::size_t Reserve);
-    void PushBack(const TLineRec& R);
-
-   private:
-    void MoveGap(std::size_t I);
-    std::vector<TLineRec> FBuf;
-    std::size_t FGap = 0;
-    std::size_t FGapLen = 0;
-  };
-
   class TUpdateBracket;
   void CheckIndex(int Index, int Limit) const;
-  std::uint32_t NewOwn(std::string&& S);
-  std::uint64_t NewChunk(std::string&& S, std::size_t Lines);
-  std::string& Own(const TLineRec& R) { return FOwn[static_cast<std::size_t>(R.Pos & ~OwnBit)]; }
-  void FreeLine(const TLineRec& R);
-  void RemoveAll();
-  void SplitIntoRecords(std::string&& S, bool FireAdded);
-  std::size_t InsertSegments(int Index, std::string&& Text);
-  void Note(std::size_t Len) {
-    if (Len > FLongest) FLongest = Len;
-  }
+  // The known ranges follow Inserted lines put in, or Removed lines taken out, at Index.
+  void ShiftRanges(int Index, int Inserted, int Removed);
+  // Takes Store's lines as the whole text (SetText's second half).
+  void AssignStore(TxeLineStore&& Store);
 
-  // A block of text shared by the lines cut from it; Lines counts those still referring to it.
-  struct TChunk {
-    std::unique_ptr<std::string> Text;
-    std::size_t Lines = 0;
-  };
-
-  TLineIndex FIndex;
-  std::vector<TChunk> FChunks;
-  std::vector<std::uint64_t> FFreeChunks;
-  std::vector<std::string> FOwn;
-  std::vector<std::uint32_t> FFreeOwn;
+  TxeLineStore FStore;
   int FUpdateCount = 0;
   int FLoadDepth = 0;
-  std::size_t FLongest = 0;
+  int FRangesKnown = 0;
 };

@@ -17,6 +17,7 @@ TxeEditModel::TxeEditModel() {
   FLines.OnRangesRescan = [this](TxeEditList*) { RangesRescan(); };
   FLines.OnChanging = [this](TxeEditList*) { LinesChangingStart(); };
   FLines.OnChanged = [this](TxeEditList*) { LinesChangingEnd(); };
+  FLines.OnRangesNeeded = [this](int Index) { FillRanges(Index); };
   auto changed = [this] {
     SetModified(true);
     if (OnChange) OnChange(this);

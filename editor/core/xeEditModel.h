@@ -173,6 +173,17 @@ class TxeEditModel : public TObject {
   void SetHighLighter(TxeCustomHighLighter* Value);
   // A word character for movement: the highlighter's word characters, else every byte above 32.
   bool IsWordChar(unsigned char C) const;
+  // Lazy ranges: a new text or highlighter scans nothing at once; a line's range is filled when asked for
+  // (Lines().Objects, as painting and printing do), the rest by FillRangesSlice in idle time. Off (the
+  // default), the whole text is scanned at once.
+  bool LazyRanges() const { return FLazyRanges; }
+  void SetLazyRanges(bool Value);
+  // Every line's range is known (always so without a highlighter).
+  bool RangesComplete() const { return !FHighLighter || FLines.RangesKnown() >= FLines.Count(); }
+  // Makes the ranges of lines 0..Index (0-based) known.
+  void FillRanges(int Index);
+  // Fills ranges for about Budget microseconds (at least one line); true when all are known.
+  bool FillRangesSlice(long long Budget);
 
   // ---- painting hold and status ----
   void BeginUpdate() { ++FUpdateCount; }
@@ -347,6 +358,8 @@ class TxeEditModel : public TObject {
   // Rescans from Index until a stored range matches; returns the last index touched.
   int RescanFrom(int Index);
   void FullRescan();
+  // Line 0 gets the highlighter's first range and counts as known.
+  void StartRanges();
   void HighLighterDestroyed();
   void DetachHighLighter();
 
@@ -382,6 +395,7 @@ class TxeEditModel : public TObject {
   TxeClipboard* FClipboard = nullptr;
   TxeMemoryClipboard FOwnClipboard;
   TxeCustomHighLighter* FHighLighter = nullptr;
+  bool FLazyRanges = false;
   std::string FScanBuffer;
   friend class TxeUndoStep;
   // Where the splices are recorded: the open undo step's record, or null.

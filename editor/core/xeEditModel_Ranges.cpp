@@ -1,5 +1,8 @@
-// The line-list hooks: per-line highlighter ranges kept current, and the rows to repaint.
+// The line-list hooks: per-line highlighter ranges kept current, and the rows to repaint. Ranges are known
+// for the lines before the list's RangesKnown edge; with lazy ranges that edge moves forward on demand and
+// in idle slices, and a rescan after an edit stops at it.
 #include <algorithm>
+#include <chrono>
 
 #include "xeEditModel.h"
 #include "xeHighlighter.h"
@@ -44,36 +47,83 @@ bool TxeEditModel::IsWordChar(unsigned char C) const {
 void TxeEditModel::ScanLine(int Index) {
   const std::string_view s = FLines.Get(Index);
   FScanBuffer.assign(s.data(), s.size());
-  FHighLighter->RestoreRange(FLines.Objects(Index));
+  FHighLighter->RestoreRange(FLines.StoredObject(Index));
   FHighLighter->BeginLine(FScanBuffer.c_str(), Index);
   FHighLighter->ScanToLineEnd();
 }
 
 int TxeEditModel::RescanFrom(int Index) {
   const int n = FLines.Count();
-  if (Index >= n - 1) return Index;
+  const int known = std::min(FLines.RangesKnown(), n);
+  if (Index >= n - 1 || Index >= known) return Index;
   ScanLine(Index);
   int j = Index + 1;
-  for (;;) {
+  // Beyond the known ranges nothing was valid before either.
+  while (j < known) {
     const std::uint32_t r = FHighLighter->CurrentRange();
     // A stored range that matches means everything below is still valid.
-    if (FLines.Objects(j) == r) break;
+    if (FLines.StoredObject(j) == r) break;
     FLines.PutObject(j, r);
     ScanLine(j);
-    if (++j >= n) break;
+    ++j;
   }
   return j - 1;
+}
+
+void TxeEditModel::StartRanges() {
+  FHighLighter->ClearRange();
+  FLines.PutObject(0, FHighLighter->CurrentRange());
+  FLines.SetRangesKnown(std::max(FLines.RangesKnown(), 1));
 }
 
 void TxeEditModel::FullRescan() {
   const int n = FLines.Count();
   if (!FHighLighter || n == 0) return;
-  FHighLighter->ClearRange();
-  FLines.PutObject(0, FHighLighter->CurrentRange());
-  for (int i = 1; i < n; ++i) {
-    ScanLine(i - 1);
-    FLines.PutObject(i, FHighLighter->CurrentRange());
+  FLines.SetRangesKnown(0);
+  StartRanges();
+  if (!FLazyRanges)
+    FillRanges(n - 1);
+  else if (n > 1 && FView)
+    FView->RangesPending();
+}
+
+void TxeEditModel::FillRanges(int Index) {
+  const int n = FLines.Count();
+  if (!FHighLighter || n == 0) return;
+  Index = std::min(Index, n - 1);
+  int k = FLines.RangesKnown();
+  if (k > Index) return;
+  if (k == 0) {
+    StartRanges();
+    k = 1;
   }
+  for (; k <= Index; ++k) {
+    ScanLine(k - 1);
+    FLines.PutObject(k, FHighLighter->CurrentRange());
+  }
+  FLines.SetRangesKnown(k);
+}
+
+bool TxeEditModel::FillRangesSlice(long long Budget) {
+  using TClock = std::chrono::steady_clock;
+  const TClock::time_point until = TClock::now() + std::chrono::microseconds(Budget);
+  std::size_t bytes = 0;
+  while (!RangesComplete()) {
+    const int k = FLines.RangesKnown();
+    bytes += FLines.Length(std::max(k - 1, 0));
+    FillRanges(k);
+    // The clock is read now and then: every 64 KiB scanned or 256 lines.
+    if (bytes >= 65536 || (k & 255) == 0) {
+      bytes = 0;
+      if (TClock::now() >= until) break;
+    }
+  }
+  return RangesComplete();
+}
+
+void TxeEditModel::SetLazyRanges(bool Value) {
+  FLazyRanges = Value;
+  if (!Value) FillRanges(FLines.Count() - 1);
 }
 
 void TxeEditModel::LineAdded() {
@@ -81,9 +131,9 @@ void TxeEditModel::LineAdded() {
   NoteSpan(n - 1, 0);
   if (FHighLighter && n > 0) {
     if (n < 2) {
-      FHighLighter->ClearRange();
-      FLines.PutObject(0, FHighLighter->CurrentRange());
-    } else {
+      StartRanges();
+    } else if (FLines.RangesKnown() >= n) {
+      // The line before was known, so the new one is too.
       ScanLine(n - 2);
       FLines.PutObject(n - 1, FHighLighter->CurrentRange());
     }
@@ -119,8 +169,7 @@ void TxeEditModel::LineDeleted(int Index, int Count) {
   NoteSpan(Index, n == FSpanCountNow || (Index == 0 && n == 1) ? n - Index - 1 : n - Index);
   if (FHighLighter && n > 0) {
     if (Index <= 0) {
-      FHighLighter->ClearRange();
-      FLines.PutObject(0, FHighLighter->CurrentRange());
+      StartRanges();
       if (n > 1) RescanFrom(0);
     } else {
       RescanFrom(Index - 1);
@@ -140,8 +189,7 @@ void TxeEditModel::LineInserted(int Index, int Count) {
   NoteSpan(Index, n - Index - (n - FSpanCountNow));
   if (FHighLighter && n > 0) {
     if (Index <= 0) {
-      FHighLighter->ClearRange();
-      FLines.PutObject(0, FHighLighter->CurrentRange());
+      StartRanges();
       if (n > 1) RescanFrom(0);
     } else {
       RescanFrom(Index - 1);

@@ -37,4 +37,6 @@ class TxeEditView {
   virtual void LinesChanged() {}
   // Fonts depend on the highlighter's attributes.
   virtual void HighlighterChanged() {}
+  // Lazy ranges wait to be filled (TxeEditModel::FillRangesSlice) when there is time.
+  virtual void RangesPending() {}
 };

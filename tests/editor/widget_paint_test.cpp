@@ -8,6 +8,7 @@
 #include "widget_fixture.h"
 #include "xeCellMap.h"
 #include "xeInternalImage.h"
+#include "xeKeyCmds.h"
 
 namespace {
 
@@ -100,6 +101,38 @@ TEST_F(PaintTest, BoldAndNormalTextShareTheGrid) {
   const QRgb gutter = img.pixel(1, 1);
   for (int y = 0; y < 2 * Edit->LineHeight(); ++y)
     for (int x = 0; x < Edit->GutterWidth() - 2; ++x) ASSERT_EQ(img.pixel(x, y), gutter) << x << "," << y;
+  Edit->SetHighLighter(nullptr);
+}
+
+// A comment opened on the first line of a long text and closed on its last: a jump to the end at once
+// shows comment colours, and the ranges no paint asked for are filled while the program waits.
+TEST_F(PaintTest, JumpToTheEndRightAfterANewTextShowsTheRightColours) {
+  TjxHTMLSyn html;
+  const TColor green = 0x00C000;
+  html.StandardAttribute(1)->SetForeground(green);
+  Edit->SetHighLighter(&html);
+  std::string text = "<!-- opened\n";
+  for (int i = 0; i < 20000; ++i) text += "<b>bold</b>\n";
+  SetText(text + "-->");
+  EXPECT_FALSE(Edit->RangesComplete());
+  Edit->RunCommand(ecEditorBottom);
+  const QImage img = Shot();
+  const int row = Edit->LineCount() - 1 - Edit->FirstVisibleLine() + 1;
+  ASSERT_GT(row, 1);
+  const auto greenInk = [&](int cell) {
+    const int x0 = Edit->ColumnToX(cell), y0 = (row - 1) * Edit->LineHeight();
+    for (int y = y0; y < y0 + Edit->LineHeight(); ++y)
+      for (int x = x0; x < x0 + Edit->CharWidth(); ++x) {
+        const QColor c = img.pixelColor(x, y);
+        if (c.green() > 100 && c.red() < 60 && c.blue() < 60) return true;
+      }
+    return false;
+  };
+  EXPECT_TRUE(greenInk(2));  // the b of <b>
+
+  SetText(text);
+  for (int pass = 0; pass < 10000 && !Edit->RangesComplete(); ++pass) QCoreApplication::processEvents();
+  EXPECT_TRUE(Edit->RangesComplete());
   Edit->SetHighLighter(nullptr);
 }
 

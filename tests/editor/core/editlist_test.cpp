@@ -127,7 +127,8 @@ TEST(EditList, InsertLinesKeepsEverySegment) {
   EXPECT_EQ(list.Get(101), "top");
 }
 
-// The gap buffer of line records against a plain vector, with edits jumping around the document.
+// The gap buffers of line records and ranges against plain vectors, with edits jumping around the document;
+// more than 255 range values, and lines too long for a record's length field, included.
 TEST(EditList, RandomEditsMatchAPlainVector) {
   std::mt19937 rng(7);
   TxeEditList list;
@@ -135,6 +136,8 @@ TEST(EditList, RandomEditsMatchAPlainVector) {
   for (int i = 0; i < 500; ++i) text += "line" + std::to_string(i) + "\n";
   list.SetText(text);
   std::vector<std::string> ref = LinesOf(list);
+  std::vector<std::uint32_t> ranges(ref.size(), TxeEditList::NoRange);
+  const auto inserted = [&](int At, int N) { ranges.insert(ranges.begin() + At, N, TxeEditList::NoRange); };
   for (int step = 0; step < 5000; ++step) {
     const int n = static_cast<int>(ref.size());
     const int at = std::uniform_int_distribution<int>(0, n - 1)(rng);
@@ -143,6 +146,7 @@ TEST(EditList, RandomEditsMatchAPlainVector) {
       case 0:
         list.Insert(at, s);
         ref.insert(ref.begin() + at, s);
+        inserted(at, 1);
         break;
       case 1:
         list.Put(at, s);
@@ -150,30 +154,40 @@ TEST(EditList, RandomEditsMatchAPlainVector) {
         break;
       case 2:
         list.Delete(at);
-        if (n > 1)
+        if (n > 1) {
           ref.erase(ref.begin() + at);
-        else
+          ranges.erase(ranges.begin() + at);
+        } else {
           ref[0].clear();
+        }
         break;
       case 3: {
         const int k = std::min(n - at, 1 + static_cast<int>(rng() % 30));
         list.DeleteLines(at, k);
-        if (k == n)
+        if (k == n) {
           ref.assign(1, "");
-        else
+          ranges.resize(1);
+        } else {
           ref.erase(ref.begin() + at, ref.begin() + at + k);
+          ranges.erase(ranges.begin() + at, ranges.begin() + at + k);
+        }
         break;
       }
       case 4:
         list.InsertLines(at, s + "\n" + s + "b");
         ref.insert(ref.begin() + at, {s, s + "b"});
+        inserted(at, 2);
         break;
       case 5: {
-        // Enough lines to share a chunk.
+        // Enough lines to share a chunk; now and then one longer than 64 KiB.
+        std::vector<std::string> lines;
+        for (int k = 0; k < 20; ++k) lines.push_back(s + "c" + std::to_string(k));
+        if (step % 40 == 0) lines[3].append(70000 + step, 'w');
         std::string block;
-        for (int k = 0; k < 20; ++k) block += s + "c" + std::to_string(k) + (k < 19 ? "\n" : "");
+        for (int k = 0; k < 20; ++k) block += lines[static_cast<std::size_t>(k)] + (k < 19 ? "\n" : "");
         list.InsertLines(at, block);
-        for (int k = 19; k >= 0; --k) ref.insert(ref.begin() + at, s + "c" + std::to_string(k));
+        ref.insert(ref.begin() + at, lines.begin(), lines.end());
+        inserted(at, 20);
         break;
       }
       case 6: {
@@ -184,9 +198,14 @@ TEST(EditList, RandomEditsMatchAPlainVector) {
         break;
       }
     }
-    list.PutObject(at < list.Count() ? at : 0, static_cast<std::uint32_t>(step));
+    const int put = at < list.Count() ? at : 0;
+    list.PutObject(put, static_cast<std::uint32_t>(step % 300));
+    ranges[static_cast<std::size_t>(put)] = static_cast<std::uint32_t>(step % 300);
   }
   EXPECT_EQ(LinesOf(list), ref);
+  std::vector<std::uint32_t> stored;
+  for (int i = 0; i < list.Count(); ++i) stored.push_back(list.StoredObject(i));
+  EXPECT_EQ(stored, ranges);
   // Text that no line refers to any more is freed, chunks included.
   list.DeleteLines(0, list.Count());
   EXPECT_EQ(list.StorageBytes(), 0u);

@@ -274,6 +274,86 @@ TEST(Model, BulkLoadScansEachLineOnce) {
   EXPECT_EQ(m.Lines().Objects(0), TxeEditList::NoRange);
 }
 
+TEST(Model, LazyRangesScanOnlyWhatIsAskedFor) {
+  TxeEditModel m;
+  TTestView view;
+  m.SetView(&view);
+  m.SetLazyRanges(true);
+  TBraceHighlighter h;
+  m.SetHighLighter(&h);
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += i % 7 ? "x\n" : "{\n";
+  h.LinesScanned = 0;
+  m.SetText(text);
+  EXPECT_EQ(h.LinesScanned, 0);
+  EXPECT_FALSE(m.RangesComplete());
+  // The first screen costs its own lines; a line far below costs the lines above it, once.
+  EXPECT_EQ(m.Lines().Objects(19), 3u);
+  EXPECT_EQ(h.LinesScanned, 19);
+  EXPECT_EQ(m.Lines().Objects(999), 143u);
+  EXPECT_EQ(h.LinesScanned, 999);
+  EXPECT_TRUE(m.RangesComplete());
+  m.SetHighLighter(nullptr);
+  m.SetHighLighter(&h);
+  while (!m.FillRangesSlice(0)) {
+  }
+  EXPECT_EQ(h.LinesScanned, 2 * 999);
+}
+
+// Lazy ranges, asked for in any order and filled in slices, always agree with ranges scanned at once,
+// through random edits, undo and new texts.
+TEST(Model, LazyRangesAgreeWithAWholeScan) {
+  std::mt19937 rng(11);
+  const auto pick = [&](int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(rng); };
+  const auto piece = [&] {
+    static const char* const bits[] = {"{", "}", "x", "\n", "{\n", "}\n", "ab"};
+    std::string s;
+    for (int k = pick(0, 6); k > 0; --k) s += bits[pick(0, 6)];
+    return s;
+  };
+  TxeEditModel eager, lazy;
+  lazy.SetLazyRanges(true);
+  TBraceHighlighter he, hl;
+  eager.SetHighLighter(&he);
+  lazy.SetHighLighter(&hl);
+  for (int step = 0; step < 3000; ++step) {
+    TxeEditModel* both[] = {&eager, &lazy};
+    const int n = eager.LineCount();
+    TPoint a{pick(1, 6), pick(1, n)}, b{pick(1, 6), pick(1, n)};
+    if (b.Y < a.Y || (b.Y == a.Y && b.X < a.X)) std::swap(a, b);
+    const int kind = pick(0, 19);
+    const std::string s = kind == 0 ? [&] {
+      std::string t;
+      for (int k = pick(0, 400); k > 0; --k) t += piece() + "\n";
+      return t;
+    }()
+                                    : piece();
+    for (TxeEditModel* m : both) {
+      if (kind == 0)
+        m->SetText(s);
+      else if (kind < 8)
+        m->InsertText(a, s);
+      else if (kind < 13)
+        m->DeleteText(a, b);
+      else if (kind < 17)
+        m->SetLineText(a.Y, s.substr(0, s.find('\n')));
+      else if (m->UndoAvailable())
+        m->Undo();
+    }
+    ASSERT_EQ(lazy.Text(), eager.Text());
+    switch (pick(0, 3)) {
+      case 0: lazy.FillRangesSlice(0); break;
+      case 1: {
+        const int i = pick(0, lazy.LineCount() - 1);
+        ASSERT_EQ(lazy.Lines().Objects(i), eager.Lines().Objects(i)) << "step " << step << ", line " << i;
+        break;
+      }
+      default: break;
+    }
+  }
+  EXPECT_EQ(Ranges(lazy), Ranges(eager));
+}
+
 TEST(Model, DestroyedHighlighterIsForgotten) {
   TxeEditModel m;
   {
