@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick poppler-utils chromium
   fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream file dpkg-dev
+  desktop-file-utils appstream file dpkg-dev vim time
   at-spi2-core python3-pyatspi dbus librsvg2-bin
 )
 missing=()
