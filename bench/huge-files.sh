@@ -6,7 +6,7 @@
 # temporary folder and read once so that every program finds it in the page cache.
 # vim's figure is `vim -u NONE -i NONE -n -es -c q FILE`: started, file loaded, quit (no syntax, no swap
 # file); Quillan's is from process start until the first highlighted screen is painted (offscreen).
-# Each open is run 3 times; the median counts. Peak memory is the process's maximum resident size.
+# The locale stays the caller's (vim then reads UTF-8). Each open is run 3 times; the median counts. Peak memory is the process's maximum resident size.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=""
@@ -30,8 +30,10 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/quillan-huge.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 
 make_file() {  # bytes dest
-  local pages=()
-  mapfile -t pages < <(find /usr/share/doc -type f \( -name '*.html' -o -name '*.htm' \) 2>/dev/null | sort)
+  local all=() pages=() f
+  mapfile -t all < <(find /usr/share/doc -type f \( -name '*.html' -o -name '*.htm' \) 2>/dev/null | sort)
+  # Only pages in valid UTF-8: vim would otherwise read the file twice, the second time as Latin-1.
+  for f in "${all[@]}"; do iconv -f UTF-8 -t UTF-8 "$f" >/dev/null 2>&1 && pages+=("$f"); done
   if [ ${#pages[@]} -eq 0 ]; then
     printf '<tr class="row">\t<td align="left">Item &amp; more text</td><td><a href="p.html">link</a></td></tr>\n' \
       >"$tmp/page.html"
@@ -78,7 +80,7 @@ report() {  # size-label file -> prints the figures, sets V_* and Q_* for the sc
   printf 'Quillan first screen     %8.3f s   ratio to vim %.2f (goal <= 0.8)\n' "$qs" "$(calc "$qs / $vs")"
   printf '  editable then %s; keystroke %.1f ms; Ctrl+End %.1f ms\n' "$(field editable "$out")" \
     "$(field keystroke_ms "$out")" "$(field ctrl_end_ms "$out")"
-  printf '  all ranges after %.0f ms more; longest event-loop stall meanwhile %.1f ms\n' \
+  printf '  highlighter ranges filled in idle time in %.0f ms; longest event-loop stall meanwhile %.1f ms\n' \
     "$(field ranges_complete_ms "$out")" "$(field longest_event_loop_stall_ms "$out")"
   printf 'Quillan peak memory      %6d MB   ratio to file %.2f (goal <= 1.3); at first screen %.2f;\n' \
     $((${peak%.*} / 1048576)) "$(calc "$peak / $bytes")" "$(calc "$first / $bytes")"
