@@ -40,13 +40,29 @@ QString TooLargeSentence(const QString& Path, std::uint64_t Need, std::uint64_t 
       .arg(Free >> 20);
 }
 
+// The look of the first bytes, decoded when they are UTF-16 (whose text is full of zero bytes).
+bool HeadLooksLikeText(std::string_view Head, const TEncodingChoice& Choice) {
+  const std::string_view even = Head.substr(0, Head.size() & ~std::size_t(1));
+  TEncoding encoding;
+  if (Choice.Forced)
+    encoding = DecideEncoding(even, Choice);
+  else if (!EncodingOfBom(even, &encoding))
+    return LooksLikeText(Head);
+  if (encoding.Kind != ekUtf16LE && encoding.Kind != ekUtf16BE) return LooksLikeText(Head);
+  std::string text(even);
+  DecodeToUtf8(text, encoding);
+  return LooksLikeText(text);
+}
+
+QString EncodingText(const TEncoding& Encoding) { return QString::fromStdString(EncodingName(Encoding)); }
+
 }  // namespace
 
 std::uint64_t DocumentMemoryFor(std::uint64_t FileBytes) { return FileBytes + FileBytes / 2; }
 
 TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
                              const TFileProgress& Progress, TFileForm* Form,
-                             const std::function<bool()>& OpenAnyway) {
+                             const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice) {
   const auto fail = [Why](const QString& Reason) {
     if (Why) *Why = Reason;
     return TReadResult::Failed;
@@ -79,12 +95,26 @@ TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Wh
       raw.resize(std::size_t(done));
       if (!asked && (n == 0 || std::size_t(done) >= TextSniffLength)) {
         asked = true;
-        if (!LooksLikeText(std::string_view(raw).substr(0, TextSniffLength)) && !OpenAnyway())
+        if (!HeadLooksLikeText(std::string_view(raw).substr(0, TextSniffLength), Choice) && !OpenAnyway())
           return TReadResult::Declined;
       }
       if (n == 0) break;
       if (Progress) Progress(done, total);
     }
+    // Text in another encoding becomes UTF-8 here; UTF-8 itself is neither copied nor changed.
+    const TEncoding encoding = DecideEncoding(raw, Choice);
+    if (!IsPlainUtf8(encoding)) {
+      const std::size_t size = DecodedSize(raw, encoding);
+      if (size == std::string_view::npos)
+        return fail((encoding.Kind == ekCodePage
+                         ? QStringLiteral("%1 is not available on this system.")
+                         : QStringLiteral("It cannot be %1 text: it has an odd number of bytes."))
+                        .arg(EncodingText(encoding)));
+      const std::uint64_t need = DocumentMemoryFor(size) + raw.size();
+      if (!MemoryAllows(need, free)) return fail(TooLargeSentence(Path, need, free));
+      DecodeToUtf8(raw, encoding);
+    }
+    if (Form) Form->Encoding = encoding;
     if (Form) Form->Break = DetectLineBreak(raw);
     if (!Form || Form->ExchangeTabs) ExpandTabsInPlace(raw);
     Text = std::move(raw);
@@ -128,26 +158,51 @@ void SyncFolder(const QString& File) {
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
                        const TFileProgress& Progress, const TFileForm& Form) {
   TSafeFileWriter writer(Path);
-  bool ok = writer.Open();
+  const TTextEncoder encoder(Form.Encoding);
+  bool encodable = true;
+  bool ok = writer.Open() && writer.Write(encoder.Preamble());
   try {
-    std::string buffer;
+    std::string buffer, encoded;
     buffer.reserve(std::size_t(ChunkSize) + 4096);
+    // Chunks end at line ends, so no character is split between two of them.
+    const auto flush = [&] {
+      if (encoder.Identity()) return writer.Write(buffer);
+      encoded.clear();
+      encodable = encoder.Append(encoded, buffer);
+      return encodable && writer.Write(encoded);
+    };
     for (std::size_t i = 0; ok && i < LineCount; ++i) {
       AppendFileLine(buffer, Line(i), Form);
       if (buffer.size() >= std::size_t(ChunkSize)) {
-        ok = writer.Write(buffer);
+        ok = flush();
         buffer.clear();
         if (Progress) Progress(qint64(i + 1), qint64(LineCount));
       }
     }
-    ok = ok && writer.Write(buffer) && writer.Commit();
+    ok = ok && flush() && writer.Commit();
   } catch (const std::bad_alloc&) {
     // The writer, abandoned, leaves the file as it was.
     if (Why) *Why = QStringLiteral("There is not enough memory to save it.");
     return false;
   }
-  if (!ok && Why) *Why = writer.ErrorString();
+  if (!ok && Why)
+    *Why = encodable ? writer.ErrorString()
+                     : QStringLiteral("The text holds a character that %1 cannot hold.")
+                           .arg(EncodingText(Form.Encoding));
   return ok;
+}
+
+bool FindUnencodable(std::size_t LineCount, const TLineSource& Line, const TEncoding& Encoding,
+                     TUnencodable* Found) {
+  const TTextEncoder encoder(Encoding);
+  if (encoder.Identity()) return false;
+  for (std::size_t i = 0; i < LineCount; ++i) {
+    const std::size_t at = encoder.FirstUnencodable(Line(i));
+    if (at == std::string_view::npos) continue;
+    *Found = {i, at};
+    return true;
+  }
+  return false;
 }
 
 namespace {

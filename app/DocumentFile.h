@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "DocumentText.h"
+#include "EncodingDetect.h"
 
 // Called now and then during long reads and writes with the bytes done so far and the total
 // (the total of a write is its line count instead).
@@ -21,14 +22,16 @@ using TFileProgress = std::function<void(qint64 Done, qint64 Total)>;
 
 enum class TReadResult { Done, Failed, Declined };
 
-// Reads Path whole into Text for the editor's line list to split, every tab as four blanks unless
-// Form->ExchangeTabs is off; Form->Break receives the file's line break. Only a regular file is read,
-// and only when the memory it needs can be had. When its first bytes do not look like text, OpenAnyway
-// is asked (none: it is read) and false leaves it unread (Declined). On failure Why tells the reason;
-// Text is untouched unless the result is Done.
+// Reads Path whole into Text for the editor's line list to split, in UTF-8, every tab as four blanks
+// unless Form->ExchangeTabs is off; Form->Break and Form->Encoding receive the file's line break and
+// encoding (decided by Choice). Only a regular file is read, and only when the memory it needs can be
+// had. When its first bytes do not look like text, OpenAnyway is asked (none: it is read) and false
+// leaves it unread (Declined). On failure Why tells the reason; Text is untouched unless the result is
+// Done.
 TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
                              const TFileProgress& Progress = {}, TFileForm* Form = nullptr,
-                             const std::function<bool()>& OpenAnyway = {});
+                             const std::function<bool()>& OpenAnyway = {},
+                             const TEncodingChoice& Choice = {});
 
 // Memory a document of FileBytes bytes takes once loaded (its text, tabs and line records), as estimated
 // before reading it.
@@ -37,10 +40,18 @@ std::uint64_t DocumentMemoryFor(std::uint64_t FileBytes);
 // Gives line Index (0-based) of the text being saved.
 using TLineSource = std::function<std::string_view(std::size_t Index)>;
 
-// Writes LineCount lines in file form (AppendFileLine) to Path, safely. On failure returns false,
-// sets Why, and the file on disk is as it was (unless it had to be rewritten in place).
+// Writes LineCount lines in file form (AppendFileLine) and in Form.Encoding to Path, safely. On failure
+// (also a character the encoding cannot hold) returns false, sets Why, and the file on disk is as it was.
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
                        const TFileProgress& Progress = {}, const TFileForm& Form = {});
+
+// Where the lines hold the first character that Encoding cannot hold.
+struct TUnencodable {
+  std::size_t Line = 0;    // 0-based
+  std::size_t Offset = 0;  // byte of the line where the character starts
+};
+bool FindUnencodable(std::size_t LineCount, const TLineSource& Line, const TEncoding& Encoding,
+                     TUnencodable* Found);
 
 // What identifies a file's contents on disk without reading them: the file itself (device and inode), its
 // size and its modification time. Two equal identities mean nobody wrote the file in between.

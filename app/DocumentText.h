@@ -1,12 +1,14 @@
 // Document text between file bytes and editor lines: a tab in a file is four blanks in the editor,
 // four blanks in the editor are a tab in the file, unless the user keeps tabs and blanks as they
 // are. Files may end lines with CR, LF or CR LF (the editor's line list splits them); a document is
-// written with the line break its file had, or the one the user chose.
+// written with the line break its file had, or the one the user chose, and in its file's encoding.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "TextEncoding.h"
 
 // The line break of a document; a new document uses LF.
 enum TLineBreak : unsigned char { lbLF, lbCRLF, lbCR };
@@ -16,8 +18,11 @@ enum TLineBreakChoice : int { lcAsInFile = 0, lcCRLF = 1, lcLF = 2 };
 
 // How a document is written to its file.
 struct TFileForm {
+  TFileForm(TLineBreak Break = lbCRLF, bool ExchangeTabs = true, const TEncoding& Encoding = {})
+      : Break(Break), ExchangeTabs(ExchangeTabs), Encoding(Encoding) {}
   TLineBreak Break = lbCRLF;
   bool ExchangeTabs = true;  // four blanks become a tab
+  TEncoding Encoding;        // the file's; a new document is UTF-8
 };
 
 // The break of a file's text: its first line break; LF when it has none.

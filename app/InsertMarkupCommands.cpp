@@ -33,6 +33,7 @@ class TMainPreviewHost : public TPreviewHost {
   int LineCount() override { return FForm.Memo1->LineCount(); }
   std::string_view Line(int Y) override { return FForm.Memo1->LineText(Y); }
   std::string_view LineBreak() override { return FBreak; }
+  TEncoding Encoding() override { return FForm.DocEncoding(); }
   void ShowInfo(const QString& text) override { MessageDlg(text, mtInformation, mbOK, &FForm); }
   void ShowError(const QString& text) override { MessageDlg(text, mtError, mbOK, &FForm); }
   bool StartProgram(const QString& program, const QStringList& arguments) override {

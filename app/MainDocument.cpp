@@ -7,13 +7,16 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "DocumentFile.h"
+#include "EncodingDlg.h"
 #include "FileDlg.h"
 #include "MsgDlg.h"
 #include "RecoveryKeeper.h"
 #include "main.h"
+#include "xeUtf8.h"
 
 namespace {
 
@@ -107,6 +110,7 @@ bool TMainForm::NewDocument(int Kind) {
   EditorSetModified(false);
   FOnDisk = false;
   FLineBreak = lbLF;
+  FEncoding = TEncoding{};
   FTypeSwitch = -1;
   FRecovery->Settled();
   return true;
@@ -137,14 +141,19 @@ void TMainForm::OpenDocument(const QString& FileName) {
   SetDocType(DocTypeOf(FileName));
 }
 
-bool TMainForm::LoadDocument(const QString& FileName) {
+bool TMainForm::LoadDocument(const QString& FileName, const std::optional<TEncoding>& Encoding) {
   QString why;
   TReadResult result;
   TFileForm form;
   form.ExchangeTabs = !KeepTabs;
+  TEncodingChoice choice;
+  choice.Forced = Encoding;
+  const int type = DocTypeOf(FileName);
+  choice.Declarations = type == dtHTML ? dcHTML : type == dtCSS ? dcCSS : dcNone;
+  choice.EightBit = CodePageEncoding(EightBit.toStdString());
   {
     TBusyCursor busy(QFileInfo(FileName).size() >= LargeFile);
-    result = ReadIntoEditor(FileName, &why, &form);
+    result = ReadIntoEditor(FileName, &why, &form, choice);
   }
   if (result == TReadResult::Declined) return false;
   if (result == TReadResult::Failed) {
@@ -156,6 +165,7 @@ bool TMainForm::LoadDocument(const QString& FileName) {
   DocFileName = FileName;
   FOnDisk = true;
   FLineBreak = form.Break;
+  FEncoding = form.Encoding;
   // The text is the file's: nothing to save, whatever the document before it was.
   EditorSetModified(false);
   FRecovery->Settled();
@@ -189,10 +199,41 @@ bool TMainForm::WriteWithProgress(const QString& FileName, const TFileForm& Form
       [&progress](qint64 Done, qint64 Total) { progress.Step(Done, Total); }, Form);
 }
 
+bool TMainForm::ConfirmEncodable(TEncoding& Encoding) {
+  TUnencodable found;
+  if (!FindUnencodable(
+          EditorLineCount(), [this](std::size_t i) { return EditorLine(i); }, Encoding, &found))
+    return true;
+  const std::string_view line = EditorLine(found.Line);
+  const int length = std::max(Utf8CharLen(line, found.Offset), 1);
+  char32_t code = 0;
+  Utf8Decode(line, found.Offset, &code);
+  const QString what =
+      length > 1
+          ? QStringLiteral("\u201C%1\u201D (U+%2)")
+                .arg(QString::fromUtf8(line.data() + found.Offset, length))
+                .arg(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')))
+          : QStringLiteral("a byte (0x%1) that is no character").arg(QString::number(code, 16).toUpper());
+  const QString text =
+      QStringLiteral(
+          "Line %1 holds %2, which %3 cannot hold.\n\nSave the document as UTF-8 instead? A charset the "
+          "document declares (a meta charset or @charset) is not changed: that is up to you.")
+          .arg(found.Line + 1)
+          .arg(what, QString::fromStdString(EncodingName(Encoding)));
+  if (MessageDlg(text, mtWarning, mbYes | mbCancel, this) != mrYes) {
+    // The caret goes to the character, so that it can be changed.
+    EditorSetCaret(int(found.Offset) + 1, int(found.Line) + 1);
+    return false;
+  }
+  Encoding = TEncoding{};
+  return true;
+}
+
 bool TMainForm::SaveDocument(const QString& FileName) {
   if (!MayOverwrite(FileName)) return false;
   QString why;
-  const TFileForm form = SaveForm();
+  TFileForm form = SaveForm();
+  if (!ConfirmEncodable(form.Encoding)) return false;
   if (!WriteWithProgress(FileName, form, &why)) {
     QString text = QStringLiteral("Unable to save file!\nCheck you access rights to select drive");
     if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
@@ -202,6 +243,7 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   DocFileName = FileName;
   FOnDisk = true;
   FLineBreak = form.Break;
+  FEncoding = form.Encoding;
   RememberDiskState();
   RememberDocument(FileName);
   SetTitle();
@@ -209,6 +251,25 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   FRecovery->Settled();
   LastSeenStamp = NowStamp();
   return true;
+}
+
+void TMainForm::ReopenWithEncoding1Click() {
+  if (!FOnDisk) return;
+  TEncoding chosen;
+  if (!EncodingDialogs().Choose(this, QStringLiteral("Reopen with encoding"), FEncoding, &chosen)) return;
+  if (EditorModified() && !ConfirmDiscard()) return;
+  LoadDocument(DocFileName, chosen);
+}
+
+bool TMainForm::SaveWithEncoding1Click() {
+  TEncoding chosen;
+  if (!EncodingDialogs().Choose(this, QStringLiteral("Save with encoding"), FEncoding, &chosen)) return false;
+  // The document takes the encoding once it is saved in it.
+  const TEncoding before = FEncoding;
+  FEncoding = chosen;
+  if (Save1Click()) return true;
+  FEncoding = before;
+  return false;
 }
 
 void TMainForm::EditPaste1Execute() {

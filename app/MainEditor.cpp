@@ -66,7 +66,8 @@ bool TMainForm::EditorHoldsOneEmptyLine() const {
   return Memo1->LineCount() == 1 && Memo1->LineLength(1) == 0;
 }
 
-TReadResult TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form) {
+TReadResult TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form,
+                                      const TEncodingChoice& Choice) {
   std::string text;
   QElapsedTimer clock;
   clock.start();
@@ -84,7 +85,7 @@ TReadResult TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFi
     return MessageDlg(FileName + QStringLiteral(" does not look like a text file. Open it anyway?"),
                       mtWarning, mbYes | mbNo, this) == mrYes;
   };
-  const TReadResult result = ReadDocumentFile(FileName, text, Why, step, Form, openAnyway);
+  const TReadResult result = ReadDocumentFile(FileName, text, Why, step, Form, openAnyway, Choice);
   if (result != TReadResult::Done) return result;
   progress.reset();
   // Each line costs the line list a record besides its text.

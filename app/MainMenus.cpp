@@ -44,6 +44,8 @@ const TMenuLine MenuLayout[] = {
       End,
       I("Save1", "&Save", 16467),
       I("SaveAs1", "Save &As...", 24659),
+      I("ReopenEncoding1", "Reopen with encoding\u2026"),
+      I("SaveEncoding1", "Save with encoding\u2026"),
       Sep,
       I("Print1", "&Print..."),
       Sep,
@@ -294,8 +296,8 @@ void TMainForm::CreateMenus() {
     const QString name = line.Name ? QString::fromLatin1(line.Name) : QString();
     switch (line.Kind) {
       case 'M': {
-        QMenu* menu = stack.isEmpty() ? bar->addMenu(QString::fromLatin1(line.Caption))
-                                      : stack.last()->addMenu(QString::fromLatin1(line.Caption));
+        QMenu* menu = stack.isEmpty() ? bar->addMenu(QString::fromUtf8(line.Caption))
+                                      : stack.last()->addMenu(QString::fromUtf8(line.Caption));
         menu->setObjectName(name);
         stack.append(menu);
         break;
@@ -318,7 +320,7 @@ void TMainForm::CreateMenus() {
         break;
       }
       case 'I': {
-        QAction* action = stack.last()->addAction(QString::fromLatin1(line.Caption));
+        QAction* action = stack.last()->addAction(QString::fromUtf8(line.Caption));
         action->setObjectName(name);
         action->setShortcut(ShortCutToKeySequence(line.ShortCut));
         // Kept on the window too, so that its shortcut works while auto-hide hides its menu.

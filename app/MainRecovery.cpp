@@ -16,7 +16,7 @@ void TMainForm::CreateRecovery() {
   document.LineCount = [this] { return EditorLineCount(); };
   document.Line = [this](std::size_t Index) { return EditorLine(Index); };
   document.Header = [this] {
-    return TRecoveryHeader{DocFileName, FOnDisk, FLineBreak, Memo1->CaretCol(), Memo1->CaretLine()};
+    return TRecoveryHeader{DocFileName, FOnDisk, FLineBreak, Memo1->CaretCol(), Memo1->CaretLine(), FEncoding};
   };
   FRecovery = new TRecoveryKeeper(std::move(document), this);
   Memo1->OnChange = [this, next = std::move(Memo1->OnChange)](TObject* Sender) {
@@ -57,6 +57,7 @@ bool TMainForm::Recover(TFoundCopy& Copy) {
   DocFileName = header.FileName;
   FOnDisk = header.OnDisk;
   FLineBreak = header.Break;
+  FEncoding = header.Encoding;
   FTypeSwitch = -1;
   EditorSetCaret(header.CaretX, header.CaretY);
   // Unsaved text, to be saved under its own name.

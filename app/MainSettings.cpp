@@ -42,6 +42,7 @@ void TMainForm::ApplySettings(const TSettingsValues& Values) {
   Memo1->SetMaxUndo(Values.UndoLevels);
   ModernHTML = Values.ModernHTML;
   RelativeLinks = Values.RelativeLinks;
+  EightBit = Values.EightBit;
   if (StartupGuard) {
     StartupGuard = false;
     return;
@@ -56,6 +57,7 @@ void TMainForm::ApplySettings(const TSettingsValues& Values) {
 void TMainForm::Setup1Click() { SetupForm->exec(); }
 
 void TMainForm::ApplyLanguageFile() {
-  FLanguage = OpenLanguageFile(QString::fromLatin1(LanguageFileName));
+  FLanguage = OpenLanguageFile(QString::fromLatin1(LanguageFileName), QString(),
+                               CodePageEncoding(EightBit.toStdString()));
   if (FLanguage) ApplyLanguage({this, SetupForm}, *FLanguage);
 }

@@ -111,7 +111,8 @@ void TMainForm::ShowStatusBar(bool On) {
 }
 
 void TMainForm::ShowFileFormat() {
-  StatusBar1->SetFileFormat(QString(), QString::fromLatin1(LineBreakName(FLineBreak)));
+  StatusBar1->SetFileFormat(QString::fromStdString(EncodingName(FEncoding)),
+                            QString::fromLatin1(LineBreakName(FLineBreak)));
 }
 
 void TMainForm::EditorStatusChanged() {

@@ -25,12 +25,23 @@ QString TPreviewCopy::Write(TPreviewHost& host) {
   if (host.DocumentOnDisk()) places << document.absolutePath() + QStringLiteral("/.") + name;
   // An unusable TMPDIR gives no temporary folder at all.
   if (const QString temp = QDir::tempPath(); !temp.isEmpty()) places << temp + QLatin1Char('/') + name;
+  // A page that declares its legacy encoding is shown right only in that encoding; a character it
+  // cannot hold makes the copy UTF-8, which is better than a copy with holes.
+  TTextEncoder encoder(host.Encoding());
+  for (int y = 1, n = host.LineCount(); !encoder.Identity() && y <= n; ++y)
+    if (encoder.FirstUnencodable(host.Line(y)) != std::string_view::npos) encoder = TTextEncoder(TEncoding{});
+  std::string encoded;
+  const auto put = [&](QTemporaryFile& file, std::string_view text) {
+    if (encoder.Identity()) return WriteAll(file, text);
+    encoded.clear();
+    return encoder.Append(encoded, text) && WriteAll(file, encoded);
+  };
   for (const QString& place : places) {
     auto file = std::make_unique<QTemporaryFile>(place);
     if (!file->open()) continue;
-    bool ok = true;
+    bool ok = WriteAll(*file, encoder.Preamble());
     for (int y = 1, n = host.LineCount(); ok && y <= n; ++y)
-      ok = WriteAll(*file, host.Line(y)) && WriteAll(*file, host.LineBreak());
+      ok = put(*file, host.Line(y)) && put(*file, host.LineBreak());
     if (ok && file->flush()) {
       file->close();
       FFile = std::move(file);

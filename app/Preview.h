@@ -1,5 +1,6 @@
 // Previews: the document handed to one of the outside programs of the settings. The program gets a
-// temporary copy of the text as it stands, never the user's file: a hidden file beside the document, so
+// temporary copy of the text as it stands (in the document's encoding, or in UTF-8 when that cannot
+// hold it), never the user's file: a hidden file beside the document, so
 // that relative pictures, style sheets and scripts resolve, or one in the temporary folder for a document
 // that was never saved or whose folder cannot be written.
 #pragma once
@@ -8,6 +9,8 @@
 #include <QStringList>
 #include <memory>
 #include <string_view>
+
+#include "TextEncoding.h"
 
 class QTemporaryFile;
 
@@ -27,6 +30,8 @@ class TPreviewHost {
   virtual int LineCount() = 0;
   virtual std::string_view Line(int Y) = 0;
   virtual std::string_view LineBreak() = 0;
+  // The encoding the document is saved in.
+  virtual TEncoding Encoding() { return {}; }
   virtual void ShowInfo(const QString& text) = 0;
   virtual void ShowError(const QString& text) = 0;
   virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;

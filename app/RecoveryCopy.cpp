@@ -38,6 +38,7 @@ std::string HeaderText(const TRecoveryHeader& H) {
   out += "\non-disk=" + std::to_string(H.OnDisk ? 1 : 0);
   out += "\nbreak=" + std::to_string(int(H.Break));
   out += "\ncaret=" + std::to_string(H.CaretX) + ' ' + std::to_string(H.CaretY);
+  out += "\nencoding=" + EncodingName(H.Encoding);
   out += "\n\n";
   return out;
 }
@@ -64,6 +65,8 @@ bool ParseHeader(std::string_view Bytes, TRecoveryHeader& H, std::size_t& TextSt
       const QList<QByteArray> xy = value.split(' ');
       H.CaretX = std::max(1, xy.value(0).toInt());
       H.CaretY = std::max(1, xy.value(1).toInt());
+    } else if (key == "encoding") {
+      if (!EncodingFromName(value.toStdString(), &H.Encoding)) H.Encoding = {};
     }
   }
   return !H.FileName.isEmpty();
@@ -128,8 +131,11 @@ bool NewerThanItsFile(const TFoundCopy& Copy) {
 bool ReadRecoveryText(const TFoundCopy& Copy, std::string& Text, QString* Why) {
   TFileForm form;
   form.ExchangeTabs = false;
+  // The copy holds the editor's bytes as they are, whatever they look like.
+  TEncodingChoice utf8;
+  utf8.Forced = TEncoding{};
   std::string bytes;
-  if (ReadDocumentFile(Copy.Path, bytes, Why, {}, &form) != TReadResult::Done) return false;
+  if (ReadDocumentFile(Copy.Path, bytes, Why, {}, &form, {}, utf8) != TReadResult::Done) return false;
   TRecoveryHeader header;
   std::size_t textStart = 0;
   if (!ParseHeader(std::string_view(bytes).substr(0, HeaderLimit), header, textStart)) {

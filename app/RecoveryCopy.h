@@ -2,7 +2,8 @@
 // crash, a kill or a logout. Each running document writes its copy under an id of its own and holds a lock
 // on it; a copy whose lock nobody holds belongs to a program that is gone and is offered at the next start.
 //
-// A copy is a short header (the document's name, whether it was on disk, its line break, the caret) and
+// A copy is a short header (the document's name, whether it was on disk, its line break, the caret, the
+// encoding its file is saved in) and
 // then every line of the editor followed by LF, exactly as the editor holds it. It is written to
 // "<id>.part" and renamed to "<id>.recovery" once complete, so a copy is always whole.
 #pragma once
@@ -21,6 +22,7 @@ struct TRecoveryHeader {
   bool OnDisk = false;  // loaded from or saved to FileName
   TLineBreak Break = lbLF;
   int CaretX = 1, CaretY = 1;
+  TEncoding Encoding;  // the file's, so that the recovered text is saved back in it
 };
 
 // $XDG_STATE_HOME/quillan, else ~/.local/state/quillan.

@@ -101,6 +101,11 @@ void TMainForm::ConnectCommands() {
   on("Open1", [this] { Open1Click(); });
   on("Save1", [this] { Save1Click(); });
   on("SaveAs1", [this] { SaveAs1Click(); });
+  on("ReopenEncoding1", [this] { ReopenWithEncoding1Click(); });
+  on("SaveEncoding1", [this] { SaveWithEncoding1Click(); });
+  // Only a file on disk can be read again.
+  connect(Menu(QStringLiteral("File1")), &QMenu::aboutToShow, this,
+          [this] { Action(QStringLiteral("ReopenEncoding1"))->setEnabled(FOnDisk); });
   on("Exit1", [this] { Exit1Click(); });
   on("Setup1", [this] { Setup1Click(); });
   // Running out of memory stops the paste with a message instead of ending the program.

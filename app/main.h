@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -68,8 +69,9 @@ class TMainForm : public QMainWindow {
   QString UserName, UserEMail, UserURL;
   QString DefFn;  // the user's home folder + "/untitled" until set
   int DefFT = 0;
-  int LineBreaks = lcAsInFile;  // TLineBreakChoice
-  bool KeepTabs = false;        // no tab and blank exchange on load, paste and save
+  int LineBreaks = lcAsInFile;                        // TLineBreakChoice
+  bool KeepTabs = false;                              // no tab and blank exchange on load, paste and save
+  QString EightBit = QStringLiteral("windows-1252");  // 8-bit files the detector cannot place
   bool NotFirst = false;
   bool ModernHTML = false;     // insert lower-case markup, the HTML template of today
   bool RelativeLinks = false;  // links and pictures relative to a saved document's folder
@@ -77,7 +79,8 @@ class TMainForm : public QMainWindow {
   // The document.
   int DocType() const { return FDocType; }
   void SetDocType(int Type);
-  bool LoadDocument(const QString& FileName);
+  // Encoding: the user's choice instead of the one the file's bytes suggest.
+  bool LoadDocument(const QString& FileName, const std::optional<TEncoding>& Encoding = {});
   bool SaveDocument(const QString& FileName);
   bool ConfirmDiscard();  // false: the user cancelled
   bool NewDocument(int Kind);
@@ -85,8 +88,10 @@ class TMainForm : public QMainWindow {
   bool DocumentOnDisk() const { return FOnDisk; }
   // The line break of the document's file (LF for a new document).
   TLineBreak DocLineBreak() const { return FLineBreak; }
+  // The encoding of the document's file (UTF-8 for a new document).
+  const TEncoding& DocEncoding() const { return FEncoding; }
   // How the next save writes the document.
-  TFileForm SaveForm() const { return {ChosenLineBreak(LineBreaks, FLineBreak), !KeepTabs}; }
+  TFileForm SaveForm() const { return {ChosenLineBreak(LineBreaks, FLineBreak), !KeepTabs, FEncoding}; }
 
   // Handlers of the menu items and tool buttons.
   void Newblank1Click();
@@ -97,6 +102,8 @@ class TMainForm : public QMainWindow {
   void Reopen(const QString& FileName);
   bool Save1Click();  // false: not saved (failed or cancelled)
   bool SaveAs1Click();
+  void ReopenWithEncoding1Click();
+  bool SaveWithEncoding1Click();
   void Exit1Click();
   void Setup1Click();
   void EditPaste1Execute();
@@ -171,12 +178,16 @@ class TMainForm : public QMainWindow {
   bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why);
   void CreateRecovery();
   bool Recover(TFoundCopy& Copy);
+  // Before a save: a character the encoding cannot hold is shown, with the offer to save as UTF-8
+  // instead (Encoding becomes UTF-8); false when the user cancels.
+  bool ConfirmEncodable(TEncoding& Encoding);
 
   // The editor, as the document code uses it.
   std::size_t EditorLineCount() const;
   std::string_view EditorLine(std::size_t Index) const;
   bool EditorHoldsOneEmptyLine() const;
-  TReadResult ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form);
+  TReadResult ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form,
+                             const TEncodingChoice& Choice);
   void EditorSetText(const char* Text);
   void EditorSetCaret(int X, int Y);
   bool EditorModified() const;
@@ -193,6 +204,7 @@ class TMainForm : public QMainWindow {
   bool FShown = false;
   bool FOnDisk = false;  // the file was loaded or saved since the last New
   TLineBreak FLineBreak = lbLF;
+  TEncoding FEncoding;
   bool FInActivate = false;
   // The open file as it was when loaded or last saved, and the outside change last asked about.
   TFileIdentity FDiskState, FAskedState;

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev libtidy-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev libtidy-dev libuchardet-dev
   qt6-webengine-dev libqt6webenginecore6-bin
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev

@@ -70,6 +70,7 @@ const TStoredValue kStoredValues[] = {
     {"reopen4", TFormStorage::skString, ""}, {"reopen5", TFormStorage::skString, ""},
     {"reopen6", TFormStorage::skString, ""}, {"reopen7", TFormStorage::skString, ""},
     {"reopen8", TFormStorage::skString, ""}, {"reopen9", TFormStorage::skString, ""},
+    {"eightbit", TFormStorage::skString, "windows-1252"},
 };
 // clang-format on
 

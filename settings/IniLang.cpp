@@ -1,5 +1,6 @@
 #include "IniLang.h"
 
+#include "EncodingDetect.h"
 #include "RegularFile.h"
 
 #include <QAbstractButton>
@@ -15,7 +16,6 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QStringDecoder>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -64,19 +64,17 @@ void TMemIniFile::SetText(const QString& text) {
   }
 }
 
-bool TMemIniFile::LoadFromFile(const QString& fileName) {
+bool TMemIniFile::LoadFromFile(const QString& fileName, const TEncoding& eightBit) {
   // Only a regular file: a named pipe of that name must not hold up the start.
   std::string raw;
   if (!ReadRegularFile(QFile::encodeName(fileName).toStdString(), raw, 16 << 20, nullptr)) {
     SetText(QString());
     return false;
   }
-  const QByteArray bytes = QByteArray::fromStdString(raw);
-  // UTF-8 first; a file that is not valid UTF-8 is taken byte for byte.
-  QStringDecoder decoder(QStringDecoder::Utf8);
-  QString text = decoder.decode(bytes);
-  if (decoder.hasError()) text = QString::fromLatin1(bytes);
-  SetText(text);
+  TEncodingChoice choice;
+  choice.EightBit = eightBit;
+  DecodeToUtf8(raw, DecideEncoding(raw, choice));
+  SetText(QString::fromStdString(raw));
   return true;
 }
 
@@ -95,12 +93,13 @@ QString TMemIniFile::ReadString(const QString& section, const QString& ident,
   return it == s->Values.constEnd() ? defaultValue : *it;
 }
 
-std::unique_ptr<TMemIniFile> OpenLanguageFile(const QString& fileName, const QString& folder) {
+std::unique_ptr<TMemIniFile> OpenLanguageFile(const QString& fileName, const QString& folder,
+                                              const TEncoding& eightBit) {
   const QString dir = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
   const QString path = dir + QLatin1Char('/') + fileName;
   if (!QFileInfo(path).isFile()) return nullptr;
   auto ini = std::make_unique<TMemIniFile>();
-  if (!ini->LoadFromFile(path)) return nullptr;
+  if (!ini->LoadFromFile(path, eightBit)) return nullptr;
   return ini;
 }
 

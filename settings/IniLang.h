@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "TextEncoding.h"
+
 class QWidget;
 
 // Read-only INI text held in memory. Section and key names match without regard to
@@ -19,8 +21,9 @@ class TMemIniFile {
   TMemIniFile() = default;
 
   void SetText(const QString& text);
-  // False when the file cannot be read; the contents are then empty.
-  bool LoadFromFile(const QString& fileName);
+  // False when the file cannot be read; the contents are then empty. The file is UTF-8 when it is valid
+  // UTF-8 (or has a byte-order mark), else in the 8-bit code page a detector recognises, else in eightBit.
+  bool LoadFromFile(const QString& fileName, const TEncoding& eightBit = CodePageEncoding(DefaultEightBit));
 
   bool SectionExists(const QString& section) const;
   QString ReadString(const QString& section, const QString& ident, const QString& defaultValue) const;
@@ -40,7 +43,8 @@ const char* const LanguageFileName = "Russian.loc";
 
 // The file of that name in the executable's folder (or in folder, when given); nullptr
 // when there is no such file.
-std::unique_ptr<TMemIniFile> OpenLanguageFile(const QString& fileName, const QString& folder = QString());
+std::unique_ptr<TMemIniFile> OpenLanguageFile(const QString& fileName, const QString& folder = QString(),
+                                              const TEncoding& eightBit = CodePageEncoding(DefaultEightBit));
 
 // For each form in order: its caption, then every component it owns, in creation order:
 // caption, hint, then lines, items or column captions by kind.

@@ -20,6 +20,7 @@
 #include "FilenameEdit.h"
 #include "FormStorage.h"
 #include "HelpView.h"
+#include "TextEncoding.h"
 
 namespace {
 
@@ -149,6 +150,13 @@ QWidget* TSetupForm::BuildEditorPage() {
   UndoSpn->setRange(kMinUndoLevels, kMaxUndoLevels);
   UndoSpn->setValue(kMinUndoLevels);
   UndoSpn->setMaximumWidth(UndoSpn->fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 4);
+  EightBitBox = new QComboBox(page);
+  EightBitBox->setObjectName("EightBitBox");
+  for (std::string_view name : EightBitCodePages()) {
+    const TEncoding encoding = CodePageEncoding(name);
+    EightBitBox->addItem(QString::fromStdString(EncodingTitle(encoding)),
+                         QString::fromStdString(EncodingName(encoding)));
+  }
 
   form->addRow(NewLabel(page, FLabelCount, "Font face", FontBox), FontBox);
   form->addRow(NewLabel(page, FLabelCount, "Font Size", FontSpn), FontSpn);
@@ -159,6 +167,7 @@ QWidget* TSetupForm::BuildEditorPage() {
   form->addRow(NewLabel(page, FLabelCount, "Line breaks", LineBreakBox), LineBreakBox);
   form->addRow(KeepTabsChk);
   form->addRow(NewLabel(page, FLabelCount, "Undo levels", UndoSpn), UndoSpn);
+  form->addRow(NewLabel(page, FLabelCount, "8-bit files are in:", EightBitBox), EightBitBox);
   return page;
 }
 
@@ -210,6 +219,9 @@ void TSetupForm::LoadSettingsIntoDialog(const TFormStorage& storage) {
   UndoSpn->setValue(storage.ReadInteger("undolevels"));  // the box keeps it within its range
   ModernHTMLChk->setChecked(storage.ReadBool("modernhtml"));
   RelativeLinksChk->setChecked(storage.ReadBool("relativelinks"));
+  const int eightBit = EightBitBox->findData(storage.ReadString("eightbit"));
+  EightBitBox->setCurrentIndex(eightBit >= 0 ? eightBit
+                                             : EightBitBox->findData(QStringLiteral("windows-1252")));
 }
 
 QString TSetupForm::SiblingProgramPath() { return QSettings("Orvex", "Tarn3").value("Path").toString(); }
@@ -255,6 +267,7 @@ void TSetupForm::StoreDialog(TFormStorage& storage) const {
   storage.WriteInteger("undolevels", UndoSpn->value());
   storage.WriteBool("modernhtml", ModernHTMLChk->isChecked());
   storage.WriteBool("relativelinks", RelativeLinksChk->isChecked());
+  storage.WriteString("eightbit", EightBitBox->currentData().toString());
 }
 
 TSettingsValues TSetupForm::DialogValues() const {
@@ -277,6 +290,7 @@ TSettingsValues TSetupForm::DialogValues() const {
   v.UndoLevels = UndoSpn->value();
   v.ModernHTML = ModernHTMLChk->isChecked();
   v.RelativeLinks = RelativeLinksChk->isChecked();
+  v.EightBit = EightBitBox->currentData().toString();
   return v;
 }
 

@@ -38,6 +38,7 @@ struct TSettingsValues {
   int UndoLevels = 2;
   bool ModernHTML = false;
   bool RelativeLinks = false;
+  QString EightBit = QStringLiteral("windows-1252");  // code page of 8-bit files no detector recognises
 };
 
 // The editor's font with the chosen face and size; an empty face or a size below one
@@ -91,6 +92,7 @@ class TSetupForm : public QDialog {
   QComboBox* LineBreakBox = nullptr;
   QCheckBox* KeepTabsChk = nullptr;
   QSpinBox* UndoSpn = nullptr;
+  QComboBox* EightBitBox = nullptr;
   TFilenameEdit* NetscapeEd = nullptr;
   TFilenameEdit* MSIEEd = nullptr;
   TFilenameEdit* CustomEd = nullptr;

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <string>
 
+#include "EncodingDlg.h"
 #include "FileDlg.h"
 #include "MsgDlg.h"
 #include "QtTestApp.h"
@@ -70,6 +71,23 @@ class TScriptedFileDialogs : public TFileDialogs {
 
  private:
   QString Next() { return Names.isEmpty() ? QString() : Names.takeFirst(); }
+};
+
+// Answers the encoding choice with the next queued name ("" = cancelled) and remembers what was offered.
+class TScriptedEncodingDialogs : public TEncodingDialogs {
+ public:
+  TScriptedEncodingDialogs() { SetEncodingDialogs(this); }
+  ~TScriptedEncodingDialogs() override { SetEncodingDialogs(nullptr); }
+
+  bool Choose(QWidget*, const QString& Title, const TEncoding& Current, TEncoding* Chosen) override {
+    LastTitle = Title;
+    Offered = Current;
+    return !Names.isEmpty() && EncodingFromName(Names.takeFirst().toStdString(), Chosen);
+  }
+
+  QStringList Names;
+  QString LastTitle;
+  TEncoding Offered;
 };
 
 // A shown main window started with Args, on fresh settings.

@@ -62,7 +62,8 @@ TEST(RecoveryCopy, CopiesLeftBehindComeBackWholeAndOnlyWhenTheirProgramIsGone) {
   } cases[] = {
       {{QStringLiteral("/home/u/untitled.txt"), false, lbLF, 1, 1}, {""}},
       {{QStringLiteral("/w/a %41=b\nc ä.html"), true, lbCRLF, 3, 2}, {"<p>", "", ""}},
-      {{QStringLiteral("/w/a %41=b\nc ä.html"), true, lbCR, 1, 3}, {"x\0y"s, "\xff\xfe\t ", "  ", "end"}},
+      {{QStringLiteral("/w/a %41=b\nc ä.html"), true, lbCR, 1, 3, CodePageEncoding("windows-1251")},
+       {"x\0y"s, "\xff\xfe\t ", "  ", "end \xe9\xe0\xe8 caf\xc3\xa9"}},
   };
   for (const TCase& c : cases) {
     WriteCopy(folder, c.Header, c.Lines);
@@ -79,6 +80,7 @@ TEST(RecoveryCopy, CopiesLeftBehindComeBackWholeAndOnlyWhenTheirProgramIsGone) {
     EXPECT_EQ(found[i].Header.Break, c.Header.Break);
     EXPECT_EQ(found[i].Header.CaretX, c.Header.CaretX);
     EXPECT_EQ(found[i].Header.CaretY, c.Header.CaretY);
+    EXPECT_EQ(found[i].Header.Encoding, c.Header.Encoding);
     EXPECT_EQ(CopyLines(found[i].Path), c.Lines);
     // A finder holds what it found: a second one at the same time gets nothing.
     EXPECT_TRUE(FindOrphanedCopies(folder).empty());

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "IconvProgram.h"
 #include "IniLang.h"
 #include "setup.h"
 
@@ -96,11 +97,30 @@ TEST_F(LanguageFile, FileNextToTheProgramIsRead) {
   EXPECT_EQ(ini->ReadString("MainForm", "MainForm.File1.Caption", ""), QString::fromUtf8("&Файл"));
 }
 
-TEST_F(LanguageFile, EightBitTextIsKeptByteForByte) {
+TEST_F(LanguageFile, EightBitTextIsReadInItsCodePage) {
   Write("[S]\nk=caf\xE9\n");
   auto ini = OpenLanguageFile(LanguageFileName, Dir.path());
   ASSERT_NE(ini, nullptr);
   EXPECT_EQ(ini->ReadString("S", "k", ""), QString::fromLatin1("caf\xE9"));
+}
+
+TEST_F(LanguageFile, RussianInAnOldCodePageShowsCyrillic) {
+  const std::string russian =
+      "[MainForm]\r\nMainForm.File1.Caption=&Файл\r\n"
+      "MainForm.Open1.Caption=&Открыть...\r\n"
+      "MainForm.Open1.Hint=Открыть файл с "
+      "диска\r\n";
+  for (const char* encoding : {"WINDOWS-1251", "KOI8-R", "UTF-16", "UTF-8"}) {
+    const std::string bytes = IconvProgram(russian, "UTF-8", encoding);
+    Write(QByteArray(bytes.data(), qsizetype(bytes.size())));
+    auto ini = OpenLanguageFile(LanguageFileName, Dir.path());
+    ASSERT_NE(ini, nullptr);
+    EXPECT_EQ(ini->ReadString("MainForm", "MainForm.Open1.Hint", ""),
+              QString::fromUtf8("Открыть файл с диска"))
+        << encoding;
+    EXPECT_EQ(ini->ReadString("MainForm", "MainForm.File1.Caption", ""), QString::fromUtf8("&Файл"))
+        << encoding;
+  }
 }
 
 // A small main window with one component of each kind.

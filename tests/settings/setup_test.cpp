@@ -33,9 +33,10 @@ class SetupTest : public ::testing::Test {
 TEST_F(SetupTest, DialogOpensOnProgramLocationsWithItsControls) {
   EXPECT_EQ(Form.PageControl1->tabText(Form.PageControl1->currentIndex()), "Program Locations");
   // The language file and the main window find the controls by these names.
-  for (const char* name : {"NameEd", "eMailEd", "HomepageEd", "FontBox", "FontSpn", "AutoHideChk",
-                           "HighliteChk", "DefFnEd", "DefFTBox", "LineBreakBox", "KeepTabsChk", "NetscapeEd",
-                           "MSIEEd", "CustomEd", "ExtendedEd", "ApplyBtn", "CancelBtn", "HelpBtn"})
+  for (const char* name :
+       {"NameEd", "eMailEd", "HomepageEd", "FontBox", "FontSpn", "AutoHideChk", "HighliteChk", "DefFnEd",
+        "DefFTBox", "LineBreakBox", "KeepTabsChk", "EightBitBox", "NetscapeEd", "MSIEEd", "CustomEd",
+        "ExtendedEd", "ApplyBtn", "CancelBtn", "HelpBtn"})
     EXPECT_NE(Form.findChild<QWidget*>(name), nullptr) << name;
 }
 
@@ -151,6 +152,8 @@ TEST_F(SetupTest, ApplyStoresAppliesAndSurvivesARestart) {
   EXPECT_FALSE(Form.KeepTabsChk->isChecked());
   Form.LineBreakBox->setCurrentIndex(2);
   Form.KeepTabsChk->setChecked(true);
+  EXPECT_EQ(Form.EightBitBox->currentText(), "windows-1252 (Western)");
+  Form.EightBitBox->setCurrentIndex(Form.EightBitBox->findData("KOI8-R"));
   Form.ApplyBtnClick();
 
   ASSERT_EQ(Applied.size(), 1u);
@@ -174,6 +177,7 @@ TEST_F(SetupTest, ApplyStoresAppliesAndSurvivesARestart) {
   EXPECT_EQ(nextApplied.back().Netscape, "/usr/bin/firefox");
   EXPECT_EQ(nextApplied.back().LineBreaks, 2);
   EXPECT_TRUE(nextApplied.back().KeepTabs);
+  EXPECT_EQ(nextApplied.back().EightBit, "KOI8-R");
 }
 
 TEST_F(SetupTest, CancelKeepsTheEditsInTheDialogButStoresNothing) {
@@ -194,14 +198,16 @@ TEST_F(SetupTest, CancelKeepsTheEditsInTheDialogButStoresNothing) {
   EXPECT_EQ(Applied[0].UserName, "Edited");
 }
 
-TEST_F(SetupTest, UnknownFileTypeMeansNothingSelected) {
+TEST_F(SetupTest, UnknownFileTypeMeansNothingSelectedAndAnUnknownCodePageTheDefault) {
   QSettings raw("Orvex", "QN");
   raw.setValue("notfirst", "True");
   raw.setValue("DefFT", "7");
+  raw.setValue("eightbit", "EBCDIC");
   raw.sync();
   Storage.ReadValues();
   Form.LoadSettingsIntoDialog(Storage);
   EXPECT_EQ(Form.DialogValues().DefaultFileType, -1);
+  EXPECT_EQ(Form.DialogValues().EightBit, "windows-1252");
 }
 
 TEST(EditorFont, BlankSettingsKeepTheEditorsFont) {

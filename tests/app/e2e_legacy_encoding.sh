@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# End to end: the real program under a virtual X server opens a windows-1251 page, with a windows-1251
+# language file beside it (both made by iconv); the File menu and the text show Cyrillic, the status
+# bar the encoding, and Ctrl+S writes the page back byte for byte.
+# Usage: e2e_legacy_encoding.sh path/to/quillan [screenshot.png]
+set -euo pipefail
+program="$1"
+shot="${2:-}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$work/bin"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# The language file is read from the program's folder.
+cp "$program" "$work/bin/quillan"
+printf '%s\r\n' '[MainForm]' 'MainForm.File1.Caption=&Файл' 'MainForm.Open1.Caption=&Открыть...' \
+    'MainForm.Save1.Caption=&Сохранить' 'MainForm.SaveAs1.Caption=Сохранить &как...' \
+    'MainForm.Exit1.Caption=В&ыход' 'MainForm.Edit1.Caption=&Правка' 'MainForm.Show1.Caption=&Вид' |
+    iconv -f UTF-8 -t WINDOWS-1251 > "$work/bin/Russian.loc"
+printf '%s\r\n' '<html><head><meta charset="windows-1251"><title>Проба</title></head>' '<body>' \
+    '<p>Съешь же ещё этих мягких французских булок, да выпей чаю.</p>' '</body></html>' |
+    iconv -f UTF-8 -t WINDOWS-1251 > "$work/original.html"
+
+cat > "$work/drive.sh" <<'DRIVE'
+set -euo pipefail
+"$WORK/bin/quillan" "$WORK/page.html" 2>"$WORK/stderr" &
+pid=$!
+win=""
+for _ in $(seq 1 100); do
+    win="$(xdotool search --name '^Orvex Quillan 2\.0 - .*page\.html$' 2>/dev/null | head -1 || true)"
+    [ -n "$win" ] && break
+    sleep 0.1
+done
+[ -n "$win" ] || { echo "no window"; kill $pid; exit 1; }
+sleep 0.5
+xdotool windowfocus --sync "$win" || true
+sleep 0.3
+xdotool key ctrl+s
+sleep 0.5
+# The translated File menu: its accelerator is Cyrillic now, so it is opened with the mouse.
+xdotool mousemove --window "$win" 20 10 click 1
+sleep 0.5
+[ -n "$SHOT" ] && import -window root "$SHOT"
+xdotool key Escape
+sleep 0.2
+kill $pid
+wait $pid 2>/dev/null || true
+DRIVE
+
+for attempt in 1 2; do
+    cp "$work/original.html" "$work/page.html"
+    # A save that did not happen leaves the same bytes too: the file's time tells.
+    touch -d '2001-01-01' "$work/page.html"
+    WORK="$work" SHOT="$shot" timeout 30 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" || true
+    if [ "$(stat -c %Y "$work/page.html")" -gt "$(date -d '2001-01-02' +%s)" ]; then
+        if cmp "$work/original.html" "$work/page.html"; then
+            echo "saved back byte for byte"
+            exit 0
+        fi
+        echo "the saved page differs"
+        od -c "$work/page.html" | head
+        exit 1
+    fi
+    echo "attempt $attempt: the page was not saved; trying again"
+done
+exit 1
