@@ -16,7 +16,14 @@ void TMainForm::CreateRecovery() {
   document.LineCount = [this] { return EditorLineCount(); };
   document.Line = [this](std::size_t Index) { return EditorLine(Index); };
   document.Header = [this] {
-    return TRecoveryHeader{DocFileName, FOnDisk, FLineBreak, Memo1->CaretCol(), Memo1->CaretLine(), FEncoding};
+    TRecoveryHeader header;
+    header.FileName = DocFileName;
+    header.OnDisk = FOnDisk;
+    header.Break = FLineBreak;
+    header.CaretX = Memo1->CaretCol();
+    header.CaretY = Memo1->CaretLine();
+    header.Encoding = FEncoding;
+    return header;
   };
   FRecovery = new TRecoveryKeeper(std::move(document), this);
   Memo1->OnChange = [this, next = std::move(Memo1->OnChange)](TObject* Sender) {

@@ -60,8 +60,8 @@ TEST(RecoveryCopy, CopiesLeftBehindComeBackWholeAndOnlyWhenTheirProgramIsGone) {
     TRecoveryHeader Header;
     std::vector<std::string> Lines;
   } cases[] = {
-      {{QStringLiteral("/home/u/untitled.txt"), false, lbLF, 1, 1}, {""}},
-      {{QStringLiteral("/w/a %41=b\nc ä.html"), true, lbCRLF, 3, 2}, {"<p>", "", ""}},
+      {{QStringLiteral("/home/u/untitled.txt"), false, lbLF, 1, 1, {}}, {""}},
+      {{QStringLiteral("/w/a %41=b\nc ä.html"), true, lbCRLF, 3, 2, {}}, {"<p>", "", ""}},
       {{QStringLiteral("/w/a %41=b\nc ä.html"), true, lbCR, 1, 3, CodePageEncoding("windows-1251")},
        {"x\0y"s, "\xff\xfe\t ", "  ", "end \xe9\xe0\xe8 caf\xc3\xa9"}},
   };
@@ -127,7 +127,7 @@ TEST(RecoveryKeeper, TheCopyFollowsTheTextStepByStep) {
   document.Modified = [&] { return modified; };
   document.LineCount = [&] { return lines.size(); };
   document.Line = [&](std::size_t I) { return std::string_view(lines[I]); };
-  document.Header = [] { return TRecoveryHeader{QStringLiteral("/w/page.html"), true, lbLF, 1, 1}; };
+  document.Header = [] { return TRecoveryHeader{QStringLiteral("/w/page.html"), true, lbLF, 1, 1, {}}; };
   TRecoveryKeeper::TTiming timing;
   timing.IntervalMs = 5;
   timing.SliceBytes = 40;
@@ -218,10 +218,11 @@ TEST(MainWindowRecovery, StartOffersCopiesNewerThanTheirFiles) {
   const QString page = dir.filePath(QStringLiteral("page.html")),
                 stale = dir.filePath(QStringLiteral("b.css"));
   const QString never = dir.filePath(QStringLiteral("untitled.js"));
-  WriteCopy(folder, {page, true, lbCRLF, 2, 2}, {"new", "text"});
-  WriteCopy(folder, {stale, true, lbLF, 1, 1}, {"old"});
+  // The page's file is in windows-1251: its recovered text goes back into it in that encoding.
+  WriteCopy(folder, {page, true, lbCRLF, 2, 2, CodePageEncoding("windows-1251")}, {"new \u0436", "text"});
+  WriteCopy(folder, {stale, true, lbLF, 1, 1, {}}, {"old"});
   QTest::qWait(10);
-  WriteCopy(folder, {never, false, lbLF, 1, 1}, {"draft"});
+  WriteCopy(folder, {never, false, lbLF, 1, 1, {}}, {"draft"});
   const QDateTime now = QDateTime::currentDateTime();
   WriteBytes(page, "old\r\n");
   SetModified(page, now.addSecs(-3600));
@@ -238,14 +239,14 @@ TEST(MainWindowRecovery, StartOffersCopiesNewerThanTheirFiles) {
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_TRUE(
         boxes.Shown[0].Text.startsWith(QStringLiteral("Recover the unsaved text of ") + page + " from "));
-    EXPECT_EQ(form->Memo1->Lines().Text(), "new\r\ntext\r\n");
+    EXPECT_EQ(form->Memo1->Lines().Text(), "new \u0436\r\ntext\r\n");
     EXPECT_TRUE(form->Memo1->Modified());
     EXPECT_EQ(form->DocFileName, page);
     EXPECT_EQ(form->DocType(), dtHTML);
     EXPECT_EQ(form->Memo1->CaretPos(), (TPoint{2, 2}));
     EXPECT_EQ(copies(), 3) << "the recovered copy stays until the text is saved";
     ASSERT_TRUE(form->Save1Click());
-    EXPECT_EQ(FileBytes(page), "new\r\ntext\r\n");
+    EXPECT_EQ(FileBytes(page), "new \xE6\r\ntext\r\n");
     EXPECT_EQ(copies(), 2);
   }
   boxes.Shown.clear();
