@@ -10,7 +10,6 @@
 
 #include "xeAccessibleEdit.h"
 #include "xeAccessibleText.h"
-#include "xeCellMap.h"
 #include "xeColors.h"
 #include "xeHighlighter.h"
 
@@ -212,16 +211,6 @@ void TxeCustomEdit::SetGutterWidth(int Value) {
   RefreshScrollBars(true);
   UpdateCaret();
   viewport()->update();
-}
-
-int TxeCustomEdit::ColumnToCell(int Line, int Col) const {
-  if (Col < 1) Col = 1;
-  return TxeCellMap::CellOfByte(LineText(Line), Col - 1, TabWidth()) + 1;
-}
-
-int TxeCustomEdit::CellToColumn(int Line, int Cell) const {
-  if (Cell < 1) Cell = 1;
-  return TxeCellMap::ByteOfCell(LineText(Line), Cell - 1, TabWidth()) + 1;
 }
 
 // ---------------------------------------------------------------- TxeEditView

@@ -86,10 +86,6 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   // The document as assistive technology reads it (made on first use).
   TxeAccessibleText& AccessibleText();
 
-  // Cells and byte columns agree with what is painted.
-  int ColumnToCell(int Line, int Col) const override;
-  int CellToColumn(int Line, int Cell) const override;
-
   // ---- geometry ----
   int GutterWidth() const { return FGutterWidth; }
   // x of display cell 1 of the view.

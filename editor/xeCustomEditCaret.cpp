@@ -153,8 +153,8 @@ QLabel* TxeCustomEdit::ScrollHintWindow() {
     hint->setAutoFillBackground(true);
     hint->setFrameStyle(QFrame::Box | QFrame::Plain);
     hint->setMargin(2);
-    hint->setWordWrap(true);
-    hint->setMaximumWidth(200);
+    // One line: a word-wrapped label would break "Top Line:" from its number.
+    hint->setWordWrap(false);
     QObject::connect(qApp, &QObject::destroyed, hint.data(), [] { delete hint.data(); });
   }
   return hint;

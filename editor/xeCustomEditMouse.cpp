@@ -51,10 +51,11 @@ bool TxeCustomEdit::PosInSelection(TPoint P) const {
 }
 
 void TxeCustomEdit::SelectWordAt(TPoint P) {
-  const int X = std::clamp(P.X, 1, MaxColumn);
   const int Y = std::clamp(P.Y, 1, std::max(1, LineCount()));
   const std::string_view line = LineText(Y);
   const int len = static_cast<int>(line.size());  // length(T) = len + 1
+  // Words beyond the widest column (minified lines) are reachable too.
+  const int X = std::clamp(P.X, 1, std::max(MaxColumn, len + 1));
   if (X >= len + 1) {
     SetCaretPos({len + 1, Y});
     return;

@@ -9,6 +9,7 @@
 // line beyond them first lets OnRangesNeeded fill them. Inserting and deleting lines moves that edge with
 // the lines.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -97,6 +98,11 @@ class TxeEditList {
 
   // An upper bound of the longest line's length (it does not shrink when long lines go).
   std::size_t LongestLine() const { return FStore.Longest(); }
+  // An upper bound of the display cells of the widest line when a tab reaches the next TabWidth stop (no
+  // other character takes more cells than it has bytes).
+  std::size_t WidestLine(int TabWidth) const {
+    return FStore.Longest() + FStore.MostTabs() * static_cast<std::size_t>(std::max(TabWidth, 1) - 1);
+  }
   // Bytes of text the list holds on the heap in its chunks and line strings (capacity, not length).
   std::size_t StorageBytes() const { return FStore.StorageBytes(); }
 

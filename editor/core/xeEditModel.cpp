@@ -4,6 +4,7 @@
 #include <climits>
 #include <utility>
 
+#include "xeCellMap.h"
 #include "xeUtf8.h"
 
 TxeEditModel::TxeEditModel() {
@@ -188,7 +189,8 @@ void TxeEditModel::SetSelectionMode(TSelectionMode Value) {
 // ---- view quantities ----
 
 int TxeEditModel::MaxScrollColumn() const {
-  const auto longest = static_cast<long long>(FLines.LongestLine()) + 1;
+  // Every cell of the widest line, and one for the caret after it.
+  const auto longest = static_cast<long long>(FLines.WidestLine(FTabWidth)) + 1;
   return static_cast<int>(std::min<long long>(std::max<long long>(MaxColumn, longest), 0x7FFFFFF0));
 }
 
@@ -212,43 +214,11 @@ void TxeEditModel::SetFirstVisibleColumn(int Value) {
 }
 
 int TxeEditModel::ColumnToCell(int Line, int Col) const {
-  const std::string_view s = LineText(Line);
-  const std::size_t upto = std::min<std::size_t>(static_cast<std::size_t>(std::max(Col - 1, 0)), s.size());
-  if (IsPlainAscii(s.substr(0, upto))) return Col;
-  const int tab = std::max(FTabWidth, 1);
-  long long cell = 0;
-  std::size_t i = 0;
-  while (i < upto) {
-    if (s[i] == '\t') {
-      cell += tab - cell % tab;
-      ++i;
-      continue;
-    }
-    cell += Utf8CellWidth(s, i);
-    i += static_cast<std::size_t>(std::max(Utf8CharLen(s, i), 1));
-  }
-  cell += Col - 1 - static_cast<long long>(upto);
-  return static_cast<int>(std::min<long long>(cell + 1, 0x7FFFFFF0));
+  return TxeCellMap::CellOfByte(LineText(Line), std::max(Col, 1) - 1, FTabWidth) + 1;
 }
 
 int TxeEditModel::CellToColumn(int Line, int Cell) const {
-  const std::string_view s = LineText(Line);
-  if (IsPlainAscii(s)) return Cell;
-  const int tab = std::max(FTabWidth, 1);
-  long long cell = 0;
-  std::size_t i = 0;
-  while (i < s.size()) {
-    long long w;
-    if (s[i] == '\t') {
-      w = tab - cell % tab;
-    } else {
-      w = Utf8CellWidth(s, i);
-    }
-    if (cell + w >= Cell) return static_cast<int>(i) + 1;
-    cell += w;
-    i += s[i] == '\t' ? 1 : static_cast<std::size_t>(std::max(Utf8CharLen(s, i), 1));
-  }
-  return static_cast<int>(s.size() + 1 + (Cell - 1 - cell));
+  return TxeCellMap::ByteOfCell(LineText(Line), std::max(Cell, 1) - 1, FTabWidth) + 1;
 }
 
 void TxeEditModel::ScrollCaretIntoView() {
@@ -287,6 +257,7 @@ void TxeEditModel::SetTabWidth(int Value) {
   Value = std::clamp(Value, 0, 256);
   if (Value == FTabWidth) return;
   FTabWidth = Value;
+  RefreshScrollBars();
   InvalidateAll();
 }
 

@@ -129,13 +129,13 @@ class TxeEditModel : public TObject {
   void SetFirstVisibleColumn(int Value);
   int VisibleLineCount() const { return FView ? FView->VisibleLineCount() : 0; }
   int VisibleColumnCount() const { return FView ? FView->VisibleColumnCount() : 0; }
-  // The horizontal scroll range: MaxColumn, or more when a longer line exists.
+  // The horizontal scroll range in display cells: MaxColumn, or more when a wider line exists.
   int MaxScrollColumn() const;
   // Display cell (1-based) of byte column Col on Line: tabs reach the next TabWidth stop, wide characters
-  // take two cells; beyond the line's end one cell per column. The widget may refine it.
-  virtual int ColumnToCell(int Line, int Col) const;
+  // take two cells; beyond the line's end one cell per column. The same map the screen paints with.
+  int ColumnToCell(int Line, int Col) const;
   // The byte column shown in cell Cell of Line (the start of the character covering it).
-  virtual int CellToColumn(int Line, int Cell) const;
+  int CellToColumn(int Line, int Cell) const;
   void ScrollCaretIntoView();
 
   // ---- properties ----

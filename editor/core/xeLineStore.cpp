@@ -207,6 +207,7 @@ void TxeLineStore::Swap(TxeLineStore& Other) noexcept {
   std::swap(FFreeOwn, Other.FFreeOwn);
   std::swap(FLongLengths, Other.FLongLengths);
   std::swap(FLongest, Other.FLongest);
+  std::swap(FMostTabs, Other.FMostTabs);
 }
 
 std::string_view TxeLineStore::Get(std::size_t I) const {
@@ -218,8 +219,13 @@ std::string_view TxeLineStore::Get(std::size_t I) const {
   return std::string_view(FChunks[static_cast<std::size_t>(r >> ChunkShift)].Data() + offset, length);
 }
 
+void TxeLineStore::NoteTabs(std::string_view S) {
+  NoteTabs(static_cast<std::size_t>(std::count(S.begin(), S.end(), '\t')));
+}
+
 std::uint64_t TxeLineStore::NewOwn(std::string&& S) {
   Note(S.size());
+  NoteTabs(S);
   if (!FFreeOwn.empty()) {
     const std::uint32_t i = FFreeOwn.back();
     FFreeOwn.pop_back();
@@ -270,14 +276,24 @@ void TxeLineStore::FreeLine(std::uint64_t R) {
 std::size_t TxeLineStore::PlaceLines(std::size_t Chunk, std::size_t Size, std::size_t I,
                                      bool FinalBreakEndsText) {
   std::size_t k = I;
+  // Tabs are counted by hopping from one to the next, so text without tabs is read once more at memchr
+  // speed and no more.
+  const char* text = FChunks[Chunk].Data();
+  const auto nextTab = [&](std::size_t From) {
+    const void* t = From < Size ? std::memchr(text + From, '\t', Size - From) : nullptr;
+    return t ? static_cast<std::size_t>(static_cast<const char*>(t) - text) : Size;
+  };
+  std::size_t tab = nextTab(0);
   try {
-    ForEachLine(std::string_view(FChunks[Chunk].Data(), Size), FinalBreakEndsText,
-                [&](std::size_t Off, std::size_t Len) {
-                  const std::uint64_t r = ChunkRec(Chunk, Off, Len);
-                  if (Len >= LongLen) FLongLengths.emplace(r >> OffsetShift, Len);
-                  FIndex.Rec(k++) = r;
-                  ++FChunks[Chunk].Lines;
-                });
+    ForEachLine(std::string_view(text, Size), FinalBreakEndsText, [&](std::size_t Off, std::size_t Len) {
+      std::size_t tabs = 0;
+      for (; tab < Off + Len; tab = nextTab(tab + 1)) ++tabs;
+      NoteTabs(tabs);
+      const std::uint64_t r = ChunkRec(Chunk, Off, Len);
+      if (Len >= LongLen) FLongLengths.emplace(r >> OffsetShift, Len);
+      FIndex.Rec(k++) = r;
+      ++FChunks[Chunk].Lines;
+    });
   } catch (...) {
     // The caller frees the chunk and removes the slots.
     for (std::size_t j = I; j < k; ++j) {
@@ -294,6 +310,7 @@ void TxeLineStore::Set(std::size_t I, std::string&& Text) {
   std::uint64_t& r = FIndex.Rec(I);
   if (r & OwnBit) {
     Note(Text.size());
+    NoteTabs(Text);
     FOwn[static_cast<std::size_t>(r & ~OwnBit)] = std::move(Text);
     return;
   }
@@ -309,6 +326,8 @@ void TxeLineStore::Splice(std::size_t I, std::size_t Pos, std::size_t Len, std::
     Pos = std::min(Pos, own.size());
     own.replace(Pos, std::min(Len, own.size() - Pos), S);
     Note(own.size());
+    // Only a text with tabs can give the line more of them.
+    if (S.find('\t') != std::string_view::npos) NoteTabs(own);
     return;
   }
   const std::string_view old = Get(I);

@@ -85,6 +85,8 @@ class TxeLineStore {
 
   // An upper bound of the longest line's length.
   std::size_t Longest() const { return FLongest; }
+  // An upper bound of the tabs one line holds.
+  std::size_t MostTabs() const { return FMostTabs; }
   // Bytes of text held on the heap in chunks and line strings (capacity, not length).
   std::size_t StorageBytes() const;
   // Bytes of the per-line records (capacity).
@@ -160,6 +162,10 @@ class TxeLineStore {
   void Note(std::size_t Len) {
     if (Len > FLongest) FLongest = Len;
   }
+  void NoteTabs(std::size_t Tabs) {
+    if (Tabs > FMostTabs) FMostTabs = Tabs;
+  }
+  void NoteTabs(std::string_view S);
 
   TLineIndex FIndex;
   std::vector<TChunk> FChunks;
@@ -168,6 +174,7 @@ class TxeLineStore {
   std::vector<std::uint32_t> FFreeOwn;
   std::unordered_map<std::uint64_t, std::size_t> FLongLengths;
   std::size_t FLongest = 0;
+  std::size_t FMostTabs = 0;
 };
 
 // Calls Emit(offset, length) for every line of T (lines end at CR, LF or CR LF); with FinalBreakEndsText a

@@ -77,16 +77,24 @@ int ColumnCharNext(std::string_view S, int Col) {
   return static_cast<int>(start) + Utf8CharLen(S, start) + 1;
 }
 
+int CodePointCells(char32_t C) {
+  if (C < 0x1100) return 1;
+  if ((C <= 0x115F) ||                                                   // Hangul Jamo initials
+      (C >= 0x2E80 && C <= 0xA4CF && C != 0x303F) ||                     // CJK .. Yi
+      (C >= 0xAC00 && C <= 0xD7A3) ||                                    // Hangul syllables
+      (C >= 0xF900 && C <= 0xFAFF) ||                                    // CJK compatibility ideographs
+      (C >= 0xFE30 && C <= 0xFE6F) ||                                    // CJK compatibility and small forms
+      (C >= 0xFF00 && C <= 0xFF60) ||                                    // full-width forms
+      (C >= 0xFFE0 && C <= 0xFFE6) || (C >= 0x1F300 && C <= 0x1F64F) ||  // pictographs, emoticons
+      (C >= 0x1F900 && C <= 0x1F9FF) || (C >= 0x20000 && C <= 0x3FFFD))
+    return 2;
+  return 1;
+}
+
 int Utf8CellWidth(std::string_view S, std::size_t I) {
   std::uint32_t cp = 0;
   if (I >= S.size() || Decode(S, I, &cp) == 1) return 1;
-  // East Asian wide and fullwidth ranges.
-  const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF && cp != 0x303F) ||
-                    (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
-                    (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
-                    (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x1F300 && cp <= 0x1F64F) ||
-                    (cp >= 0x1F900 && cp <= 0x1F9FF) || (cp >= 0x20000 && cp <= 0x3FFFD);
-  return wide ? 2 : 1;
+  return CodePointCells(cp);
 }
 
 bool IsPlainAscii(std::string_view S) {

@@ -26,7 +26,11 @@ int ColumnCharStart(std::string_view S, int Col);
 // Column Col moved forward to the start of the next character when it lies inside one.
 int ColumnCharNext(std::string_view S, int Col);
 
-// Number of display cells of the character starting at S[I] (2 for East Asian wide characters).
+// Display width of a code point: 2 for East Asian wide and full-width characters, else 1. The one table of
+// widths: the model, the screen and printing all use it.
+int CodePointCells(char32_t C);
+
+// Number of display cells of the character starting at S[I] (a byte that is not valid UTF-8: 1).
 int Utf8CellWidth(std::string_view S, std::size_t I);
 
 // The column a user counts for byte column Col (1-based): characters before it plus one, each

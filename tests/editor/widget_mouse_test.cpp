@@ -106,14 +106,23 @@ TEST_F(MouseTest, DoubleClickSelectsAWord) {
       {true, 6, {5, 1}, {10, 1}},
       {true, 10, {5, 1}, {10, 1}},  // the blank: the word to its left
   };
-  for (const auto& c : cases) {
-    Edit->SetHighLighter(c.highlighter ? &html : nullptr);
-    SetText("the quick fox\r\n");
-    const QPoint at(Edit->ColumnToX(c.col) + 1, Edit->LineHeight() / 2);
-    QTest::mouseClick(VP(*Edit), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(VP(*Edit), Qt::LeftButton, {}, at);
-    EXPECT_EQ(Edit->SelBegin(), c.begin) << c.highlighter << " " << c.col;
-    EXPECT_EQ(Edit->SelEnd(), c.end) << c.highlighter << " " << c.col;
+  // The same far right in a long line (a minified file): the word is selected and the view stays.
+  for (const int shift : {0, 1500}) {
+    for (const auto& c : cases) {
+      Edit->SetHighLighter(c.highlighter ? &html : nullptr);
+      SetText(std::string(static_cast<std::size_t>(shift), '-') + "the quick fox\r\n");
+      Edit->SetFirstVisibleColumn(shift + 1);
+      const int first = Edit->FirstVisibleColumn();
+      const QPoint at(Edit->ColumnToX(shift + c.col) + 1, Edit->LineHeight() / 2);
+      QTest::mouseClick(VP(*Edit), Qt::LeftButton, {}, at);
+      QTest::mouseDClick(VP(*Edit), Qt::LeftButton, {}, at);
+      const TPoint shifted{shift, 0};
+      EXPECT_EQ(Edit->SelBegin(), (TPoint{c.begin.X + shifted.X, 1}))
+          << c.highlighter << " " << c.col << " " << shift;
+      EXPECT_EQ(Edit->SelEnd(), (TPoint{c.end.X + shifted.X, 1}))
+          << c.highlighter << " " << c.col << " " << shift;
+      EXPECT_EQ(Edit->FirstVisibleColumn(), first);
+    }
   }
   Edit->SetHighLighter(nullptr);
   // beyond the end of the line only the caret moves

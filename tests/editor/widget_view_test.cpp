@@ -64,6 +64,14 @@ TEST_F(ViewTest, ScrollBarsCoverTheTextAndTheLongestLine) {
   EXPECT_EQ(Edit->FirstVisibleColumn(), 2000);
   Edit->SetFirstVisibleLine(100000);
   EXPECT_EQ(v->value(), Edit->LineCount());
+  // The range counts display cells: 200 tabs and "END" take 1603 cells in 203 bytes.
+  SetText(std::string(200, '\t') + "END\r\n");
+  Edit->SetTabWidth(8);
+  EXPECT_GE(h->maximum() + h->pageStep() - 1, 1604);
+  Edit->SetCaretPos({204, 1});
+  EXPECT_EQ(Edit->ColumnToCell(1, 204), 1604);
+  EXPECT_GE(1604, Edit->FirstVisibleColumn());
+  EXPECT_LE(1604, Edit->FirstVisibleColumn() + Edit->VisibleColumnCount());
 }
 
 TEST_F(ViewTest, ScrollHintShowsTheTopLine) {
@@ -77,6 +85,7 @@ TEST_F(ViewTest, ScrollHintShowsTheTopLine) {
   EXPECT_EQ(Edit->FirstVisibleLine(), 123);
   ASSERT_TRUE(hint->isVisible());
   EXPECT_EQ(hint->text(), QStringLiteral("Top Line: 123"));
+  EXPECT_LT(hint->height(), 2 * hint->fontMetrics().lineSpacing());  // one line
   const QPoint client = Edit->viewport()->mapToGlobal(QPoint(0, 0));
   EXPECT_EQ(hint->geometry().right() + 1, client.x() + Edit->viewport()->width() - 4);
   EXPECT_EQ(hint->geometry().top(), client.y() + 10);

@@ -4,67 +4,21 @@
 #include <cstdint>
 #include <cstring>
 
-namespace {
-
-inline bool IsCont(unsigned char b) { return (b & 0xC0) == 0x80; }
-
-}  // namespace
+#include "xeUtf8.h"
 
 TxeCellChar DecodeCellChar(const char* p, std::size_t n) {
-  const auto* s = reinterpret_cast<const unsigned char*>(p);
-  const unsigned char b = s[0];
   TxeCellChar r;
-  if (b < 0x80) {
-    r.Code = b;
-    r.Tab = b == '\t';
-    return r;
-  }
-  int len = 0;
+  const auto b = static_cast<unsigned char>(p[0]);
   char32_t c = 0;
-  unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-  if (b >= 0xC2 && b <= 0xDF) {
-    len = 2;
-    c = b & 0x1F;
-  } else if (b >= 0xE0 && b <= 0xEF) {
-    len = 3;
-    c = b & 0x0F;
-    if (b == 0xE0) lo = 0xA0;
-    if (b == 0xED) hi = 0x9F;  // no surrogates
-  } else if (b >= 0xF0 && b <= 0xF4) {
-    len = 4;
-    c = b & 0x07;
-    if (b == 0xF0) lo = 0x90;
-    if (b == 0xF4) hi = 0x8F;
-  }
-  if (len == 0 || static_cast<std::size_t>(len) > n || s[1] < lo || s[1] > hi) {
-    r.Code = 0xFFFD;
+  r.Bytes = Utf8Decode(std::string_view(p, n), 0, &c);
+  if (r.Bytes == 1 && b >= 0x80) {
+    r.Code = 0xFFFD;  // a byte that starts no valid sequence
     return r;
   }
-  for (int i = 1; i < len; ++i) {
-    if (!IsCont(s[i])) {
-      r.Code = 0xFFFD;
-      return r;
-    }
-    c = (c << 6) | (s[i] & 0x3F);
-  }
-  r.Bytes = len;
   r.Code = c;
+  r.Tab = c == '\t';
   r.Cells = CodePointCells(c);
   return r;
-}
-
-int CodePointCells(char32_t c) {
-  if (c < 0x1100) return 1;
-  if ((c <= 0x115F) ||                                                   // Hangul Jamo initials
-      (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||                     // CJK .. Yi
-      (c >= 0xAC00 && c <= 0xD7A3) ||                                    // Hangul syllables
-      (c >= 0xF900 && c <= 0xFAFF) ||                                    // CJK compatibility ideographs
-      (c >= 0xFE30 && c <= 0xFE6F) ||                                    // CJK compatibility forms
-      (c >= 0xFF00 && c <= 0xFF60) ||                                    // full-width forms
-      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||  // pictographs, emoticons
-      (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD))
-    return 2;
-  return 1;
 }
 
 int SkipPlainAscii(const char* p, int from, int to) {

@@ -1,4 +1,5 @@
-// Byte columns to display cells: how one line of UTF-8 bytes lies on the cell grid.
+// Byte columns to display cells: how one line of UTF-8 bytes lies on the cell grid. The model, the screen
+// and printing all measure through here (and the widths of xeUtf8.h), so they agree.
 // A tab reaches the next TabWidth stop, an East Asian wide character takes two cells,
 // every other character (and every byte that is not valid UTF-8) takes one.
 // Only the part of a line up to the asked position is ever walked, so long lines stay cheap;
@@ -7,6 +8,8 @@
 
 #include <cstddef>
 #include <string_view>
+
+#include "xeUtf8.h"
 
 // One character of a line as it is painted.
 struct TxeCellChar {
@@ -18,9 +21,6 @@ struct TxeCellChar {
 
 // Decodes the character at p (n bytes available, n > 0), without the tab width.
 TxeCellChar DecodeCellChar(const char* p, std::size_t n);
-
-// Display width of a code point: 2 for East Asian wide and full-width characters, else 1.
-int CodePointCells(char32_t c);
 
 // Cells a tab standing at 0-based cell `cell` covers.
 inline int TabCells(int cell, int tabWidth) {

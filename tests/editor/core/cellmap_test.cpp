@@ -4,6 +4,8 @@
 #include <string>
 
 #include "xeCellMap.h"
+#include "xeEditModel.h"
+#include "xeUtf8.h"
 
 namespace {
 
@@ -63,6 +65,45 @@ TEST(CellMap, DecodeReportsWidthAndReplacement) {
   EXPECT_EQ(DecodeCellChar("\xC0\xAF", 2).Code, U'\xFFFD');  // overlong
   EXPECT_EQ(DecodeCellChar("\xC0\xAF", 2).Bytes, 1);
   EXPECT_TRUE(DecodeCellChar("\t", 1).Tab);
+}
+
+// The model (caret and scrolling), the screen (the row painter's decoding) and printing (cell widths of
+// the bytes) measure a character alike; U+FE50..U+FE6F (small form variants) included.
+TEST(CellMap, ModelScreenAndPrintAgree) {
+  const struct {
+    const char* ch;
+    int cells;
+  } cases[] = {
+      {"a", 1},
+      {"\xC3\xA9", 1},
+      {"\xE2\x82\xAC", 1},
+      {"\xE6\x97\xA5", 2},
+      {"\xEF\xB8\xB0", 2},
+      {"\xEF\xB9\x90", 2},
+      {"\xEF\xB9\xAF", 2},
+      {"\xEF\xB9\xB0", 1},
+      {"\xF0\x9F\x98\x80", 2},
+      {"\xFF", 1},
+      {"\xE2\x82", 2},  // two bytes that are no character: one cell each
+  };
+  for (const auto& c : cases) {
+    const std::string ch = c.ch;
+    TxeEditModel m;
+    m.SetText("x" + ch + "y");
+    const int model = m.ColumnToCell(1, 2 + static_cast<int>(ch.size())) - m.ColumnToCell(1, 2);
+    int screen = 0;
+    for (std::size_t i = 0; i < ch.size();) {
+      const TxeCellChar d = DecodeCellChar(ch.data() + i, ch.size() - i);
+      screen += d.Cells;
+      i += static_cast<std::size_t>(d.Bytes);
+    }
+    int print = 0;
+    for (std::size_t i = 0; i < ch.size(); i += static_cast<std::size_t>(Utf8CharLen(ch, i)))
+      print += Utf8CellWidth(ch, i);
+    EXPECT_EQ(model, c.cells) << ch;
+    EXPECT_EQ(screen, c.cells) << ch;
+    EXPECT_EQ(print, c.cells) << ch;
+  }
 }
 
 }  // namespace
