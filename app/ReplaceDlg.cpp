@@ -19,6 +19,7 @@
 #include "xeCustomEdit.h"
 #include "xeEditModel.h"
 #include "xePrint.h"
+#include "xeRegexSearch.h"
 
 namespace {
 
@@ -47,6 +48,11 @@ TReplaceDlg::TReplaceDlg(QWidget* Parent) : QDialog(Parent) {
   replaceLabel->setBuddy(ReplaceEdit);
   MatchCaseBox = Named(new QCheckBox(QStringLiteral("Match &case"), this), "MatchCaseBox");
   WholeWordBox = Named(new QCheckBox(QStringLiteral("Match &whole word only"), this), "WholeWordBox");
+  RegExprBox = Named(new QCheckBox(QStringLiteral("Regular e&xpression"), this), "RegExprBox");
+  RegExprBox->setToolTip(QStringLiteral(
+      "Find what is a Perl-compatible regular expression.\nA match stays within one line.\n"
+      "In the replace text, $1 to $9, ${name} and $0 stand for\nwhat the groups matched, $$ for a "
+      "dollar sign."));
   auto* direction = Named(new QGroupBox(QStringLiteral("Direction"), this), "DirectionBox");
   UpBtn = Named(new QRadioButton(QStringLiteral("&Up"), direction), "UpBtn");
   DownBtn = Named(new QRadioButton(QStringLiteral("&Down"), direction), "DownBtn");
@@ -73,6 +79,7 @@ TReplaceDlg::TReplaceDlg(QWidget* Parent) : QDialog(Parent) {
   auto* checks = new QVBoxLayout;
   checks->addWidget(MatchCaseBox);
   checks->addWidget(WholeWordBox);
+  checks->addWidget(RegExprBox);
   boxes->addLayout(checks);
   boxes->addWidget(direction);
   auto* left = new QVBoxLayout;
@@ -98,6 +105,9 @@ TReplaceDlg::TReplaceDlg(QWidget* Parent) : QDialog(Parent) {
     UpdateButtons();
     ShowMessage(QString());
   });
+  // A report about the last search no longer applies once what it was about changes.
+  connect(ReplaceEdit, &QLineEdit::textEdited, this, [this] { ShowMessage(QString()); });
+  connect(RegExprBox, &QCheckBox::toggled, this, [this] { ShowMessage(QString()); });
   UpdateButtons();
 }
 
@@ -107,6 +117,7 @@ QString TReplaceDlg::ReplaceText() const { return ReplaceEdit->text(); }
 void TReplaceDlg::SetReplaceText(const QString& Value) { ReplaceEdit->setText(Value); }
 
 void TReplaceDlg::ShowMessage(const QString& Text) {
+  MessageLbl->setStyleSheet(QString());
   MessageLbl->setText(Text);
   MessageLbl->setVisible(!Text.isEmpty());
 }
@@ -128,6 +139,7 @@ void TReplaceDlg::Raise(TFindOptions Button) {
   if (DownBtn->isChecked()) FOptions |= frDown;
   if (MatchCaseBox->isChecked()) FOptions |= frMatchCase;
   if (WholeWordBox->isChecked()) FOptions |= frWholeWord;
+  if (RegExprBox->isChecked()) FOptions |= frRegExpr;
   if (Button == frFindNext) {
     if (OnFind) OnFind(*this);
   } else if (OnReplace) {
@@ -135,10 +147,22 @@ void TReplaceDlg::Raise(TFindOptions Button) {
   }
 }
 
+void TReplaceDlg::ShowSearchError(const TxeRegexError& Error) {
+  ShowMessage(SearchErrorMessage(Error, FindText(), ReplaceText()));
+  MessageLbl->setStyleSheet(QStringLiteral("color: #b00000"));
+  QLineEdit* field = Error.Where == TxeRegexError::rePattern       ? FindEdit
+                     : Error.Where == TxeRegexError::reReplacement ? ReplaceEdit
+                                                                   : nullptr;
+  if (!field) return;
+  field->setFocus();
+  field->setCursorPosition(CharactersBefore(field->text(), Error.Offset));
+}
+
 TxeSearchOptions ReplaceDlgFindOptions(const TReplaceDlg& Dialog) {
   TxeSearchOptions options = 0;
   if (Dialog.Options() & frMatchCase) options |= srMatchCase;
   if (Dialog.Options() & frWholeWord) options |= srWholeWord;
+  if (Dialog.Options() & frRegExpr) options |= srRegExpr;
   return options;  // the direction is not passed on: every search runs forward from the caret
 }
 
@@ -155,6 +179,7 @@ TxeSearchOptions ReplaceDlgBoxOptions(const TReplaceDlg& Dialog) {
   TxeSearchOptions options = 0;
   if (Dialog.MatchCaseBox->isChecked()) options |= srMatchCase;
   if (Dialog.WholeWordBox->isChecked()) options |= srWholeWord;
+  if (Dialog.RegExprBox->isChecked()) options |= srRegExpr;
   return options;
 }
 
@@ -170,6 +195,13 @@ void FindAndReport(TReplaceDlg& Dialog, TxeEditModel& Editor, TxeSearchOptions O
         return MessageDlg(Question, mtConfirmation, mbYes | mbNo, Asker) == mrYes;
       });
   if (outcome != foNotFound) return;
+  if (const TxeRegexError& error = Editor.SearchError()) {
+    if (InDialog)
+      Dialog.ShowSearchError(error);
+    else
+      MessageDlg(SearchErrorMessage(error, Dialog.FindText(), Dialog.ReplaceText()), mtError, mbOK, Asker);
+    return;
+  }
   if (InDialog)
     Dialog.ShowMessage(NotFoundMessage(Dialog.FindText()));
   else
@@ -186,7 +218,9 @@ void ReplaceDlgReplace(TReplaceDlg& Dialog, TxeEditModel& Editor) {
   const TxeSearchOptions options = ReplaceDlgReplaceOptions(Dialog);
   const int count =
       Editor.FindReplace(Dialog.FindText().toStdString(), Dialog.ReplaceText().toStdString(), options);
-  if (count == 0)
+  if (Editor.SearchError())
+    Dialog.ShowSearchError(Editor.SearchError());
+  else if (count == 0)
     Dialog.ShowMessage(NotFoundMessage(Dialog.FindText()));
   else
     Dialog.ShowMessage((options & srReplaceAll) ? ReplacedMessage(count) : QString());

@@ -7,6 +7,7 @@
 
 #include "xeEditSearch.h"
 
+struct TxeRegexError;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +24,7 @@ constexpr TFindOptions frWholeWord = 1u << 2;
 constexpr TFindOptions frFindNext = 1u << 3;
 constexpr TFindOptions frReplace = 1u << 4;
 constexpr TFindOptions frReplaceAll = 1u << 5;
+constexpr TFindOptions frRegExpr = 1u << 6;
 
 class TReplaceDlg : public QDialog {
   Q_OBJECT
@@ -40,11 +42,14 @@ class TReplaceDlg : public QDialog {
   QString Message() const;
   // The focus in the find field, its text selected, ready for typing or Enter.
   void FocusFindText();
+  // Says why a regular expression could not be used, and puts the cursor in its field where the fault lies.
+  void ShowSearchError(const TxeRegexError& Error);
 
   QLineEdit* FindEdit = nullptr;
   QLineEdit* ReplaceEdit = nullptr;
   QCheckBox* MatchCaseBox = nullptr;
   QCheckBox* WholeWordBox = nullptr;
+  QCheckBox* RegExprBox = nullptr;
   QRadioButton* UpBtn = nullptr;
   QRadioButton* DownBtn = nullptr;
   QPushButton* FindNextBtn = nullptr;

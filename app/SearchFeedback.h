@@ -9,6 +9,7 @@
 #include "xeEditSearch.h"
 
 class TxeEditModel;
+struct TxeRegexError;
 
 enum TFindOutcome { foFound, foNotFound, foDeclined };
 
@@ -18,9 +19,13 @@ enum TFindOutcome { foFound, foNotFound, foDeclined };
 TFindOutcome FindWithWrap(TxeEditModel& Editor, const std::string& Text, TxeSearchOptions Options,
                           const std::function<bool(const QString& Question)>& AskWrap);
 
-// Whether lines First..Last (1-based) hold Text under the case and whole-word options.
+// Whether lines First..Last (1-based) hold Text under the case, whole-word and expression options.
 bool LinesHold(const TxeEditModel& Editor, const std::string& Text, TxeSearchOptions Options, int First,
                int Last);
 
 QString NotFoundMessage(const QString& Text);
+// Why a regular expression search could not run or stopped, the place given in characters.
+QString SearchErrorMessage(const TxeRegexError& Error, const QString& FindText, const QString& ReplaceText);
+// The number of characters in the first Bytes bytes of Text as UTF-8.
+int CharactersBefore(const QString& Text, int Bytes);
 QString ReplacedMessage(int Count);

@@ -1,4 +1,5 @@
-// Search engine throughput over synthetic HTML lines (or bench/corpus/*.html when present).
+// Search throughput over synthetic HTML lines (or bench/corpus/*.html when present): the plain engine and
+// regular expressions side by side.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -100,7 +101,8 @@ std::string CorpusFile(const char* name) {
 }
 
 // Replace-all over a 10 MB page with the HTML highlighter attached: undo records and range rescans included.
-void ReplaceAllDivBySpan(benchmark::State& state, const std::string& text) {
+void ReplaceAll(benchmark::State& state, const std::string& text, const char* search, const char* replace,
+                TxeSearchOptions options) {
   if (text.empty()) {
     state.SkipWithError("no corpus: run bench/make-corpus.sh");
     return;
@@ -114,13 +116,20 @@ void ReplaceAllDivBySpan(benchmark::State& state, const std::string& text) {
     m.SetHighLighter(&html);
     m.SetText(text);
     state.ResumeTiming();
-    replaced = m.FindReplace("div", "span", srReplaceAll);
+    replaced = m.FindReplace(search, replace, srReplaceAll | options);
     benchmark::DoNotOptimize(replaced);
     state.PauseTiming();
     m.SetHighLighter(nullptr);
     state.ResumeTiming();
   }
   state.counters["occurrences"] = replaced;
+}
+void ReplaceAllDivBySpan(benchmark::State& state, const std::string& text) {
+  ReplaceAll(state, text, "div", "span", 0);
+}
+// The regular expression that names what it keeps.
+void ReplaceAllDivClass(benchmark::State& state, const std::string& text) {
+  ReplaceAll(state, text, "<div class=\"([^\"]*)\">", "<section class=\"$1\">", srRegExpr);
 }
 
 void BM_ReplaceAllDivBySpan(benchmark::State& state) { ReplaceAllDivBySpan(state, Document(10u << 20)); }
@@ -131,9 +140,16 @@ void BM_ReplaceAllDivBySpanOneLine(benchmark::State& state) {
 void BM_ReplaceAllDivBySpanCorpus(benchmark::State& state) {
   ReplaceAllDivBySpan(state, CorpusFile("html-10m.html"));
 }
+void BM_RegexReplaceAllDivClass(benchmark::State& state) { ReplaceAllDivClass(state, Document(10u << 20)); }
+void BM_RegexReplaceAllDivClassOneLine(benchmark::State& state) {
+  ReplaceAllDivClass(state, Document(10u << 20, " "));
+}
+void BM_RegexReplaceAllDivClassCorpus(benchmark::State& state) {
+  ReplaceAllDivClass(state, CorpusFile("html-10m.html"));
+}
 
 // A find that runs through 100 MB without a match.
-void FindNoMatch(benchmark::State& state, std::string text) {
+void FindNoMatch(benchmark::State& state, std::string text, const char* search, TxeSearchOptions options) {
   if (text.empty()) {
     state.SkipWithError("no corpus: run bench/make-corpus.sh");
     return;
@@ -144,20 +160,39 @@ void FindNoMatch(benchmark::State& state, std::string text) {
   for (int i = 1; i <= m.LineCount(); ++i) bytes += m.LineText(i).size();
   for (auto _ : state) {
     m.SetCaretXY(1, 1);
-    benchmark::DoNotOptimize(m.FindReplace("zebra", "", 0));
+    benchmark::DoNotOptimize(m.FindReplace(search, "", options));
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
-void BM_FindNoMatch100MB(benchmark::State& state) { FindNoMatch(state, Document(100u << 20)); }
-void BM_FindNoMatch100MBCorpus(benchmark::State& state) { FindNoMatch(state, CorpusFile("html-100m.html")); }
+void BM_FindNoMatch100MB(benchmark::State& state) { FindNoMatch(state, Document(100u << 20), "zebra", 0); }
+void BM_FindNoMatch100MBCorpus(benchmark::State& state) {
+  FindNoMatch(state, CorpusFile("html-100m.html"), "zebra", 0);
+}
+// A literal-prefixed expression, in either case as a user would type it.
+constexpr const char* kPrefixed = "zebra\\d+";
+void BM_RegexFindNoMatch100MB(benchmark::State& state) {
+  FindNoMatch(state, Document(100u << 20), kPrefixed, srRegExpr);
+}
+void BM_RegexFindNoMatch100MBCorpus(benchmark::State& state) {
+  FindNoMatch(state, CorpusFile("html-100m.html"), kPrefixed, srRegExpr);
+}
+void BM_RegexFindNoMatchCase100MBCorpus(benchmark::State& state) {
+  FindNoMatch(state, CorpusFile("html-100m.html"), kPrefixed, srRegExpr | srMatchCase);
+}
 
 }  // namespace
 
 BENCHMARK(BM_ReplaceAllDivBySpan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAllDivBySpanOneLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAllDivBySpanCorpus)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexReplaceAllDivClass)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexReplaceAllDivClassOneLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexReplaceAllDivClassCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindNoMatch100MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindNoMatch100MBCorpus)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexFindNoMatch100MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexFindNoMatch100MBCorpus)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexFindNoMatchCase100MBCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatchCase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineNoMatchOneByte)->Unit(benchmark::kMillisecond);

@@ -28,6 +28,7 @@
 #include "xeKeyCmds.h"
 #include "xeMarks.h"
 #include "xePrintStatus.h"
+#include "xeRegexSearch.h"
 #include "xeTypes.h"
 #include "xeUndoList.h"
 
@@ -314,6 +315,9 @@ class TxeEditModel : public TObject {
   // Finds, or replaces, ASearch; returns the number of occurrences found and processed.
   int FindReplace(std::string_view ASearch, std::string_view AReplace, TxeSearchOptions Options);
   TxeEditSearch& SearchEngine() { return FSearchEngine; }
+  TxeRegexSearch& RegexSearch() { return FRegexSearch; }
+  // Why the last FindReplace with srRegExpr could not search, or stopped early; empty otherwise.
+  const TxeRegexError& SearchError() const { return FSearchError; }
   // Progress of PrintDocument (editor/xePrint.cpp), which prints through the widget.
   TxePrintStatusEvent OnPrintStatus;
 
@@ -327,13 +331,19 @@ class TxeEditModel : public TObject {
     bool Usable(int Line, int P, int Length) const;
   };
   TSearchRange SearchRange(TxeSearchOptions Options) const;
+  TxeLineSearch* PrepareSearch(std::string_view ASearch, std::string_view AReplace, TxeSearchOptions Options);
+  void SkipEmptyMatchAtCaret(TSearchRange& Range, bool Backward) const;
   void SelectMatch(int Line, int P, int Length, bool Backward);
   void ReplaceMatch(std::string_view AReplace);
-  int ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, std::string_view ASearch,
-                         std::string_view AReplace, TPoint& CaretAfter);
+  int ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, TxeLineSearch& Engine,
+                         TPoint& CaretAfter);
   int FindReplaceRun(std::string_view ASearch, std::string_view AReplace, TxeSearchOptions Options,
                      bool& ReplacedAll);
   TxeEditSearch FSearchEngine;
+  TxeRegexSearch FRegexSearch;
+  TxeRegexError FSearchError;
+  // Where the last find left the caret on an empty match, which the next search steps over.
+  TPoint FEmptyMatchCaret{0, 0};
 
  public:
   // ==== end of the search block ====

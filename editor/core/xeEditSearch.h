@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-// Options of the editor's FindReplace, one byte: bit n = option n.
-using TxeSearchOptions = std::uint8_t;
+// Options of the editor's FindReplace: bit n = option n.
+using TxeSearchOptions = std::uint16_t;
 constexpr TxeSearchOptions srMatchCase = 1u << 0;
 constexpr TxeSearchOptions srWholeWord = 1u << 1;
 constexpr TxeSearchOptions srBackward = 1u << 2;
@@ -18,6 +18,8 @@ constexpr TxeSearchOptions srSelectionOnly = 1u << 4;
 constexpr TxeSearchOptions srReplace = 1u << 5;
 constexpr TxeSearchOptions srReplaceAll = 1u << 6;
 constexpr TxeSearchOptions srPrompt = 1u << 7;
+// ASearch is a Perl-compatible regular expression and AReplace may refer to its groups.
+constexpr TxeSearchOptions srRegExpr = 1u << 8;
 
 // The answer of OnReplaceText for one occurrence.
 enum TxeReplaceAction : std::uint8_t { rpaCancel = 0, rpaSkip = 1, rpaReplace = 2, rpaReplaceAll = 3 };
@@ -34,7 +36,26 @@ const unsigned char* Translation(bool CaseSensitive);  // 256 entries
 bool IsDelimiter(unsigned char Byte);
 }  // namespace xeSearchTables
 
-class TxeEditSearch {
+// What FindReplace needs of a search engine: the matches of one line, with their lengths and the text that
+// replaces each of them.
+class TxeLineSearch {
+ public:
+  virtual ~TxeLineSearch() = default;
+  // The replace text for the matches found from now on; false when it cannot be used.
+  virtual bool SetReplacement(std::string_view AReplace) = 0;
+  // Collects the matches of one line. An engine may begin at byte column From; the caller drops matches
+  // that start before it anyway.
+  virtual int FindLineMatches(std::string_view Text, int From) = 0;
+  virtual int GetResultCount() const = 0;
+  virtual int GetMatchPositions(int Index) const = 0;  // 1-based column
+  virtual int MatchLength(int Index) const = 0;
+  // Valid until the next FindLineMatches.
+  virtual std::string_view Replacement(int Index) const = 0;
+  // Every position greater than From is decreased by Delta.
+  virtual void ShiftMatchPositions(int From, int Delta) = 0;
+};
+
+class TxeEditSearch final : public TxeLineSearch {
  public:
   TxeEditSearch();
 
@@ -51,10 +72,19 @@ class TxeEditSearch {
   int NextMatch();                        // the next match after the previous one, or 0
   int FindAllMatches(std::string_view Text);
 
-  int GetMatchPositions(int Index) const;  // 0 when Index is out of range
-  int GetResultCount() const { return static_cast<int>(FResults.size()); }
+  int GetMatchPositions(int Index) const override;  // 0 when Index is out of range
+  int GetResultCount() const override { return static_cast<int>(FResults.size()); }
   const std::vector<int>& MatchPositions() const { return FResults; }
-  void ShiftMatchPositions(int From, int Delta);
+  void ShiftMatchPositions(int From, int Delta) override;
+
+  // The line walk of FindReplace: every match from the line's start, whatever From says.
+  bool SetReplacement(std::string_view AReplace) override {
+    FReplace.assign(AReplace);
+    return true;
+  }
+  int FindLineMatches(std::string_view Text, int /*From*/) override { return FindAllMatches(Text); }
+  int MatchLength(int /*Index*/) const override { return static_cast<int>(FPattern.size()); }
+  std::string_view Replacement(int /*Index*/) const override { return FReplace; }
 
   int GetMatchCount() const { return FMatchCount; }
   void ResetMatchCount() { FMatchCount = 0; }
@@ -85,4 +115,5 @@ class TxeEditSearch {
   std::size_t FNext = 0;  // 0-based start from which the next scan begins
   std::vector<int> FResults;
   int FMatchCount = 0;
+  std::string FReplace;
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "xeEditModel.h"
+#include "xeUtf8.h"
 
 namespace {
 
@@ -86,25 +87,31 @@ void TxeEditModel::ReplaceMatch(std::string_view AReplace) {
 }
 
 // Replace-all without prompting: all usable occurrences of one line at once, as one change of the line.
-int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, std::string_view ASearch,
-                                     std::string_view AReplace, TPoint& CaretAfter) {
+int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, TxeLineSearch& Engine,
+                                     TPoint& CaretAfter) {
   const std::string_view text = LineText(Line);
-  const std::vector<int>& found = FSearchEngine.MatchPositions();
-  const int len = static_cast<int>(ASearch.size());
-  const int rlen = static_cast<int>(AReplace.size());
-  const int delta = rlen - len;
+  const int n = Engine.GetResultCount();
 
-  // (position in the original line, position at the time of its replacement), in processing order.
-  std::vector<std::pair<int, int>> used;
+  // An occurrence: its position in the original line, its position at the time of its replacement, its
+  // length and what replaces it; in processing order.
+  struct TUse {
+    int P, Q, Len;
+    std::string_view With;
+  };
+  std::vector<TUse> used;
   if (Backward) {
-    for (auto it = found.rbegin(); it != found.rend(); ++it)
-      if (Range.Usable(Line, *it, len)) used.emplace_back(*it, *it);
+    for (int k = n - 1; k >= 0; --k) {
+      const int p = Engine.GetMatchPositions(k), len = Engine.MatchLength(k);
+      if (Range.Usable(Line, p, len)) used.push_back({p, p, len, Engine.Replacement(k)});
+    }
   } else {
     int shift = 0;
-    for (const int p : found) {
-      const int q = p + shift;
+    for (int k = 0; k < n; ++k) {
+      const int p = Engine.GetMatchPositions(k), len = Engine.MatchLength(k), q = p + shift;
       if (!Range.Usable(Line, q, len)) continue;
-      used.emplace_back(p, q);
+      const std::string_view with = Engine.Replacement(k);
+      used.push_back({p, q, len, with});
+      const int delta = static_cast<int>(with.size()) - len;
       shift += delta;
       if (Range.Limits == smNormal && Line == Range.End.Y) Range.End.X += delta;
     }
@@ -112,37 +119,81 @@ int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backwar
   if (used.empty()) return 0;
 
   std::string out;
-  out.reserve(text.size() + used.size() * static_cast<std::size_t>(std::max(delta, 0)));
+  std::size_t grown = 0;
+  for (const TUse& u : used) grown += u.With.size();
+  out.reserve(text.size() + grown);
   std::size_t from = 0;
   std::size_t lastReplacementEnd = 0;
-  auto append = [&](int p) {
-    out.append(text.substr(from, static_cast<std::size_t>(p - 1) - from));
-    out.append(AReplace);
-    lastReplacementEnd = out.size();
-    from = static_cast<std::size_t>(p - 1 + len);
+  auto append = [&](const TUse& u) {
+    out.append(text.substr(from, static_cast<std::size_t>(u.P - 1) - from));
+    out.append(u.With);
+    if (!u.With.empty()) lastReplacementEnd = out.size();
+    from = static_cast<std::size_t>(u.P - 1 + u.Len);
   };
   if (Backward) {
-    for (auto it = used.rbegin(); it != used.rend(); ++it) append(it->first);
+    for (auto it = used.rbegin(); it != used.rend(); ++it) append(*it);
   } else {
-    for (const auto& u : used) append(u.first);
+    for (const TUse& u : used) append(u);
   }
   out.append(text.substr(from));
-  // Deleting an occurrence trims the line's trailing blanks; the inserted text itself stays whole.
-  if (HasOption(xeoScrollPastEol)) {
-    const std::size_t floor = rlen > 0 ? lastReplacementEnd : 0;
+  // Deleting an occurrence trims the line's trailing blanks; the inserted text itself stays whole. An empty
+  // occurrence deletes nothing.
+  const bool deletes = std::any_of(used.begin(), used.end(), [](const TUse& u) { return u.Len > 0; });
+  if (HasOption(xeoScrollPastEol) && deletes) {
     std::size_t n = out.size();
-    while (n > floor && out[n - 1] == ' ') --n;
+    while (n > lastReplacementEnd && out[n - 1] == ' ') --n;
     out.resize(n);
   }
 
   // One splice of the line; the batch's records go onto the undo list as one step.
   TxeUndoStep step(*this, ukTyped);
   SetLineText(Line, out);
-  step.Push({used.front().second, Line}, {used.back().second + rlen, Line}, smNormal);
   // The caret goes there once the whole batch is done: moving it line by line would scroll the view
   // through the document.
-  CaretAfter = {used.back().second + rlen, Line};
+  CaretAfter = {used.back().Q + static_cast<int>(used.back().With.size()), Line};
+  step.Push({used.front().Q, Line}, CaretAfter, smNormal);
   return static_cast<int>(used.size());
+}
+
+// The engine for these options, set up for ASearch and AReplace; null when the expression or the
+// replacement cannot be used (SearchError says why).
+TxeLineSearch* TxeEditModel::PrepareSearch(std::string_view ASearch, std::string_view AReplace,
+                                           TxeSearchOptions Options) {
+  const bool caseSensitive = Options & srMatchCase, wholeWord = Options & srWholeWord;
+  if (!(Options & srRegExpr)) {
+    FSearchEngine.SetSearchPattern(ASearch);
+    FSearchEngine.ResetMatchCount();
+    FSearchEngine.SetCaseSensitive(caseSensitive);
+    FSearchEngine.SetWholeWordsOnly(wholeWord);
+    FSearchEngine.SetReplacement(AReplace);
+    return &FSearchEngine;
+  }
+  // A plain find expands nothing.
+  const std::string_view replace = (Options & (srReplace | srReplaceAll)) ? AReplace : std::string_view();
+  if (!FRegexSearch.SetPattern(ASearch, caseSensitive, wholeWord) || !FRegexSearch.SetReplacement(replace)) {
+    FSearchError = FRegexSearch.Error();
+    return nullptr;
+  }
+  return &FRegexSearch;
+}
+
+// An empty match where the last find left the caret was found already: the search starts one character
+// beyond it (forward) or ends one character before it (backward).
+void TxeEditModel::SkipEmptyMatchAtCaret(TSearchRange& Range, bool Backward) const {
+  const TPoint caret = CaretPos();
+  if (caret != FEmptyMatchCaret || HasSelection() || Range.Limits != smNormal) return;
+  const std::string_view line = LineText(caret.Y);
+  if (!Backward && Range.Start == caret) {
+    if (caret.X > static_cast<int>(line.size()))
+      Range.Start = {1, caret.Y + 1};
+    else
+      Range.Start.X += Utf8CharLen(line, static_cast<std::size_t>(caret.X - 1));
+  } else if (Backward && Range.End == caret) {
+    if (caret.X <= 1)
+      Range.End = {LineLength(caret.Y - 1) + 1, caret.Y - 1};
+    else
+      Range.End.X = ColumnCharStart(line, caret.X - 1);
+  }
 }
 
 int TxeEditModel::FindReplace(std::string_view ASearch, std::string_view AReplace, TxeSearchOptions Options) {
@@ -157,14 +208,20 @@ int TxeEditModel::FindReplace(std::string_view ASearch, std::string_view AReplac
 
 int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view AReplace,
                                  TxeSearchOptions Options, bool& ReplacedAll) {
+  FSearchError = {};
+  const TPoint emptyMatchCaret = std::exchange(FEmptyMatchCaret, TPoint{0, 0});
   if (ASearch.empty()) return 0;
   const bool backward = Options & srBackward;
+  const bool regex = Options & srRegExpr;
   TSearchRange range = SearchRange(Options);
-
-  FSearchEngine.SetSearchPattern(ASearch);
-  FSearchEngine.ResetMatchCount();
-  FSearchEngine.SetCaseSensitive(Options & srMatchCase);
-  FSearchEngine.SetWholeWordsOnly(Options & srWholeWord);
+  TxeLineSearch* const found = PrepareSearch(ASearch, AReplace, Options);
+  if (!found) return 0;
+  TxeLineSearch& engine = *found;
+  if (regex && !(Options & (srWholeDocument | srSelectionOnly))) {
+    FEmptyMatchCaret = emptyMatchCaret;
+    SkipEmptyMatchAtCaret(range, backward);
+    FEmptyMatchCaret = {0, 0};
+  }
 
   const bool replace = Options & (srReplace | srReplaceAll);
   bool& replaceAll = ReplacedAll;
@@ -174,30 +231,46 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
   TReplaceAllHold hold(*this);
   if (replaceAll) hold.Take();
 
-  const int len = static_cast<int>(ASearch.size());
-  const int rlen = static_cast<int>(AReplace.size());
   const int step = backward ? -1 : 1;
   int count = 0;
   TPoint batchCaret{0, 0};
+  // Ends a single find or replace. After an empty match the caret stands where the next search would find
+  // it again, so that search steps over one character.
+  auto done = [&](int Length) {
+    if (regex && Length == 0) FEmptyMatchCaret = CaretPos();
+    return count;
+  };
   for (int line = backward ? range.End.Y : range.Start.Y;
        backward ? line >= range.Start.Y : line <= range.End.Y && line <= LineCount(); line += step) {
-    const int n = FSearchEngine.FindAllMatches(LineText(line));
+    const int from = !backward && line == range.Start.Y && range.Limits == smNormal ? range.Start.X
+                     : range.Limits == smColumn                                     ? range.Left
+                                                                                    : 1;
+    const int n = engine.FindLineMatches(LineText(line), from);
+    if (regex && FRegexSearch.Error()) {
+      FSearchError = FRegexSearch.Error();
+      FSearchError.Line = line;
+      FRegexSearch.ClearMatchError();
+      break;
+    }
     if (n == 0) continue;
     if (replaceAll && !prompt && batchable) {
-      count += ReplaceLineMatches(line, range, backward, ASearch, AReplace, batchCaret);
+      count += ReplaceLineMatches(line, range, backward, engine, batchCaret);
       continue;
     }
     for (int k = backward ? n - 1 : 0; backward ? k >= 0 : k < n; k += step) {
-      const int p = FSearchEngine.GetMatchPositions(k);
+      const int p = engine.GetMatchPositions(k);
+      const int len = engine.MatchLength(k);
       if (!range.Usable(line, p, len)) continue;
+      const std::string_view with = engine.Replacement(k);
+      const int rlen = static_cast<int>(with.size());
       ++count;
       SelectMatch(line, p, len, backward);
-      if (!replace) return count;
+      if (!replace) return done(len);
 
       TxeReplaceAction action = rpaReplace;
       if (prompt) {
         action = rpaCancel;
-        OnReplaceText(this, ASearch, AReplace, line, p, action);
+        OnReplaceText(this, ASearch, with, line, p, action);
         if (action == rpaCancel) return count;
       }
       if (action != rpaSkip) {
@@ -206,23 +279,23 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
           prompt = false;
           hold.Take();
         }
-        ReplaceMatch(AReplace);
+        ReplaceMatch(with);
         const TPoint caret = CaretPos();
         if (!backward) {
           if (caret.Y == line) {
             SetCaretXY(p + rlen, line);
-            FSearchEngine.ShiftMatchPositions(p, len - rlen);
+            engine.ShiftMatchPositions(p, len - rlen);
             if (range.Limits == smNormal && line == range.End.Y) range.End.X += rlen - len;
           } else {
             // The replacement broke the line: the rest of it now follows the caret on a later line.
-            FSearchEngine.ShiftMatchPositions(p, p + len - caret.X);
+            engine.ShiftMatchPositions(p, p + len - caret.X);
             if (range.Limits == smNormal && line == range.End.Y) range.End.X += caret.X - (p + len);
             range.End.Y += caret.Y - line;
             line = caret.Y;
           }
         }
       }
-      if (!replaceAll) return count;
+      if (!replaceAll) return done(len);
     }
   }
   if (batchCaret.Y > 0) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -44,6 +45,7 @@ struct TDialogCase {
   const char* message = "";               // the dialog's line afterwards
   std::deque<TModalResult> answers = {};  // to "continue from the top?"
   std::size_t questions = 0;
+  bool regex = false;
 };
 
 TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
@@ -167,6 +169,34 @@ TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
        none,
        none,
        "3 occurrences replaced"},
+      {"an expression goes on from the top",
+       {4, 3},
+       "D\\w+",
+       false,
+       false,
+       false,
+       bFind,
+       text,
+       {1, 1},
+       {4, 1},
+       "",
+       {mrYes},
+       1,
+       true},
+      {"an expression found nowhere",
+       {1, 1},
+       "d\\d",
+       false,
+       false,
+       false,
+       bFind,
+       text,
+       {1, 1},
+       {1, 1},
+       "'d\\d' was not found",
+       {},
+       0,
+       true},
   };
   for (const auto& c : cases) {
     TScriptedBoxes boxes;
@@ -183,6 +213,7 @@ TEST(ReplaceDialog, ButtonsAndBoxesReachTheEditor) {
     dialog.SetReplaceText(QStringLiteral("x"));
     dialog.MatchCaseBox->setChecked(c.matchCase);
     dialog.WholeWordBox->setChecked(c.wholeWord);
+    dialog.RegExprBox->setChecked(c.regex);
     (c.up ? dialog.UpBtn : dialog.DownBtn)->setChecked(true);
     (c.button == bFind      ? dialog.FindNextBtn
      : c.button == bReplace ? dialog.ReplaceBtn
@@ -213,10 +244,46 @@ TEST(ReplaceDialog, OptionsPassedOn) {
   dialog.ReplaceBtn->click();
   EXPECT_EQ(replace, srMatchCase | srWholeWord | srReplace);
   dialog.MatchCaseBox->setChecked(false);
+  dialog.RegExprBox->setChecked(true);
   dialog.ReplaceAllBtn->click();
-  EXPECT_EQ(replace, srWholeWord | srReplaceAll);
+  EXPECT_EQ(replace, srWholeWord | srReplaceAll | srRegExpr);
   dialog.SetFindText(QString());
   EXPECT_FALSE(dialog.FindNextBtn->isEnabled());
+}
+
+TEST(ReplaceDialog, RegularExpressionsAndTheirFaults) {
+  EnsureQtApp();
+  TxeEditModel editor;
+  const std::string text = "<div class=\"\xC3\xA9\">x</div>";
+  editor.SetText(text);
+  TReplaceDlg dialog;
+  ConnectReplaceDlg(dialog, [&editor] { return &editor; });
+  dialog.RegExprBox->setChecked(true);
+  EXPECT_TRUE(dialog.RegExprBox->toolTip().contains(QStringLiteral("within one line")));
+  const struct {
+    const char* find;
+    const char* replace;
+    const char* message;  // how the line under the boxes begins
+    int cursor;           // in the field an error is about; -1: no error
+  } steps[] = {
+      {"\xC3\xA9{2,1}", "", "Error in the regular expression at character 6: ", 5},
+      {"<(/?)div", "<${2}section", "Error in the replace text at character 2: ", 1},
+      {"<(div", "", "Error in the regular expression at the end: ", 5},
+      {"<(/?)div", "<$1section", "2 occurrences replaced", -1},
+  };
+  for (const auto& s : steps) {
+    dialog.SetFindText(QString::fromUtf8(s.find));
+    dialog.SetReplaceText(QString::fromUtf8(s.replace));
+    dialog.ReplaceAllBtn->click();
+    EXPECT_FALSE(dialog.MessageLbl->isHidden()) << s.find;
+    EXPECT_TRUE(dialog.Message().startsWith(QString::fromUtf8(s.message))) << dialog.Message().toStdString();
+    if (s.cursor < 0) continue;
+    const QLineEdit* field =
+        dialog.Message().contains(QStringLiteral("replace")) ? dialog.ReplaceEdit : dialog.FindEdit;
+    EXPECT_EQ(field->cursorPosition(), s.cursor) << s.find;
+    EXPECT_EQ(editor.LineText(1), text) << s.find;
+  }
+  EXPECT_EQ(editor.LineText(1), "<section class=\"\xC3\xA9\">x</section>");
 }
 
 TEST(ReplaceDialog, SearchCommandShowsOneModelessDialogForMemo1) {

@@ -217,21 +217,30 @@ TEST(FindReplace, ReplaceAllReportsStatusOnce) {
 }
 
 // Replace-all without prompting takes a whole line at once; prompting replaces one occurrence at a time.
-// Both must give the same text, count, caret and undo steps.
+// Both must give the same text, count, caret and undo steps, with plain text and with regular expressions.
 TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
   std::mt19937 rng(99);
-  const std::string alphabet = "ab aB-";
-  for (int round = 0; round < 400; ++round) {
+  const std::vector<std::string> alphabet = {"a", "b", " ", "a", "B", "-", "\xC3\xA9", "\xFF"};
+  const std::vector<std::string> patterns = {"a+",   "b*",    "(a)(b)?",  "a|",
+                                             "\\bb", "[ab]-", "(?<x>a)b", "\\w$"};
+  const std::vector<std::string> templates = {"", "<$1>", "${x}", "$0$0", "x", "$2"};
+  for (int round = 0; round < 800; ++round) {
     std::string text;
     for (int line = 0, n = 1 + static_cast<int>(rng() % 4); line < n; ++line) {
       for (int i = 0, len = static_cast<int>(rng() % 14); i < len; ++i)
         text += alphabet[rng() % alphabet.size()];
       text += '\n';
     }
+    const bool regex = round % 2;
     std::string search, replace;
-    for (int i = 0, len = 1 + static_cast<int>(rng() % 2); i < len; ++i) search += "ab"[rng() % 2];
-    for (int i = 0, len = static_cast<int>(rng() % 3); i < len; ++i) replace += "xy"[rng() % 2];
-    TxeSearchOptions options = srReplaceAll;
+    if (regex) {
+      search = patterns[rng() % patterns.size()];
+      replace = templates[rng() % templates.size()];
+    } else {
+      for (int i = 0, len = 1 + static_cast<int>(rng() % 2); i < len; ++i) search += "ab"[rng() % 2];
+      for (int i = 0, len = static_cast<int>(rng() % 3); i < len; ++i) replace += "xy"[rng() % 2];
+    }
+    TxeSearchOptions options = srReplaceAll | (regex ? srRegExpr : 0);
     if (rng() % 2) options |= srBackward;
     if (rng() % 3 == 0) options |= srWholeDocument;
     if (rng() % 4 == 0) options |= srWholeWord;
@@ -253,10 +262,15 @@ TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
     ASSERT_EQ(Lines(batched), Lines(single)) << where;
     ASSERT_EQ(batched.CaretPos(), single.CaretPos()) << where;
     ASSERT_EQ(batched.Modified(), single.Modified()) << where;
-    for (int undo = 0; undo < 3; ++undo) {
-      batched.Undo();
-      single.Undo();
-      ASSERT_EQ(Lines(batched), Lines(single)) << where << " after undo " << undo + 1;
+    // One step back gives the text as it was, one step forward the replaced text again.
+    const std::vector<std::string> replaced = Lines(batched);
+    TxeEditModel original;
+    original.SetText(text);
+    for (TxeEditModel* m : {&batched, &single}) {
+      m->Undo();
+      ASSERT_EQ(Lines(*m), Lines(original)) << where << (m == &single ? " one by one" : "");
+      m->Redo();
+      ASSERT_EQ(Lines(*m), replaced) << where << (m == &single ? " one by one" : "");
     }
   }
 }
