@@ -41,7 +41,7 @@ bool LinesHold(const TxeEditModel& Editor, const std::string& Text, TxeSearchOpt
   }
   for (int line = std::max(First, 1); line <= Last && line <= Editor.LineCount(); ++line) {
     const std::string_view text = Editor.LineText(line);
-    if (regex ? expression.FindLineMatches(text, 1) > 0 : plain.FirstMatch(text) > 0) return true;
+    if (regex ? expression.FindLineMatches(text, 1, 1) > 0 : plain.FirstMatch(text) > 0) return true;
   }
   return false;
 }

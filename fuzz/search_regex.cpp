@@ -30,7 +30,7 @@ bool ValidUtf8(std::string_view S) {
 }
 
 void CheckLine(TxeRegexSearch& Engine, std::string_view Line, int From) {
-  const int n = Engine.FindLineMatches(Line, From);
+  const int n = Engine.FindLineMatches(Line, From, 0);
   if (Engine.Error()) return;
   std::size_t end = From > 1 ? static_cast<std::size_t>(From - 1) : 0;
   int lastEmpty = -1;

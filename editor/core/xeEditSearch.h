@@ -43,9 +43,9 @@ class TxeLineSearch {
   virtual ~TxeLineSearch() = default;
   // The replace text for the matches found from now on; false when it cannot be used.
   virtual bool SetReplacement(std::string_view AReplace) = 0;
-  // Collects the matches of one line. An engine may begin at byte column From; the caller drops matches
-  // that start before it anyway.
-  virtual int FindLineMatches(std::string_view Text, int From) = 0;
+  // Collects the matches of one line. An engine may begin at byte column From, and may stop after Limit
+  // matches (0: no limit); the caller drops matches that start before From anyway.
+  virtual int FindLineMatches(std::string_view Text, int From, int Limit) = 0;
   virtual int GetResultCount() const = 0;
   virtual int GetMatchPositions(int Index) const = 0;  // 1-based column
   virtual int MatchLength(int Index) const = 0;
@@ -77,12 +77,14 @@ class TxeEditSearch final : public TxeLineSearch {
   const std::vector<int>& MatchPositions() const { return FResults; }
   void ShiftMatchPositions(int From, int Delta) override;
 
-  // The line walk of FindReplace: every match from the line's start, whatever From says.
+  // The line walk of FindReplace: every match from the line's start, whatever From and Limit say.
   bool SetReplacement(std::string_view AReplace) override {
     FReplace.assign(AReplace);
     return true;
   }
-  int FindLineMatches(std::string_view Text, int /*From*/) override { return FindAllMatches(Text); }
+  int FindLineMatches(std::string_view Text, int /*From*/, int /*Limit*/) override {
+    return FindAllMatches(Text);
+  }
   int MatchLength(int /*Index*/) const override { return static_cast<int>(FPattern.size()); }
   std::string_view Replacement(int /*Index*/) const override { return FReplace; }
 

@@ -232,6 +232,9 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
   if (replaceAll) hold.Take();
 
   const int step = backward ? -1 : 1;
+  // A forward search that stops at its first occurrence needs no more of a line: matches do not overlap, so
+  // when the first one from the start column lies outside the range, so do the later ones.
+  const bool firstOnly = !backward && !replaceAll && !prompt;
   int count = 0;
   TPoint batchCaret{0, 0};
   // Ends a single find or replace. After an empty match the caret stands where the next search would find
@@ -245,7 +248,7 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
     const int from = !backward && line == range.Start.Y && range.Limits == smNormal ? range.Start.X
                      : range.Limits == smColumn                                     ? range.Left
                                                                                     : 1;
-    const int n = engine.FindLineMatches(LineText(line), from);
+    const int n = engine.FindLineMatches(LineText(line), from, firstOnly ? 1 : 0);
     if (regex && FRegexSearch.Error()) {
       FSearchError = FRegexSearch.Error();
       FSearchError.Line = line;

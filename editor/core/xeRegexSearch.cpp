@@ -149,7 +149,7 @@ int TxeRegexSearch::Match(std::string_view Text, std::size_t Offset) {
   return pcre2_match(FCode.get(), subject, Text.size(), Offset, 0, FMatchData.get(), FContext);
 }
 
-int TxeRegexSearch::FindLineMatches(std::string_view Text, int From) {
+int TxeRegexSearch::FindLineMatches(std::string_view Text, int From, int Limit) {
   FStarts.clear();
   FLengths.clear();
   FExpanded.clear();
@@ -176,6 +176,7 @@ int TxeRegexSearch::FindLineMatches(std::string_view Text, int From) {
     FStarts.push_back(static_cast<int>(start + 1));
     FLengths.push_back(static_cast<int>(end - start));
     if (!FConstant) AppendExpansion(Text);
+    if (Limit > 0 && static_cast<int>(FStarts.size()) >= Limit) break;
     if (end > start) {
       offset = end;
     } else {

@@ -44,7 +44,7 @@ class TxeRegexSearch final : public TxeLineSearch {
   bool UsesJit() const { return FJit; }
   int CaptureCount() const { return FCaptureCount; }
 
-  int FindLineMatches(std::string_view Text, int From) override;
+  int FindLineMatches(std::string_view Text, int From, int Limit) override;
   int GetResultCount() const override { return static_cast<int>(FStarts.size()); }
   int GetMatchPositions(int Index) const override;
   int MatchLength(int Index) const override;

@@ -53,7 +53,7 @@ TEST(RegexSearch, MatchesAndReplacements) {
         << c.pattern << engine.Error().Message;
     ASSERT_TRUE(engine.SetReplacement(c.replace)) << c.pattern << engine.Error().Message;
     TMatches got;
-    for (int k = 0, n = engine.FindLineMatches(c.text, c.from); k < n; ++k)
+    for (int k = 0, n = engine.FindLineMatches(c.text, c.from, 0); k < n; ++k)
       got.emplace_back(engine.GetMatchPositions(k), std::string(engine.Replacement(k)));
     EXPECT_EQ(got, c.expected) << c.pattern << " in " << c.text;
     EXPECT_TRUE(engine.UsesJit()) << c.pattern;
