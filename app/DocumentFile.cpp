@@ -11,14 +11,16 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "MemoryBudget.h"
 #include "RegularFile.h"
+#include "xeTextBuilder.h"
 
 namespace {
 
-constexpr qint64 ChunkSize = 4 << 20;
+constexpr std::size_t ChunkSize = 4 << 20;
 
 // The file a path names, through any chain of symbolic links (also a dangling one).
 QString ResolveLinks(const QString& Path) {
@@ -60,68 +62,233 @@ QString EncodingText(const TEncoding& Encoding) { return QString::fromStdString(
 
 std::uint64_t DocumentMemoryFor(std::uint64_t FileBytes) { return FileBytes + FileBytes / 2; }
 
-TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
-                             const TFileProgress& Progress, TFileForm* Form,
-                             const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice) {
+namespace {
+
+// Where the reader puts a file's bytes: the whole text in one string, tabs widened afterwards.
+class TStringSink {
+ public:
+  TStringSink(const QString& Path, bool WidenTabs) : FPath(Path), FWidenTabs(WidenTabs) {}
+  void Expect(std::uint64_t Bytes) { FText.reserve(std::size_t(Bytes)); }
+  char* Room(std::size_t& Bytes) {
+    // The file's size was reserved; a file that grows gets more in steps.
+    if (FText.capacity() - FSize < ChunkSize) FText.reserve(FSize + std::size_t(ChunkSize));
+    FText.resize(FText.capacity());
+    Bytes = FText.size() - FSize;
+    return FText.data() + FSize;
+  }
+  void Commit(std::size_t Bytes) { FSize += Bytes; }
+  std::string_view Head() const { return std::string_view(FText.data(), std::min(FSize, TextSniffLength)); }
+  // The text in UTF-8 with its form, or false with the reason.
+  bool Finish(const TEncodingChoice& Choice, std::string& Text, TFileForm* Form, QString* Why) {
+    FText.resize(FSize);
+    // Text in another encoding becomes UTF-8 here; UTF-8 itself is neither copied nor changed.
+    const TEncoding encoding = DecideEncoding(FText, Choice);
+    if (!IsPlainUtf8(encoding)) {
+      const std::size_t size = DecodedSize(FText, encoding);
+      if (size == std::string_view::npos) {
+        if (Why)
+          *Why = (encoding.Kind == ekCodePage
+                      ? QStringLiteral("%1 is not available on this system.")
+                      : QStringLiteral("It cannot be %1 text: it has an odd number of bytes."))
+                     .arg(EncodingText(encoding));
+        return false;
+      }
+      const std::uint64_t need = DocumentMemoryFor(size) + FText.size();
+      const std::uint64_t free = AvailableMemory();
+      if (!MemoryAllows(need, free)) {
+        if (Why) *Why = TooLargeSentence(FPath, need, free);
+        return false;
+      }
+      DecodeToUtf8(FText, encoding);
+    }
+    if (Form) Form->Encoding = encoding;
+    if (Form) Form->Break = DetectLineBreak(FText);
+    if (FWidenTabs) ExpandTabsInPlace(FText);
+    Text = std::move(FText);
+    return true;
+  }
+
+ private:
+  QString FPath;
+  std::string FText;
+  std::size_t FSize = 0;
+  bool FWidenTabs;
+};
+
+// Straight into the lines' chunks, piece by piece.
+class TLinesSink : public TxeTextBuilder {
+ public:
+  TLinesSink(const TLinesSink&) = delete;
+  TLinesSink& operator=(const TLinesSink&) = delete;
+  explicit TLinesSink(bool WidenTabs) : TxeTextBuilder(WidenTabs) {
+    // The first piece ends at the first line break (or the end of the file).
+    // Pieces end at line breaks, so none cuts a character in two.
+    OnPiece = [this](std::string_view Piece) {
+      if (!FSawPiece) FBreak = DetectLineBreak(Piece);
+      FSawPiece = true;
+      FValidUtf8 = FValidUtf8 && IsValidUtf8(Piece);
+    };
+  }
+  TLineBreak Break() const { return FBreak; }
+  // The encoding the whole text would be given, when its first bytes and its UTF-8 validity tell; none
+  // when only the whole text can (it is not UTF-8 and declares nothing).
+  std::optional<TEncoding> Encoding(const TEncodingChoice& Choice) const {
+    const std::string_view head = Head();
+    TEncoding found;
+    if (Choice.Forced || EncodingOfBom(head, &found)) return DecideEncoding(head, Choice);
+    std::string_view label;
+    if (Choice.Declarations == dcHTML) label = HtmlCharsetLabel(head);
+    if (Choice.Declarations == dcCSS) label = CssCharsetLabel(head);
+    if (!label.empty() && EncodingFromLabel(label, &found)) return found;
+    if (FValidUtf8) return TEncoding{};
+    return std::nullopt;
+  }
+
+ private:
+  bool FSawPiece = false;
+  bool FValidUtf8 = true;
+  TLineBreak FBreak = lbLF;
+};
+
+enum class TAttempt { Done, Failed, Declined, Changed };
+
+bool SameFile(const struct stat& A, const struct stat& B) {
+  return A.st_dev == B.st_dev && A.st_ino == B.st_ino && A.st_size == B.st_size &&
+         A.st_mtim.tv_sec == B.st_mtim.tv_sec && A.st_mtim.tv_nsec == B.st_mtim.tv_nsec;
+}
+
+// One read of Path into Sink. Changed: the file was written to while it was read; GrewOnly then says
+// whether it only grew and all of it was read.
+template <class TSink>
+TAttempt ReadOnce(const QString& Path, TSink& Sink, QString* Why, const TReadProgress& Progress,
+                  const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice, bool& Asked,
+                  bool& GrewOnly) {
   const auto fail = [Why](const QString& Reason) {
     if (Why) *Why = Reason;
-    return TReadResult::Failed;
+    return TAttempt::Failed;
   };
   std::string reason;
   const TReadOnlyFile file = OpenRegularFile(QFile::encodeName(Path).toStdString(), &reason);
   if (!file.IsOpen()) return fail(QString::fromLocal8Bit(reason.c_str()));
-  struct stat st {};
-  if (::fstat(file.Fd(), &st) != 0) return fail(SystemError(errno));
-  const qint64 total = st.st_size;
+  struct stat before {};
+  if (::fstat(file.Fd(), &before) != 0) return fail(SystemError(errno));
+  const qint64 total = before.st_size;
   const std::uint64_t free = AvailableMemory();
   if (!MemoryAllows(DocumentMemoryFor(std::uint64_t(total)), free))
     return fail(TooLargeSentence(Path, DocumentMemoryFor(std::uint64_t(total)), free));
+  Sink.Expect(std::uint64_t(total));
+  qint64 done = 0;
+  while (true) {
+    // A file that grows while it is read (a log) may not outgrow the memory either.
+    if (done >= total && !MemoryAllows(DocumentMemoryFor(std::uint64_t(done) + ChunkSize), free))
+      return fail(TooLargeSentence(Path, DocumentMemoryFor(std::uint64_t(done) + ChunkSize), free));
+    std::size_t room = 0;
+    char* to = Sink.Room(room);
+    const ssize_t n = ::read(file.Fd(), to, std::min(room, std::size_t(ChunkSize)));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fail(SystemError(errno));
+    Sink.Commit(std::size_t(n));
+    done += n;
+    if (!Asked && (n == 0 || std::size_t(done) >= TextSniffLength)) {
+      Asked = true;
+      if (!HeadLooksLikeText(Sink.Head().substr(0, TextSniffLength), Choice) && !OpenAnyway())
+        return TAttempt::Declined;
+    }
+    if (n == 0) break;
+    if (Progress && !Progress(done, std::max(total, done))) return TAttempt::Declined;
+  }
+  struct stat after {};
+  if (::fstat(file.Fd(), &after) != 0) return fail(SystemError(errno));
+  GrewOnly = after.st_size == done && after.st_size > before.st_size;
+  return SameFile(before, after) && done == total ? TAttempt::Done : TAttempt::Changed;
+}
+
+// Reads Path into a new Sink made by Make, again when the file changed meanwhile; Use takes the sink (false:
+// it failed and told Why).
+template <class TMake, class TUse>
+TReadResult ReadFile(const QString& Path, QString* Why, const TReadProgress& Progress,
+                     const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice, TMake&& Make,
+                     TUse&& Use) {
+  bool asked = !OpenAnyway;
   try {
-    // The bytes go straight into the string; tabs are widened in place afterwards.
-    std::string raw;
-    raw.reserve(std::size_t(total));
-    qint64 done = 0;
-    bool asked = !OpenAnyway;
-    while (true) {
-      // A file that grows while it is read (a log) may not outgrow the memory either.
-      if (done >= total && !MemoryAllows(DocumentMemoryFor(std::uint64_t(done) + ChunkSize), free))
-        return fail(TooLargeSentence(Path, DocumentMemoryFor(std::uint64_t(done) + ChunkSize), free));
-      const qint64 want = done < total ? std::min(ChunkSize, total - done) : ChunkSize;
-      raw.resize(std::size_t(done + want));
-      const ssize_t n = ::read(file.Fd(), raw.data() + done, std::size_t(want));
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) return fail(SystemError(errno));
-      done += n;
-      raw.resize(std::size_t(done));
-      if (!asked && (n == 0 || std::size_t(done) >= TextSniffLength)) {
-        asked = true;
-        if (!HeadLooksLikeText(std::string_view(raw).substr(0, TextSniffLength), Choice) && !OpenAnyway())
-          return TReadResult::Declined;
+    for (int attempt = 1;; ++attempt) {
+      auto sink = Make();
+      bool grewOnly = false;
+      const TAttempt result = ReadOnce(Path, sink, Why, Progress, OpenAnyway, Choice, asked, grewOnly);
+      if (result == TAttempt::Failed) return TReadResult::Failed;
+      if (result == TAttempt::Declined) return TReadResult::Declined;
+      // A file still being written to (a log) is taken as it was when its end was reached.
+      if (result == TAttempt::Done || (attempt == 3 && grewOnly))
+        return Use(sink) ? TReadResult::Done : TReadResult::Failed;
+      if (attempt == 3) {
+        if (Why)
+          *Why = Path + QStringLiteral(" kept changing while it was read. Try again when it is written.");
+        return TReadResult::Failed;
       }
-      if (n == 0) break;
-      if (Progress) Progress(done, total);
     }
-    // Text in another encoding becomes UTF-8 here; UTF-8 itself is neither copied nor changed.
-    const TEncoding encoding = DecideEncoding(raw, Choice);
-    if (!IsPlainUtf8(encoding)) {
-      const std::size_t size = DecodedSize(raw, encoding);
-      if (size == std::string_view::npos)
-        return fail((encoding.Kind == ekCodePage
-                         ? QStringLiteral("%1 is not available on this system.")
-                         : QStringLiteral("It cannot be %1 text: it has an odd number of bytes."))
-                        .arg(EncodingText(encoding)));
-      const std::uint64_t need = DocumentMemoryFor(size) + raw.size();
-      if (!MemoryAllows(need, free)) return fail(TooLargeSentence(Path, need, free));
-      DecodeToUtf8(raw, encoding);
-    }
-    if (Form) Form->Encoding = encoding;
-    if (Form) Form->Break = DetectLineBreak(raw);
-    if (!Form || Form->ExchangeTabs) ExpandTabsInPlace(raw);
-    Text = std::move(raw);
   } catch (const std::bad_alloc&) {
-    return fail(QStringLiteral("There is not enough memory to open it."));
   } catch (const std::length_error&) {
-    return fail(QStringLiteral("There is not enough memory to open it."));
+  }
+  if (Why) *Why = QStringLiteral("There is not enough memory to open it.");
+  return TReadResult::Failed;
+}
+
+}  // namespace
+
+namespace {
+
+TReadResult ReadWhole(const QString& Path, std::string& Text, QString* Why, const TReadProgress& Progress,
+                      TFileForm* Form, const std::function<bool()>& OpenAnyway,
+                      const TEncodingChoice& Choice) {
+  const bool widen = !Form || Form->ExchangeTabs;
+  return ReadFile(
+      Path, Why, Progress, OpenAnyway, Choice, [&] { return TStringSink(Path, widen); },
+      [&](TStringSink& Sink) { return Sink.Finish(Choice, Text, Form, Why); });
+}
+
+}  // namespace
+
+TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
+                             const TFileProgress& Progress, TFileForm* Form,
+                             const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice) {
+  return ReadWhole(
+      Path, Text, Why,
+      [&Progress](qint64 Done, qint64 Total) {
+        if (Progress) Progress(Done, Total);
+        return true;
+      },
+      Form, OpenAnyway, Choice);
+}
+
+TReadResult ReadDocumentLines(const QString& Path, TxeLineStore& Lines, QString* Why,
+                              const TReadProgress& Progress, TFileForm* Form,
+                              const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice) {
+  const bool widen = !Form || Form->ExchangeTabs;
+  bool decode = false;
+  TReadResult result = ReadFile(
+      Path, Why, Progress, OpenAnyway, Choice, [widen] { return TLinesSink(widen); },
+      [&](TLinesSink& Sink) {
+        TxeLineStore lines = Sink.Finish();
+        const std::optional<TEncoding> encoding = Sink.Encoding(Choice);
+        decode = !encoding || !IsPlainUtf8(*encoding);
+        if (decode) return true;
+        if (Form) Form->Encoding = *encoding;
+        if (Form) Form->Break = Sink.Break();
+        Lines = std::move(lines);
+        return true;
+      });
+  if (result != TReadResult::Done || !decode) return result;
+  // Another encoding: read again whole and decoded (the lines read before are gone by now).
+  std::string text;
+  result = ReadWhole(Path, text, Why, Progress, Form, {}, Choice);
+  if (result != TReadResult::Done) return result;
+  try {
+    TxeLineStore lines;
+    lines.InsertText(0, std::move(text), true);
+    Lines = std::move(lines);
+  } catch (const std::bad_alloc&) {
+    if (Why) *Why = QStringLiteral("There is not enough memory to open it.");
+    return TReadResult::Failed;
   }
   return TReadResult::Done;
 }

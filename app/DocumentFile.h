@@ -20,18 +20,33 @@
 // (the total of a write is its line count instead).
 using TFileProgress = std::function<void(qint64 Done, qint64 Total)>;
 
+// The same for reads, which stop when it gives false.
+using TReadProgress = std::function<bool(qint64 Done, qint64 Total)>;
+
+// Declined: the user did not want it opened, or stopped the read.
 enum class TReadResult { Done, Failed, Declined };
+
+class TxeLineStore;
 
 // Reads Path whole into Text for the editor's line list to split, in UTF-8, every tab as four blanks
 // unless Form->ExchangeTabs is off; Form->Break and Form->Encoding receive the file's line break and
 // encoding (decided by Choice). Only a regular file is read, and only when the memory it needs can be
 // had. When its first bytes do not look like text, OpenAnyway is asked (none: it is read) and false
 // leaves it unread (Declined). On failure Why tells the reason; Text is untouched unless the result is
-// Done.
+// Done. A file written to while it is read is read again, so that the text is the file's as it was
+// before or after; one that keeps changing gives an error, unless it only grows (a log), which is taken
+// as it was when its end was reached.
 TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
                              const TFileProgress& Progress = {}, TFileForm* Form = nullptr,
                              const std::function<bool()>& OpenAnyway = {},
                              const TEncodingChoice& Choice = {});
+
+// The same straight into the lines of the editor's line list, without a copy of the whole text (a file
+// in another encoding than UTF-8 is read again and decoded whole); Progress may stop the read (Declined).
+TReadResult ReadDocumentLines(const QString& Path, TxeLineStore& Lines, QString* Why,
+                              const TReadProgress& Progress = {}, TFileForm* Form = nullptr,
+                              const std::function<bool()>& OpenAnyway = {},
+                              const TEncodingChoice& Choice = {});
 
 // Memory a document of FileBytes bytes takes once loaded (its text, tabs and line records), as estimated
 // before reading it.

@@ -20,6 +20,7 @@
 #include "xeCompletionProposal.h"
 #include "xeCustomEdit.h"
 #include "xeKeyCmds.h"
+#include "xeLineStore.h"
 
 void TMainForm::CreateEditors() {
   Memo1 = new TxeCustomEdit(this);
@@ -68,36 +69,31 @@ bool TMainForm::EditorHoldsOneEmptyLine() const {
 
 TReadResult TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form,
                                       const TEncodingChoice& Choice) {
-  std::string text;
   QElapsedTimer clock;
   clock.start();
   std::unique_ptr<QProgressDialog> progress;
+  // A read that takes long shows how far it is and can be stopped; the document stays as it was then.
   const auto step = [&](qint64 Done, qint64 Total) {
     if (!progress && clock.elapsed() >= 500 && Total > 0) {
-      progress =
-          std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName, QString(), 0, 1000, this);
+      progress = std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName,
+                                                   QStringLiteral("Cancel"), 0, 1000, this);
       progress->setWindowModality(Qt::WindowModal);
       progress->setMinimumDuration(0);
     }
     if (progress) progress->setValue(int(Done * 1000 / Total));
+    return !progress || !progress->wasCanceled();
   };
   const auto openAnyway = [&] {
     return MessageDlg(FileName + QStringLiteral(" does not look like a text file. Open it anyway?"),
                       mtWarning, mbYes | mbNo, this) == mrYes;
   };
-  const TReadResult result = ReadDocumentFile(FileName, text, Why, step, Form, openAnyway, Choice);
-  if (result != TReadResult::Done) return result;
+  // The lines are read straight into their chunks; the editor takes them over without a copy.
+  TxeLineStore lines;
+  const TReadResult result = ReadDocumentLines(FileName, lines, Why, step, Form, openAnyway, Choice);
   progress.reset();
-  // Each line costs the line list a record besides its text.
-  const auto breaks = std::uint64_t(std::count(text.begin(), text.end(), '\n')) +
-                      std::uint64_t(std::count(text.begin(), text.end(), '\r'));
-  if (!MemoryAllows(breaks * 16)) {
-    if (Why) *Why = QStringLiteral("There is not enough memory to open it.");
-    return TReadResult::Failed;
-  }
+  if (result != TReadResult::Done) return result;
   try {
-    // The line list takes the text over without copying it, and the undo lists start empty.
-    Memo1->SetText(std::move(text));
+    Memo1->SetLines(std::move(lines));
   } catch (const std::bad_alloc&) {
     if (Why) *Why = QStringLiteral("There is not enough memory to open it.");
     return TReadResult::Failed;

@@ -69,7 +69,10 @@ void WaitForPaint(TPaintWatch& Watch) {
 int Open(const QString& File) {
   BenchQtApp("bench_gui_huge_files");
   const long long baseRss = RssBytes();
+  const long long appReady = WallNs();
   TMainForm form({File});
+  const long long formReady = WallNs();
+  const long long loadedRss = RssBytes(), loadedPeak = PeakRssBytes();
   TxeCustomEdit* edit = form.Memo1;
   TPaintWatch watch;
   Viewport(edit)->installEventFilter(&watch);
@@ -78,6 +81,7 @@ int Open(const QString& File) {
   const long long firstScreen = WallNs();
   const long long peakAtFirstScreen = PeakRssBytes();
   std::printf("first_screen_wall_ns %lld\n", firstScreen);
+  std::printf("app_ready_wall_ns %lld\nread_wall_ns %lld\n", appReady, formReady);
   Print("lines", edit->LineCount());
   Print("editable", edit->ReadOnly() ? 0 : 1);
   Print("ranges_complete_at_first_screen", edit->RangesComplete() ? 1 : 0);
@@ -117,6 +121,8 @@ int Open(const QString& File) {
   Print("ranges_complete_ms", double(clock.nsecsElapsed()) / 1e6);
   Print("longest_event_loop_stall_ms", double(longest) / 1e6);
   Print("base_rss_bytes", double(baseRss));
+  Print("rss_after_read_bytes", double(loadedRss));
+  Print("peak_rss_after_read_bytes", double(loadedPeak));
   Print("peak_rss_at_first_screen_bytes", double(peakAtFirstScreen));
   Print("peak_rss_bytes", double(PeakRssBytes()));
   Print("rss_after_bytes", double(RssBytes()));

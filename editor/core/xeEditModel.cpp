@@ -54,6 +54,8 @@ std::string_view TxeEditModel::LineText(int Line) const {
 
 void TxeEditModel::SetText(std::string Value) { FLines.LoadFromString(std::move(Value)); }
 
+void TxeEditModel::SetLines(TxeLineStore&& Lines) { FLines.LoadFromStore(std::move(Lines)); }
+
 std::string_view TxeEditModel::TrimRight(std::string_view S) {
   std::size_t n = S.size();
   while (n > 0 && S[n - 1] == ' ') --n;

@@ -74,6 +74,8 @@ class TxeEditModel : public TObject {
   std::string Text() const { return FLines.Text(); }
   // Replaces the whole text (one range pass, no per-line hooks) and clears both undo lists.
   void SetText(std::string Value);
+  // The same with the lines already laid out (read straight from a file), which the model takes over.
+  void SetLines(TxeLineStore&& Lines);
   std::string CurrentLineText() const { return std::string(LineText(FCaretY)); }
 
   // ---- the primitives: every change of the text is one of these ----

@@ -395,19 +395,22 @@ void TxeLineStore::AppendChunk(TxeByteBuffer Text, std::size_t Size) {
   }
   FChunks[chunk].Raw = std::move(Text);
   FChunks[chunk].RawSize = Size;
-  std::size_t lines = 0;
-  ForEachLine(std::string_view(FChunks[chunk].Raw.get(), Size), true,
-              [&](std::size_t, std::size_t) { ++lines; });
   const std::size_t at = Count();
+  // One pass: the records go on the end, where a loading index has its room.
   try {
-    FIndex.InsertN(at, lines);
-    try {
-      PlaceLines(chunk, Size, at, true);
-    } catch (...) {
-      FIndex.EraseN(at, lines);
-      throw;
-    }
+    ForEachLine(std::string_view(FChunks[chunk].Raw.get(), Size), true,
+                [&](std::size_t Off, std::size_t Len) {
+                  const std::uint64_t r = ChunkRec(chunk, Off, Len);
+                  FIndex.PushBack(r);
+                  if (Len >= LongLen) FLongLengths.emplace(r >> OffsetShift, Len);
+                  ++FChunks[chunk].Lines;
+                });
   } catch (...) {
+    for (std::size_t j = at; j < Count(); ++j) {
+      const std::uint64_t r = FIndex.Rec(j);
+      if ((r & LongLen) == LongLen) FLongLengths.erase(r >> OffsetShift);
+    }
+    FIndex.EraseN(at, Count() - at);
     FChunks[chunk] = TChunk();
     FFreeChunks.push_back(chunk);
     throw;

@@ -1,6 +1,7 @@
 // Reading and safe writing of document files on a real file system, failures produced for real.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -20,6 +21,8 @@
 
 #include "DocumentFile.h"
 #include "main_fakes.h"
+#include "xeEditList.h"
+#include "xeLineStore.h"
 
 namespace {
 
@@ -120,6 +123,115 @@ TEST_F(DocumentFile, FilesThatDoNotLookLikeTextAreReadOnlyWhenTheUserAgrees) {
                                         "ELF\x02\x01\x00\x00    ",
                                         12)
                           : "kept");
+  }
+}
+
+std::vector<std::string> LinesOf(const TxeLineStore& Store) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < Store.Count(); ++i) out.emplace_back(Store.Get(i));
+  return out;
+}
+
+// Lines read straight into the store are the lines of the text read whole, with the same line break,
+// for any form of file; pieces of several megabytes included.
+TEST_F(DocumentFile, LinesReadStraightAreTheLinesOfTheWholeText) {
+  std::string big;
+  while (big.size() < (9u << 20)) big += "<td>\tcell " + std::to_string(big.size()) + "</td>\r\n";
+  const std::string cases[] = {"",          "a",           "a\r\nb\r\n", "a\rb\r",    "\n\n",
+                               "x\ty\n\tz", "\r\n\r\nend", big,          big + "tail"};
+  for (const std::string& bytes : cases) {
+    WriteBytes(Path("case.html"), bytes);
+    for (const bool widen : {true, false}) {
+      TFileForm whole, straight;
+      whole.ExchangeTabs = straight.ExchangeTabs = widen;
+      std::string text;
+      ASSERT_EQ(ReadDocumentFile(Path("case.html"), text, nullptr, {}, &whole), TReadResult::Done);
+      TxeLineStore lines;
+      ASSERT_EQ(ReadDocumentLines(Path("case.html"), lines, nullptr, {}, &straight), TReadResult::Done);
+      TxeEditList list;
+      list.SetText(text);
+      std::vector<std::string> expected;
+      for (int i = 0; i < list.Count(); ++i) expected.emplace_back(list.Get(i));
+      if (text.empty()) expected.clear();
+      EXPECT_EQ(LinesOf(lines), expected) << bytes.substr(0, 20);
+      EXPECT_EQ(straight.Break, whole.Break) << bytes.substr(0, 20);
+    }
+  }
+}
+
+// A file written to while it is read gives its old or its new text, never a mix; one that keeps being
+// rewritten gives an error, one that only grows its text when its end was reached; a stopped read leaves
+// the lines as they were.
+TEST_F(DocumentFile, FileChangedWhileReadGivesOneWholeText) {
+  const QString file = Path("moving.html");
+  std::string old;
+  while (old.size() < (10u << 20)) old += "old line " + std::to_string(old.size()) + "\n";
+  const std::string shorter = "new\ntext\n";
+  const auto linesOf = [](const std::string& Text) {
+    TxeEditList list;
+    list.SetText(Text);
+    std::vector<std::string> out;
+    for (int i = 0; i < list.Count(); ++i) out.emplace_back(list.Get(i));
+    return out;
+  };
+  struct TCase {
+    const char* Name;
+    std::function<void(int Call)> Meddle;
+    TReadResult Result;
+    std::vector<std::string> Lines;
+  };
+  const TCase cases[] = {
+      {"shrunk",
+       [&](int Call) {
+         if (Call == 1) WriteBytes(file, shorter);
+       },
+       TReadResult::Done, linesOf(shorter)},
+      {"replaced",
+       [&](int Call) {
+         if (Call != 1) return;
+         WriteBytes(Path("other"), shorter);
+         ::rename(QFile::encodeName(Path("other")).constData(), QFile::encodeName(file).constData());
+       },
+       TReadResult::Done, linesOf(old)},
+      {"rewritten again and again",
+       [&](int) {
+         // The same size, other bytes: nothing but the time tells it changed.
+         std::string again = old;
+         again[0] = again[0] == 'o' ? 'O' : 'o';
+         WriteBytes(file, again);
+         ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), nullptr, 0);
+       },
+       TReadResult::Failed,
+       {"kept"}},
+      // A log being written: it gives what there was when its end was reached (empty: the file's last text).
+      {"growing",
+       [&](int Call) {
+         if (Call % 4 == 0) return;
+         QFile log(file);
+         if (log.open(QIODevice::Append)) log.write("more\n");
+       },
+       TReadResult::Done,
+       {}},
+      {"stopped", {}, TReadResult::Declined, {"kept"}},
+  };
+  for (const TCase& c : cases) {
+    WriteBytes(file, old);
+    int calls = 0;
+    TxeLineStore lines;
+    lines.InsertLine(0, "kept");
+    QString why;
+    const TReadResult result = ReadDocumentLines(file, lines, &why, [&](qint64, qint64) {
+      ++calls;
+      if (c.Meddle) c.Meddle(calls);
+      // Now and then the clock does not move between two writes: make it.
+      if (c.Meddle) ::usleep(20000);
+      return static_cast<bool>(c.Meddle);
+    });
+    EXPECT_EQ(result, c.Result) << c.Name;
+    EXPECT_EQ(LinesOf(lines), c.Lines.empty() ? linesOf(FileBytes(file)) : c.Lines) << c.Name;
+    if (result == TReadResult::Failed) {
+      EXPECT_TRUE(why.contains("kept changing")) << why.toStdString();
+    }
   }
 }
 
