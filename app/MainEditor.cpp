@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "DocumentFile.h"
+#include "DocumentLoad.h"
 #include "HelpView.h"
 #include "MemoryBudget.h"
 #include "MsgDlg.h"
@@ -69,28 +70,9 @@ bool TMainForm::EditorHoldsOneEmptyLine() const {
 
 TReadResult TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFileForm* Form,
                                       const TEncodingChoice& Choice) {
-  QElapsedTimer clock;
-  clock.start();
-  std::unique_ptr<QProgressDialog> progress;
-  // A read that takes long shows how far it is and can be stopped; the document stays as it was then.
-  const auto step = [&](qint64 Done, qint64 Total) {
-    if (!progress && clock.elapsed() >= 500 && Total > 0) {
-      progress = std::make_unique<QProgressDialog>(QStringLiteral("Loading ") + FileName,
-                                                   QStringLiteral("Cancel"), 0, 1000, this);
-      progress->setWindowModality(Qt::WindowModal);
-      progress->setMinimumDuration(0);
-    }
-    if (progress) progress->setValue(int(Done * 1000 / Total));
-    return !progress || !progress->wasCanceled();
-  };
-  const auto openAnyway = [&] {
-    return MessageDlg(FileName + QStringLiteral(" does not look like a text file. Open it anyway?"),
-                      mtWarning, mbYes | mbNo, this) == mrYes;
-  };
   // The lines are read straight into their chunks; the editor takes them over without a copy.
   TxeLineStore lines;
-  const TReadResult result = ReadDocumentLines(FileName, lines, Why, step, Form, openAnyway, Choice);
-  progress.reset();
+  const TReadResult result = LoadDocumentLines(this, FileName, lines, Why, Form, Choice);
   if (result != TReadResult::Done) return result;
   try {
     Memo1->SetLines(std::move(lines));

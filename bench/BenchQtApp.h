@@ -11,6 +11,9 @@ inline QApplication& BenchQtApp(const char* Name) {
   static char* argv[] = {const_cast<char*>(Name), nullptr};
   static QApplication* app = [] {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // Recovery copies and caches too, or an unsaved benchmark document would be offered to the user.
+    qputenv("XDG_STATE_HOME", (config.path() + QStringLiteral("/state")).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (config.path() + QStringLiteral("/cache")).toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return new QApplication(argc, argv);
   }();

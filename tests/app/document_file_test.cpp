@@ -137,8 +137,21 @@ std::vector<std::string> LinesOf(const TxeLineStore& Store) {
 TEST_F(DocumentFile, LinesReadStraightAreTheLinesOfTheWholeText) {
   std::string big;
   while (big.size() < (9u << 20)) big += "<td>\tcell " + std::to_string(big.size()) + "</td>\r\n";
-  const std::string cases[] = {"",          "a",           "a\r\nb\r\n", "a\rb\r",    "\n\n",
-                               "x\ty\n\tz", "\r\n\r\nend", big,          big + "tail"};
+  // Text in other encodings (8-bit, UTF-16, UTF-8 with a mark) is read again and decoded whole.
+  const std::string cases[] = {"",
+                               "a",
+                               "a\r\nb\r\n",
+                               "a\rb\r",
+                               "\n\n",
+                               "x\ty\n\tz",
+                               "\r\n\r\nend",
+                               big,
+                               big + "tail",
+                               big + "caf\xE9\n",
+                               std::string("\xFF\xFE"
+                                           "a\0\t\0\n\0b\0",
+                                           10),
+                               "\xEF\xBB\xBFx\r\ny"};
   for (const std::string& bytes : cases) {
     WriteBytes(Path("case.html"), bytes);
     for (const bool widen : {true, false}) {
@@ -155,6 +168,7 @@ TEST_F(DocumentFile, LinesReadStraightAreTheLinesOfTheWholeText) {
       if (text.empty()) expected.clear();
       EXPECT_EQ(LinesOf(lines), expected) << bytes.substr(0, 20);
       EXPECT_EQ(straight.Break, whole.Break) << bytes.substr(0, 20);
+      EXPECT_EQ(straight.Encoding, whole.Encoding) << bytes.substr(0, 20);
     }
   }
 }
