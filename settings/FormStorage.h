@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+class QSettings;
 class QWidget;
 
 class TFormStorage : public QObject {
@@ -21,6 +22,10 @@ class TFormStorage : public QObject {
   // The stored names: the layout's fifteen in the order of the Setup dialog, then the program's own.
   static const QStringList& StoredNames();
   static TStoredKind KindOf(const QString& name);
+  // Every stored name with its default text.
+  static QHash<QString, QString> LayoutDefaults();
+  // The stored names present in Settings, each in its text form.
+  static QHash<QString, QString> StoredValuesIn(const QSettings& settings);
 
   // Back to the layout defaults, then every stored name present in the backing store.
   void ReadValues();
