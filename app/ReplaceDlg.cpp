@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "MemoryBudget.h"
 #include "MsgDlg.h"
 #include "SearchFeedback.h"
 #include "main.h"
@@ -230,8 +231,9 @@ void ConnectReplaceDlg(TReplaceDlg& Dialog, std::function<TxeEditModel*()> Edito
   Dialog.OnFind = [Editor](TReplaceDlg& Sender) {
     if (TxeEditModel* e = Editor()) ReplaceDlgFind(Sender, *e);
   };
+  // The model takes back a replacement that runs out of memory midway; the user is told so.
   Dialog.OnReplace = [Editor](TReplaceDlg& Sender) {
-    if (TxeEditModel* e = Editor()) ReplaceDlgReplace(Sender, *e);
+    if (TxeEditModel* e = Editor()) RunWithinMemory(&Sender, [&Sender, e] { ReplaceDlgReplace(Sender, *e); });
   };
 }
 

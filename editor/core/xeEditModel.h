@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -245,9 +246,11 @@ class TxeEditModel : public TObject {
   void LockUndo();
   void UnlockUndo();
   // Records pushed between these go onto the undo list as one step (one record against MaxUndo) when
-  // OneStep is true at the end, else one by one. Nests; see TxeUndoGroup.
+  // OneStep is true at the end, else one by one. Nests; see TxeUndoGroup. When the outermost group ends
+  // Failed (a command cut short by an exception), its records are taken back instead: the text, caret
+  // and block are as they were when it began, and nothing goes onto the undo list.
   void BeginUndoGroup();
-  void EndUndoGroup(bool OneStep);
+  void EndUndoGroup(bool OneStep, bool Failed = false);
 
   // ---- marks and bookmarks ----
   TMarkList& Marks() { return FMarks; }
@@ -396,6 +399,7 @@ class TxeEditModel : public TObject {
   bool UndoOne(TUndoRecord& R);
   bool RedoOne(TUndoRecord& R);
   void PushRecord(TUndoRecord&& R);
+  void RollBackGroup(std::vector<TUndoRecord>& Records);
 
  private:
   TxeEditList FLines;
@@ -414,6 +418,7 @@ class TxeEditModel : public TObject {
   TUndoRecord* FRecording = nullptr;
   int FGroupDepth = 0;
   TPoint FGroupCaret;
+  TPoint FGroupBlockBegin, FGroupBlockEnd;
   std::vector<TUndoRecord> FGroupRecords;
 
   int FCaretX = 1;
@@ -479,13 +484,15 @@ class TxeUndoStep {
   int FExceptions = 0;
 };
 
-// Groups the records pushed in its scope into one undo step when SetOneStep(true) was called.
+// Groups the records pushed in its scope into one undo step when SetOneStep(true) was called. Left by an
+// exception, it takes back what its scope changed.
 class TxeUndoGroup {
  public:
-  explicit TxeUndoGroup(TxeEditModel& Model, bool OneStep = true) : FModel(Model), FOneStep(OneStep) {
+  explicit TxeUndoGroup(TxeEditModel& Model, bool OneStep = true)
+      : FModel(Model), FOneStep(OneStep), FExceptions(std::uncaught_exceptions()) {
     FModel.BeginUndoGroup();
   }
-  ~TxeUndoGroup() { FModel.EndUndoGroup(FOneStep); }
+  ~TxeUndoGroup() { FModel.EndUndoGroup(FOneStep, std::uncaught_exceptions() > FExceptions); }
   TxeUndoGroup(const TxeUndoGroup&) = delete;
   TxeUndoGroup& operator=(const TxeUndoGroup&) = delete;
   void SetOneStep(bool Value) { FOneStep = Value; }
@@ -493,6 +500,7 @@ class TxeUndoGroup {
  private:
   TxeEditModel& FModel;
   bool FOneStep;
+  int FExceptions;
 };
 
 // Holds painting for a scope.

@@ -227,22 +227,47 @@ TxeUndoStep::~TxeUndoStep() {
 }
 
 void TxeEditModel::PushRecord(TUndoRecord&& R) {
-  if (FUndoList.Locked()) return;
+  // A group keeps its records even with undo locked: a failure must be able to take them back.
   if (FGroupDepth > 0) {
     FGroupRecords.push_back(std::move(R));
     return;
   }
+  if (FUndoList.Locked()) return;
   FUndoList.AddRecord(std::move(R));
 }
 
 void TxeEditModel::BeginUndoGroup() {
-  if (FGroupDepth++ == 0) FGroupCaret = CaretPos();
+  if (FGroupDepth++ > 0) return;
+  FGroupCaret = CaretPos();
+  FGroupBlockBegin = FBlockBegin;
+  FGroupBlockEnd = FBlockEnd;
 }
 
-void TxeEditModel::EndUndoGroup(bool OneStep) {
+void TxeEditModel::RollBackGroup(std::vector<TUndoRecord>& Records) {
+  TxePaintHold hold(*this);
+  FRecording = nullptr;
+  for (auto it = Records.rbegin(); it != Records.rend(); ++it) {
+    TUndoRecord scratch = Replay(*it);
+    (void)scratch;
+  }
+  SelectBlock(FGroupBlockBegin, FGroupBlockEnd);
+  SetCaretFree(FGroupCaret);
+}
+
+void TxeEditModel::EndUndoGroup(bool OneStep, bool Failed) {
   if (FGroupDepth <= 0 || --FGroupDepth > 0) return;
   std::vector<TUndoRecord> records = std::move(FGroupRecords);
   FGroupRecords.clear();
+  if (Failed) {
+    // Called from a destructor while the failure unwinds: a second failure here must not end the
+    // program. Taking back frees more than it needs, so it is not expected.
+    try {
+      RollBackGroup(records);
+    } catch (...) {
+    }
+    return;
+  }
+  if (FUndoList.Locked()) return;
   if (!OneStep || records.size() < 2) {
     // The caret a one-step group leaves may have moved after its last record (the batch's end).
     if (OneStep && !records.empty()) records.back().CaretAfter = CaretPos();

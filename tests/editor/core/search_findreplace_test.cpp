@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -204,6 +205,54 @@ TEST(FindReplace, ReplaceAllIsOneUndoStep) {
     m.Redo();
     EXPECT_EQ(std::string(m.LineText(1)) + "\n" + std::string(m.LineText(2)), c.replaced) << c.name;
     EXPECT_EQ(m.CaretPos(), after) << c.name;
+  }
+}
+
+// A replacement cut short by a failure (here thrown where the question is asked, as running out of memory
+// would be) takes back what it had replaced: text, caret, block, undo lists and the modified flag, also
+// with undo locked and with a replacement that breaks lines.
+TEST(FindReplace, AFailureMidwayLeavesTheDocumentAsItWas) {
+  const struct {
+    const char* name;
+    const char* replacement;
+    TxeSearchOptions options;
+    int failAt;  // the question that throws; those before it answer Replace
+    bool lockUndo;
+  } cases[] = {
+      {"replace all, third question", "bb", srReplaceAll | srPrompt, 3, false},
+      {"line breaks in the replacement", "x\ny\n", srReplaceAll | srPrompt, 4, false},
+      {"undo locked", "bb", srReplaceAll | srPrompt, 2, true},
+      {"a single replacement", "bb", srReplace | srPrompt, 1, false},
+  };
+  for (const auto& c : cases) {
+    TxeEditModel m;
+    m.SetText("a a a\na b\n\na");
+    m.SetCaretPos({3, 1});
+    m.SetSelEnd({2, 2});
+    m.InsertText({1, 4}, "c");  // one older undo record that must stay the only one
+    m.SetModified(false);
+    if (c.lockUndo) m.LockUndo();
+    const std::string before = m.Text();
+    const TPoint caret = m.CaretPos(), blockBegin = m.BlockBegin(), blockEnd = m.BlockEnd();
+    int asked = 0;
+    m.OnReplaceText = [&](TObject*, std::string_view, std::string_view, int, int, TxeReplaceAction& Action) {
+      if (++asked == c.failAt) throw std::bad_alloc();
+      Action = rpaReplace;
+    };
+    EXPECT_THROW(m.FindReplace("a", c.replacement, c.options), std::bad_alloc) << c.name;
+    EXPECT_EQ(asked, c.failAt) << c.name;
+    EXPECT_EQ(m.Text(), before) << c.name;
+    EXPECT_EQ(m.CaretPos(), caret) << c.name;
+    EXPECT_EQ(m.BlockBegin(), blockBegin) << c.name;
+    EXPECT_EQ(m.BlockEnd(), blockEnd) << c.name;
+    EXPECT_FALSE(m.Modified()) << c.name;
+    EXPECT_EQ(m.UndoCount(), 1) << c.name;
+    EXPECT_EQ(m.RedoCount(), 0) << c.name;
+    // The document still works: the same command without the failure.
+    m.OnReplaceText = nullptr;
+    if (c.lockUndo) m.UnlockUndo();
+    EXPECT_GT(m.FindReplace("a", "b", srReplaceAll), 0) << c.name;
+    EXPECT_TRUE(m.Modified()) << c.name;
   }
 }
 
