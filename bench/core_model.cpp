@@ -1,6 +1,6 @@
 // The editing model on large documents: loading a whole HTML document with the HTML highlighter attached
 // (lines and every line's range), the memory the loaded document takes, and one typed character in the
-// middle of a small and of a huge document.
+// middle of a small and of a huge document; the memory pasting and undoing leaves behind.
 //
 // The large document is the corpus file bench/corpus/scaled/html-100m.html when bench/make-corpus.sh has made
 // it (or the file QUILLAN_HTML_FILE names), else synthetic HTML of the same size.
@@ -185,6 +185,30 @@ void BM_ReplaceEverythingAndUndo(benchmark::State& State) {
   State.counters["lines"] = model.LineCount();
 }
 BENCHMARK(BM_ReplaceEverythingAndUndo)->Arg(100'000'000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// 40 rounds of pasting a 3.9 MB block into a one-line document and undoing it: the resident memory above
+// the start, in copies of the block (the pasted text must go once no line refers to it).
+void BM_PasteAndUndoMemory(benchmark::State& State) {
+  const std::string block = SyntheticHtml(3'900'000);
+  double copies = 0;
+  for (auto _ : State) {
+    TxeEditModel model;
+    TxeMemoryClipboard clip;
+    model.SetClipboard(&clip);
+    model.SetMaxUndo(2);
+    model.SetText("<p>one line</p>");
+    clip.SetPlainText(block);
+    const long long base = StatusKb("VmRSS:");
+    for (int round = 0; round < 40; ++round) {
+      model.SetCaretPos({4, 1});
+      model.PasteFromClipboard();
+      model.Undo();
+    }
+    copies = static_cast<double>(StatusKb("VmRSS:") - base) / static_cast<double>(block.size());
+  }
+  State.counters["rss_growth_in_blocks"] = copies;
+}
+BENCHMARK(BM_PasteAndUndoMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

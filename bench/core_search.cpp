@@ -101,8 +101,9 @@ std::string CorpusFile(const char* name) {
 }
 
 // Replace-all over a 10 MB page with the HTML highlighter attached: undo records and range rescans included.
+// With Undo, what is timed is the undo of that Replace All instead (one step, MaxUndo 2 as in the window).
 void ReplaceAll(benchmark::State& state, const std::string& text, const char* search, const char* replace,
-                TxeSearchOptions options) {
+                TxeSearchOptions options, bool Undo = false) {
   if (text.empty()) {
     state.SkipWithError("no corpus: run bench/make-corpus.sh");
     return;
@@ -115,17 +116,25 @@ void ReplaceAll(benchmark::State& state, const std::string& text, const char* se
     m.SetMaxUndo(2);
     m.SetHighLighter(&html);
     m.SetText(text);
-    state.ResumeTiming();
+    const std::string before = Undo ? m.Text() : std::string();
+    if (!Undo) state.ResumeTiming();
     replaced = m.FindReplace(search, replace, srReplaceAll | options);
     benchmark::DoNotOptimize(replaced);
-    state.PauseTiming();
+    if (Undo) {
+      state.ResumeTiming();
+      m.Undo();
+      state.PauseTiming();
+      if (m.Text() != before) state.SkipWithError("undo did not give the text back");
+    } else {
+      state.PauseTiming();
+    }
     m.SetHighLighter(nullptr);
     state.ResumeTiming();
   }
   state.counters["occurrences"] = replaced;
 }
-void ReplaceAllDivBySpan(benchmark::State& state, const std::string& text) {
-  ReplaceAll(state, text, "div", "span", 0);
+void ReplaceAllDivBySpan(benchmark::State& state, const std::string& text, bool Undo = false) {
+  ReplaceAll(state, text, "div", "span", 0, Undo);
 }
 // The regular expression that names what it keeps.
 void ReplaceAllDivClass(benchmark::State& state, const std::string& text) {
@@ -133,9 +142,15 @@ void ReplaceAllDivClass(benchmark::State& state, const std::string& text) {
 }
 
 void BM_ReplaceAllDivBySpan(benchmark::State& state) { ReplaceAllDivBySpan(state, Document(10u << 20)); }
+void BM_UndoReplaceAllDivBySpan(benchmark::State& state) {
+  ReplaceAllDivBySpan(state, Document(10u << 20), true);
+}
 // The same page minified into one line.
 void BM_ReplaceAllDivBySpanOneLine(benchmark::State& state) {
   ReplaceAllDivBySpan(state, Document(10u << 20, " "));
+}
+void BM_UndoReplaceAllDivBySpanOneLine(benchmark::State& state) {
+  ReplaceAllDivBySpan(state, Document(10u << 20, " "), true);
 }
 void BM_ReplaceAllDivBySpanCorpus(benchmark::State& state) {
   ReplaceAllDivBySpan(state, CorpusFile("html-10m.html"));
@@ -146,6 +161,9 @@ void BM_RegexReplaceAllDivClassOneLine(benchmark::State& state) {
 }
 void BM_RegexReplaceAllDivClassCorpus(benchmark::State& state) {
   ReplaceAllDivClass(state, CorpusFile("html-10m.html"));
+}
+void BM_UndoReplaceAllDivBySpanCorpus(benchmark::State& state) {
+  ReplaceAllDivBySpan(state, CorpusFile("html-10m.html"), true);
 }
 
 // A find that runs through 100 MB without a match.
@@ -183,8 +201,11 @@ void BM_RegexFindNoMatchCase100MBCorpus(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_ReplaceAllDivBySpan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoReplaceAllDivBySpan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAllDivBySpanOneLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoReplaceAllDivBySpanOneLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAllDivBySpanCorpus)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoReplaceAllDivBySpanCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegexReplaceAllDivClass)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegexReplaceAllDivClassOneLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegexReplaceAllDivClassCorpus)->Unit(benchmark::kMillisecond);
