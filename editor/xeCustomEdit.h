@@ -22,6 +22,7 @@
 
 class QLabel;
 class QMenu;
+class QMimeData;
 class TxeAccessibleText;
 
 enum TCaretType : unsigned char { ctVerticalLine = 0, ctHorizontalLine = 1, ctHalfBlock = 2, ctBlock = 3 };
@@ -85,6 +86,13 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
 
   // The document as assistive technology reads it (made on first use).
   TxeAccessibleText& AccessibleText();
+
+  // ---- dragging the selection ----
+  // What a drag of the selection carries: its text, the private block (with the selection mode) and a mark
+  // of this editor, so that a drop here moves within the document.
+  QMimeData* TextDragData() const;
+  // After a drag of the selection ended with Action: a move into another window takes the text away here.
+  void EndTextDrag(Qt::DropAction Action);
 
   // ---- geometry ----
   int GutterWidth() const { return FGutterWidth; }
@@ -155,6 +163,7 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   void contextMenuEvent(QContextMenuEvent* e) override;
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dragMoveEvent(QDragMoveEvent* e) override;
+  void dragLeaveEvent(QDragLeaveEvent* e) override;
   void dropEvent(QDropEvent* e) override;
   void timerEvent(QTimerEvent* e) override;
   bool focusNextPrevChild(bool next) override;
@@ -167,7 +176,9 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   void UpdateCursorShape(const QPoint& pos);
   bool InTextArea(const QPoint& p) const;
   void AutoScrollStep();
-  void DropAtPixel(const QPoint& p, bool copy);
+  // Accepts a drag of files or text with its action; true for text.
+  bool AcceptDrag(QDropEvent* e);
+  void StartTextDrag();
   void ShowScrollHint();
   void HideScrollHint();
   TColor EditorBackground() const;
@@ -214,7 +225,8 @@ class TxeCustomEdit : public QAbstractScrollArea, public TxeEditModel, public Tx
   TPoint FDragBlockBegin, FDragBlockEnd;
   bool FCaptured = false;
   bool FDragPending = false;
-  bool FDragging = false;
+  bool FDroppedHere = false;  // the running drag of this editor's selection ended in it
+  TPoint FDragCaret, FDropCaret;
   bool FDoubleClicked = false;
   bool FGutterPress = false;
   QBasicTimer FAutoScrollTimer;

@@ -1,8 +1,11 @@
 // Mouse handling of TxeCustomEdit: caret placement, selecting (with auto-scroll outside the text
-// area), word selection, dragging text inside the editor, files dropped from the file manager.
+// area), word selection, dragging text (within the editor, between windows and programs), files dropped from
+// the file manager.
 #include <QApplication>
 #include <QChar>
 #include <QContextMenuEvent>
+#include <QCursor>
+#include <QDrag>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -123,7 +126,6 @@ void TxeCustomEdit::mousePressEvent(QMouseEvent* e) {
   if (button == Qt::LeftButton) {
     FCaptured = true;
     FDragPending = false;
-    FDragging = false;
     if (hadSelection && HasOption(xeoDragDropEditing))
       startDrag = PosInSelection(CaretPos()) && p.x() >= FGutterWidth + 2;
   }
@@ -145,22 +147,13 @@ void TxeCustomEdit::mouseMoveEvent(QMouseEvent* e) {
   FLastMousePos = p;
   QAbstractScrollArea::mouseMoveEvent(e);
   e->accept();
-  if (FCaptured && FDragPending && !ReadOnly()) {
+  if (FCaptured && FDragPending) {
     if (std::abs(FMouseDownPos.x() - p.x()) >= QApplication::startDragDistance() ||
         std::abs(FMouseDownPos.y() - p.y()) >= QApplication::startDragDistance()) {
       FDragPending = false;
-      FDragging = true;
+      FCaptured = false;
+      StartTextDrag();
     }
-    return;
-  }
-  if (FDragging) {
-    // the drop point follows the mouse; outside the window the caret goes back to the press point
-    const bool copy = e->modifiers() & Qt::ControlModifier;
-    viewport()->setCursor(copy ? Qt::DragCopyCursor : Qt::DragMoveCursor);
-    if (rect().contains(mapFromGlobal(e->globalPosition().toPoint())))
-      MoveCaretToPixel(p.x(), p.y());
-    else
-      MoveCaretToPixel(FMouseDownPos.x(), FMouseDownPos.y());
     return;
   }
   if (!(e->buttons() & Qt::LeftButton) || !FCaptured) {
@@ -236,11 +229,6 @@ void TxeCustomEdit::mouseReleaseEvent(QMouseEvent* e) {
   FAutoScrollTimer.stop();
   if (FGutterPress && p.x() < FGutterWidth) {
     GutterClicked(p.x(), p.y());
-  } else if (FDragging) {
-    FDragging = false;
-    UpdateCursorShape(p);
-    if (rect().contains(mapFromGlobal(e->globalPosition().toPoint())))
-      DropAtPixel(p, e->modifiers() & Qt::ControlModifier);
   } else if (FDragPending && !FDoubleClicked) {
     TxePaintHold hold(*this);
     MoveCaretToPixel(p.x(), p.y());
@@ -280,14 +268,6 @@ void TxeCustomEdit::UpdateCursorShape(const QPoint& p) {
     viewport()->setCursor(Qt::IBeamCursor);
 }
 
-// A move (or, with copy, a copy) of the dragged block to the point p.
-void TxeCustomEdit::DropAtPixel(const QPoint& p, bool copy) {
-  if (ReadOnly() || !HasSelection()) return;
-  TxePaintHold hold(*this);
-  MoveCaretToPixel(p.x(), p.y());
-  DropText(CaretPos(), SelectedText(), SelectionMode(), true, copy);
-}
-
 void TxeCustomEdit::GutterClicked(int X, int Y) {
   if (!OnGutterClick) return;
   const int line = PixelToTextPos(X, Y).Y;
@@ -315,34 +295,119 @@ void TxeCustomEdit::contextMenuEvent(QContextMenuEvent* e) {
   e->accept();
 }
 
-// ---------------------------------------------------------------- files from the file manager
+// ---------------------------------------------------------------- dragging text and files
+
+namespace {
+
+// Marks a drag as coming from one editor of one running program.
+const QString kDragSourceFormat = QStringLiteral("application/x-quillan-drag-source");
+
+QByteArray DragSourceTag(const TxeCustomEdit* Edit) {
+  return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+         QByteArray::number(reinterpret_cast<quintptr>(Edit));
+}
+
+}  // namespace
+
+QMimeData* TxeCustomEdit::TextDragData() const {
+  const std::string text = SelectedText();
+  const std::string block = MakeClipboardBlock(SelectionMode(), text);
+  QMimeData* data = TxeQtClipboard::NewMimeData(text, &block);
+  data->setData(kDragSourceFormat, DragSourceTag(this));
+  return data;
+}
+
+void TxeCustomEdit::StartTextDrag() {
+  FDroppedHere = false;
+  FDragCaret = CaretPos();
+  auto* drag = new QDrag(this);
+  drag->setMimeData(TextDragData());
+  const Qt::DropAction action =
+      drag->exec(ReadOnly() ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+  EndTextDrag(action);
+}
+
+void TxeCustomEdit::EndTextDrag(Qt::DropAction Action) {
+  // Moved into another window: the text leaves this one. Cancelled (Esc) or refused: it stays.
+  if (Action == Qt::MoveAction && !FDroppedHere && !ReadOnly() && HasSelection()) {
+    TxePaintHold hold(*this);
+    DeleteSelectionWithUndo(ukDropRemoved);
+  } else if (!FDroppedHere) {
+    SetCaretPos(FDragCaret);
+  }
+  FDroppedHere = false;
+  UpdateCursorShape(viewport()->mapFromGlobal(QCursor::pos()));
+}
+
+bool TxeCustomEdit::AcceptDrag(QDropEvent* e) {
+  const QMimeData* m = e->mimeData();
+  if (HasOption(xeoDropFiles) && m->hasUrls()) {
+    e->acceptProposedAction();
+    return false;
+  }
+  // Links and files are the file drop's business (QMimeData counts them as text too).
+  const bool text = m->hasFormat(TxeQtClipboard::BlockMimeType()) || (m->hasText() && !m->hasUrls());
+  if (ReadOnly() || !text) {
+    e->ignore();
+    return false;
+  }
+  // Between editors Ctrl copies and a plain drag moves; another program's proposal stands.
+  if (m->hasFormat(kDragSourceFormat) && (e->possibleActions() & Qt::MoveAction)) {
+    e->setDropAction(e->modifiers() & Qt::ControlModifier ? Qt::CopyAction : Qt::MoveAction);
+    e->accept();
+  } else {
+    e->acceptProposedAction();
+  }
+  return true;
+}
 
 void TxeCustomEdit::dragEnterEvent(QDragEnterEvent* e) {
-  if (HasOption(xeoDropFiles) && e->mimeData()->hasUrls())
-    e->acceptProposedAction();
-  else
-    e->ignore();
+  if (AcceptDrag(e)) FDropCaret = CaretPos();
 }
 
 void TxeCustomEdit::dragMoveEvent(QDragMoveEvent* e) {
-  if (HasOption(xeoDropFiles) && e->mimeData()->hasUrls())
-    e->acceptProposedAction();
-  else
-    e->ignore();
+  // The caret shows where the text would go.
+  if (AcceptDrag(e)) MoveCaretToPixel(e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void TxeCustomEdit::dragLeaveEvent(QDragLeaveEvent* e) {
+  SetCaretPos(FDropCaret);
+  e->accept();
 }
 
 void TxeCustomEdit::dropEvent(QDropEvent* e) {
-  if (!HasOption(xeoDropFiles) || !e->mimeData()->hasUrls()) {
-    e->ignore();
+  const QMimeData* m = e->mimeData();
+  const QPoint p = e->position().toPoint();  // viewport coordinates
+  if (HasOption(xeoDropFiles) && m->hasUrls()) {
+    e->acceptProposedAction();
+    if (!OnDropFiles) return;
+    QStringList files;
+    for (const QUrl& url : m->urls())
+      if (url.isLocalFile()) files << url.toLocalFile();
+    OnDropFiles(this, p.x(), p.y(), files);
     return;
   }
-  e->acceptProposedAction();
-  if (!OnDropFiles) return;
-  QStringList files;
-  for (const QUrl& url : e->mimeData()->urls())
-    if (url.isLocalFile()) files << url.toLocalFile();
-  const QPoint p = e->position().toPoint();  // viewport coordinates
-  OnDropFiles(this, p.x(), p.y(), files);
+  if (!AcceptDrag(e)) return;
+  TxePaintHold hold(*this);
+  MoveCaretToPixel(p.x(), p.y());
+  const bool copy = e->dropAction() == Qt::CopyAction;
+  if (m->data(kDragSourceFormat) == DragSourceTag(this)) {
+    // Within this editor: a move or copy of the selection, one undo step.
+    FDroppedHere = true;
+    DropText(CaretPos(), SelectedText(), SelectionMode(), true, copy);
+    return;
+  }
+  // Another Quillan window brings its block (and so its selection mode), other programs plain text.
+  std::string block;
+  if (TxeQtClipboard::BlockOf(*m, block)) {
+    std::string_view text;
+    const auto mode = static_cast<TSelectionMode>(ReadClipboardBlock(block, text));
+    DropText(CaretPos(), text, mode, false, true);
+  } else {
+    DropText(CaretPos(), TxeQtClipboard::TextOf(*m), smNormal, false, true);
+  }
+  activateWindow();
+  setFocus(Qt::MouseFocusReason);
 }
 
 void TxeCustomEdit::timerEvent(QTimerEvent* e) {

@@ -4,12 +4,22 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <string_view>
 
 #include "xeClipboard.h"
+
+class QMimeData;
 
 class TxeQtClipboard : public TxeClipboard {
  public:
   static QString BlockMimeType();
+  // Text, and Block under the private format when given, as the clipboard and a drag carry them.
+  static QMimeData* NewMimeData(std::string_view Text, const std::string* Block);
+  // The text of Data in UTF-8 (the exact bytes when it offers UTF-8 text, so nothing is re-encoded).
+  static std::string TextOf(const QMimeData& Data);
+  // The private block of Data; false when it has none.
+  static bool BlockOf(const QMimeData& Data, std::string& Block);
 
   bool HasText() const override;
   bool HasBlock() const override;

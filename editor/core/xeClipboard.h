@@ -6,6 +6,29 @@
 
 inline constexpr const char* xeBlockFormatName = "xeEdit Control Block Type";
 
+// The private block of Text copied in selection mode Mode.
+inline std::string MakeClipboardBlock(int Mode, std::string_view Text) {
+  std::string block;
+  block.reserve(Text.size() + 2);
+  block.push_back(static_cast<char>(Mode));
+  block.append(Text);
+  block.push_back('\0');
+  return block;
+}
+
+// The selection mode (0..2) and text of a private block. The block ends with one zero byte; zero bytes
+// inside the text belong to it.
+inline int ReadClipboardBlock(std::string_view Data, std::string_view& Text) {
+  if (Data.empty()) {
+    Text = {};
+    return 0;
+  }
+  const int mode = static_cast<unsigned char>(Data[0]) < 2 ? static_cast<unsigned char>(Data[0]) : 2;
+  Text = Data.substr(1);
+  if (!Text.empty() && Text.back() == '\0') Text.remove_suffix(1);
+  return mode;
+}
+
 class TxeClipboard {
  public:
   virtual ~TxeClipboard() = default;

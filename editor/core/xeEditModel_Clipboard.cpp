@@ -9,11 +9,7 @@ void TxeEditModel::CopyToClipboard() {
   if (!HasSelection()) return;
   const std::string text = SelectedText();
   if (text.empty()) return;
-  std::string block;
-  block.reserve(text.size() + 2);
-  block.push_back(static_cast<char>(FSelectionMode));
-  block.append(text);
-  block.push_back('\0');
+  const std::string block = MakeClipboardBlock(FSelectionMode, text);
   if (!Clipboard().SetContent(text, &block)) throw ExeEditError("Clipboard copy operation failed");
 }
 
@@ -30,11 +26,8 @@ void TxeEditModel::PasteFromClipboard() {
   if (clip.HasBlock()) {
     std::string data;
     if (!clip.Block(data)) throw ExeEditError("Clipboard paste operation failed.");
-    const auto mode =
-        static_cast<TSelectionMode>(data.empty() ? 0 : std::min<int>(static_cast<unsigned char>(data[0]), 2));
-    std::string_view text = data.empty() ? std::string_view() : std::string_view(data).substr(1);
-    // The block ends with one zero byte; zero bytes inside the text belong to it.
-    if (!text.empty() && text.back() == '\0') text.remove_suffix(1);
+    std::string_view text;
+    const auto mode = static_cast<TSelectionMode>(ReadClipboardBlock(data, text));
     DeleteSelectionWithUndo(ukSelectionReplaced);
     TxeUndoStep step(*this, ukPasted);
     const TPoint p = CaretPos();

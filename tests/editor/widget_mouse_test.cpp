@@ -1,7 +1,9 @@
 // Mouse and wheel: caret placement, Shift+click, drag-select with auto-scroll, double-click,
-// dragging text inside the editor, the wheel's remainder.
+// dragging text (within the editor, from another window or program), the wheel's remainder.
 #include <QApplication>
+#include <QMimeData>
 #include <QWheelEvent>
+#include <memory>
 
 #include "jxHTMLSyn.h"
 #include "widget_fixture.h"
@@ -134,61 +136,89 @@ TEST_F(MouseTest, DoubleClickSelectsAWord) {
   EXPECT_EQ(Edit->CaretPos(), (TPoint{4, 1}));
 }
 
+// Drags Data over the editor to `at` and drops it there, as the platform's drag and drop would; returns the
+// action the editor took.
+Qt::DropAction Drop(TxeCustomEdit& Target, QMimeData& Data, QPoint At, Qt::KeyboardModifiers Mods = {},
+                    Qt::DropActions Actions = Qt::CopyAction | Qt::MoveAction) {
+  QDragEnterEvent enter(At, Actions, &Data, Qt::LeftButton, Mods);
+  QApplication::sendEvent(Target.viewport(), &enter);
+  if (!enter.isAccepted()) return Qt::IgnoreAction;
+  QDragMoveEvent move(At, Actions, &Data, Qt::LeftButton, Mods);
+  QApplication::sendEvent(Target.viewport(), &move);
+  QDropEvent drop(QPointF(At), Actions, &Data, Qt::LeftButton, Mods);
+  QApplication::sendEvent(Target.viewport(), &drop);
+  return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
 TEST_F(MouseTest, DraggingTextMovesOrCopiesIt) {
+  TxeCustomEdit other;  // another window
+  other.resize(400, 300);
+  QMimeData foreign;  // another program's text
+  foreign.setText(QStringLiteral("\u00e9t\u00e9"));
   struct Case {
+    TxeCustomEdit* from;  // nullptr: another program
     Qt::KeyboardModifiers mods;
     int dropCol;
     const char* result;
+    const char* otherAfter;
   } cases[] = {
-      {{}, 6, "deabcfgh"},
-      {Qt::ControlModifier, 6, "abcdeabcfgh"},
-      {{}, 2, "abcdefgh"},  // inside the block: nothing
-      {{}, 4, "abcdefgh"},  // at its end: nothing
+      {Edit.get(), {}, 6, "deabcfgh\r\nxyz\r\n", nullptr},
+      {Edit.get(), Qt::ControlModifier, 6, "abcdeabcfgh\r\nxyz\r\n", nullptr},
+      {Edit.get(), {}, 2, "abcdefgh\r\nxyz\r\n", nullptr},  // inside the block: nothing
+      {Edit.get(), {}, 4, "abcdefgh\r\nxyz\r\n", nullptr},  // at its end: nothing
+      // From another window the column block stays one; a move takes it away there.
+      {&other, {}, 2, "a12bcdefgh\r\nx45yz\r\n", "3\r\n6\r\n"},
+      {&other, Qt::ControlModifier, 2, "a12bcdefgh\r\nx45yz\r\n", "123\r\n456\r\n"},
+      {nullptr,
+       {},
+       3,
+       "ab\xC3\xA9t\xC3\xA9"
+       "cdefgh\r\nxyz\r\n",
+       nullptr},
   };
   for (const auto& c : cases) {
-    SetText("abcdefgh");
+    SetText("abcdefgh\r\nxyz");
     Edit->SetSelBegin({1, 1});
     Edit->SetSelEnd({4, 1});
-    const int y = Edit->LineHeight() / 2;
-    QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(2) + 2, y));
-    QTest::mouseMove(VP(*Edit),
-                     QPoint(Edit->ColumnToX(c.dropCol) + 1, y + QApplication::startDragDistance() + 2));
-    QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(c.dropCol) + 1, y));
-    QTest::mouseRelease(VP(*Edit), Qt::LeftButton, c.mods, QPoint(Edit->ColumnToX(c.dropCol) + 1, y));
-    EXPECT_EQ(std::string(Edit->LineText(1)), c.result) << c.dropCol << " " << int(c.mods);
+    other.SetText("123\r\n456");
+    other.SetSelectionMode(smColumn);
+    other.SetSelBegin({1, 1});
+    other.SetSelEnd({3, 2});
+    std::unique_ptr<QMimeData> data(c.from ? c.from->TextDragData() : nullptr);
+    const QPoint at(Edit->ColumnToX(c.dropCol) + 1, Edit->LineHeight() / 2);
+    const Qt::DropAction action = Drop(*Edit, data ? *data : foreign, at, c.mods);
+    if (c.from) c.from->EndTextDrag(action);
+    EXPECT_EQ(Edit->Text(), c.result) << c.dropCol << " " << int(c.mods);
+    if (c.otherAfter) {
+      EXPECT_EQ(other.Text(), c.otherAfter) << int(c.mods);
+    }
+    // One undo step takes the drop back here, one redo brings it again.
+    Edit->Undo();
+    EXPECT_EQ(Edit->Text(), "abcdefgh\r\nxyz\r\n") << c.dropCol << " " << int(c.mods);
+    Edit->Redo();
+    EXPECT_EQ(Edit->Text(), c.result) << c.dropCol << " " << int(c.mods);
   }
+  // Nothing is dropped into a read-only editor.
+  const std::string before = Edit->Text();
+  Edit->SetReadOnly(true);
+  EXPECT_EQ(Drop(*Edit, foreign, QPoint(Edit->ColumnToX(2), 2)), Qt::IgnoreAction);
+  EXPECT_EQ(Edit->Text(), before);
 }
 
-TEST_F(MouseTest, CopyDropUndoesBackToTheStart) {
+// The mouse starts a real drag; one that ends nowhere (Esc, or a place that takes no text) leaves the text
+// and its selection as they were.
+TEST_F(MouseTest, ADragThatEndsNowhereLeavesTheText) {
   SetText("abcdefgh");
   Edit->SetSelBegin({1, 1});
   Edit->SetSelEnd({4, 1});
   const int y = Edit->LineHeight() / 2;
   QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(2) + 2, y));
-  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(6) + 1, y + 20));
-  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(6) + 1, y));
-  QTest::mouseRelease(VP(*Edit), Qt::LeftButton, Qt::ControlModifier, QPoint(Edit->ColumnToX(6) + 1, y));
-  ASSERT_EQ(std::string(Edit->LineText(1)), "abcdeabcfgh");
-  for (int i = 0; i < 4 && Edit->UndoAvailable(); ++i) Edit->Undo();
-  EXPECT_EQ(std::string(Edit->LineText(1)), "abcdefgh");
-  while (Edit->RedoAvailable()) Edit->Redo();
-  EXPECT_EQ(std::string(Edit->LineText(1)), "abcdeabcfgh");
-}
-
-TEST_F(MouseTest, MoveDropUndoesInOneStep) {
-  SetText("abcdefgh");
-  Edit->SetSelBegin({1, 1});
-  Edit->SetSelEnd({4, 1});
-  const int y = Edit->LineHeight() / 2;
-  QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(2) + 2, y));
-  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(6) + 1, y + 20));
-  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(6) + 1, y));
+  QTest::mouseMove(VP(*Edit), QPoint(Edit->ColumnToX(6) + 1, y + QApplication::startDragDistance() + 2));
   QTest::mouseRelease(VP(*Edit), Qt::LeftButton, {}, QPoint(Edit->ColumnToX(6) + 1, y));
-  ASSERT_EQ(std::string(Edit->LineText(1)), "deabcfgh");
-  Edit->Undo();
-  EXPECT_EQ(std::string(Edit->LineText(1)), "abcdefgh");
-  Edit->Redo();
-  EXPECT_EQ(std::string(Edit->LineText(1)), "deabcfgh");
+  EXPECT_EQ(Edit->Text(), "abcdefgh\r\n");
+  EXPECT_EQ(Edit->SelBegin(), (TPoint{1, 1}));
+  EXPECT_EQ(Edit->SelEnd(), (TPoint{4, 1}));
+  EXPECT_FALSE(Edit->UndoAvailable());
 }
 
 TEST_F(MouseTest, ClickInsideTheSelectionWithoutDraggingCollapsesIt) {

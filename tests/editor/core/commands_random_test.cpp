@@ -158,8 +158,17 @@ void RunRandom(unsigned seed, int steps) {
       const TPoint d{static_cast<int>(rng() % 20) + 1, static_cast<int>(rng() % m.LineCount()) + 1};
       const bool copy = rng() % 2;
       what = "drop at " + std::to_string(d.X) + "," + std::to_string(d.Y);
-      undos = StepChecked(
-          m, [&] { m.DropText(d, m.SelectedText(), m.SelectionMode(), true, copy); }, where + " " + what);
+      if (rng() % 3 == 0) {
+        // From another window (a block in any mode) or another program.
+        const std::string text = RandomText(rng, 3);
+        const auto mode = static_cast<TSelectionMode>(rng() % 3);
+        what += " from outside";
+        undos = StepChecked(
+            m, [&] { m.DropText(d, text, mode, false, true); }, where + " " + what);
+      } else {
+        undos = StepChecked(
+            m, [&] { m.DropText(d, m.SelectedText(), m.SelectionMode(), true, copy); }, where + " " + what);
+      }
     } else {
       command = kCommands[rng() % std::size(kCommands)];
       if (command == ecClearAll && rng() % 4) continue;
