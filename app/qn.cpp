@@ -14,8 +14,10 @@
 #endif
 #include "TermSignals.h"
 #include "main.h"
+#include "xeMemoryTuning.h"
 
 int main(int argc, char** argv) {
+  KeepLargeBlocksReturnable();
   const TCommandLine commandLine = ParseCommandLine(argc, argv);
   switch (commandLine.Action) {
     case TCommandLine::caHelp: std::fputs(UsageText().toLocal8Bit().constData(), stdout); return 0;

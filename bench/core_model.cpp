@@ -16,6 +16,7 @@
 
 #include "jxHTMLSyn.h"
 #include "xeEditModel.h"
+#include "xeMemoryTuning.h"
 
 namespace {
 
@@ -187,8 +188,10 @@ void BM_ReplaceEverythingAndUndo(benchmark::State& State) {
 BENCHMARK(BM_ReplaceEverythingAndUndo)->Arg(100'000'000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // 40 rounds of pasting a 3.9 MB block into a one-line document and undoing it: the resident memory above
-// the start, in copies of the block (the pasted text must go once no line refers to it).
+// the start, in copies of the block (the pasted text must go once no line refers to it). The allocator is set
+// up as the program sets it up.
 void BM_PasteAndUndoMemory(benchmark::State& State) {
+  KeepLargeBlocksReturnable();
   const std::string block = SyntheticHtml(3'900'000);
   double copies = 0;
   for (auto _ : State) {
