@@ -47,9 +47,10 @@ void TMainForm::ApplySettings(const TSettingsValues& Values) {
     StartupGuard = false;
     return;
   }
-  // A type switch of the command line holds for the document it came with.
+  // A type switch of the command line holds for the document it came with; a file still to be read
+  // from there is the document already.
   if (Highlite)
-    SetDocType(FTypeSwitch >= 0 ? FTypeSwitch : DocTypeOf(DocFileName));
+    SetDocType(FTypeSwitch >= 0 ? FTypeSwitch : DocTypeOf(FStartFile.isEmpty() ? DocFileName : FStartFile));
   else
     EditorSetHighLighter(dtNone);
 }

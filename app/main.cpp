@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QToolButton>
+#include <utility>
 
 #include "CompletionCommands.h"
 #include "HelpView.h"
@@ -132,9 +133,9 @@ void TMainForm::FormCreate(const QStringList& Args) {
     SetDocType(type);
     const QString second = Args.value(1);
     if (!second.isEmpty())
-      LoadDocument(second);
+      FStartFile = second;
     else if (!isSwitch)
-      LoadDocument(first);
+      FStartFile = first;
     // A switch keeps its type through the settings application of the first showing.
     if (isSwitch) FTypeSwitch = type;
     StartupGuard = true;
@@ -155,18 +156,28 @@ void TMainForm::FormShow() {
   LoadSettings();
   ApplyViewSettings();
   LoadRecentFiles();
-  if (DocFileName.isEmpty()) {
-    const int typeSwitch = FTypeSwitch;
-    Newblank1Click();
-    // A lone type switch starts a blank document of that type, named with its extension.
-    if (typeSwitch > 0) {
-      SetDocType(typeSwitch);
-      FTypeSwitch = typeSwitch;
-      DocFileName = DefFn + QLatin1Char('.') + DocTypeDefaultExt(typeSwitch);
-      SetTitle();
-    }
-  }
+  if (FStartFile.isEmpty()) StartBlankIfNone();
   ApplyLanguageFile();
+}
+
+void TMainForm::OpenStartDocument() {
+  const QString file = std::exchange(FStartFile, QString());
+  if (file.isEmpty()) return;
+  LoadDocument(file);
+  StartBlankIfNone();
+}
+
+void TMainForm::StartBlankIfNone() {
+  if (!DocFileName.isEmpty()) return;
+  const int typeSwitch = FTypeSwitch;
+  Newblank1Click();
+  // A lone type switch starts a blank document of that type, named with its extension.
+  if (typeSwitch > 0) {
+    SetDocType(typeSwitch);
+    FTypeSwitch = typeSwitch;
+    DocFileName = DefFn + QLatin1Char('.') + DocTypeDefaultExt(typeSwitch);
+    SetTitle();
+  }
 }
 
 void TMainForm::SetTitle() {

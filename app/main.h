@@ -133,6 +133,9 @@ class TMainForm : public QMainWindow {
   // are offered; on a signal to end, the copy of this document is written before leaving.
   void OfferRecovery();
   void LeaveOnSignal();
+  // The file named on the command line, read once the window is up and the settings are applied (its
+  // tabs and 8-bit encoding follow them); a blank document when there is none or it cannot be read.
+  void OpenStartDocument();
 
  signals:
   // The document was replaced, saved under another name or given another type (edits are
@@ -154,6 +157,7 @@ class TMainForm : public QMainWindow {
   void ConnectCommands();
   void FormCreate(const QStringList& Args);
   void FormShow();
+  void StartBlankIfNone();
   void CreateSettings();
   void SyncHLButtons();
   void ConnectEditActions();
@@ -201,6 +205,7 @@ class TMainForm : public QMainWindow {
   QToolButton* FHLButtons[4] = {};
   int FDocType = 0;      // the highlighter button that is down
   int FTypeSwitch = -1;  // type chosen on the command line for the document it opened
+  QString FStartFile;    // named on the command line, not read yet
   bool FShown = false;
   bool FOnDisk = false;  // the file was loaded or saved since the last New
   TLineBreak FLineBreak = lbLF;

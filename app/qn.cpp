@@ -43,8 +43,12 @@ int main(int argc, char** argv) {
   app.setWindowIcon(QIcon::fromTheme(QStringLiteral("example.orvex.Quillan"), icon));
   TMainForm form(commandLine.Args);
   form.show();
-  // Once the window is up: the unsaved text of a program that ended without saving it.
-  QTimer::singleShot(0, &form, [&form] { form.OfferRecovery(); });
+  // Once the window is up: the file it was started with (the window paints while it is read), then the
+  // unsaved text of a program that ended without saving it.
+  QTimer::singleShot(0, &form, [&form] {
+    form.OpenStartDocument();
+    form.OfferRecovery();
+  });
   InstallTermSignals(&form, [&form](int) { form.LeaveOnSignal(); });
   return app.exec();
 }

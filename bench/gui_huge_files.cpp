@@ -71,12 +71,14 @@ int Open(const QString& File) {
   const long long baseRss = RssBytes();
   const long long appReady = WallNs();
   TMainForm form({File});
-  const long long formReady = WallNs();
-  const long long loadedRss = RssBytes(), loadedPeak = PeakRssBytes();
   TxeCustomEdit* edit = form.Memo1;
   TPaintWatch watch;
   Viewport(edit)->installEventFilter(&watch);
   form.show();
+  form.OpenStartDocument();
+  const long long formReady = WallNs();
+  const long long loadedRss = RssBytes(), loadedPeak = PeakRssBytes();
+  watch.Painted = false;  // the window may have painted itself blank while the file was read
   WaitForPaint(watch);
   const long long firstScreen = WallNs();
   const long long peakAtFirstScreen = PeakRssBytes();
@@ -147,6 +149,7 @@ int Save(const QString& File) {
   BenchQtApp("bench_gui_huge_files");
   QTemporaryDir dir(QFileInfo(File).absolutePath() + QStringLiteral("/save-XXXXXX"));
   TMainForm form({File});
+  form.OpenStartDocument();
   QByteArray bytes;
   {
     QFile in(File);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFile>
+#include <QHash>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@
 
 #include "EncodingDlg.h"
 #include "FileDlg.h"
+#include "FormStorage.h"
 #include "MsgDlg.h"
 #include "QtTestApp.h"
 #include "main.h"
@@ -90,12 +92,20 @@ class TScriptedEncodingDialogs : public TEncodingDialogs {
   TEncoding Offered;
 };
 
-// A shown main window started with Args, on fresh settings.
-inline std::unique_ptr<TMainForm> ShownMainForm(const QStringList& Args = {}) {
+// A shown main window started with Args, on fresh settings but for the Stored values (name, text).
+inline std::unique_ptr<TMainForm> ShownMainForm(const QStringList& Args = {},
+                                                const QHash<QString, QString>& Stored = {}) {
   EnsureQtApp();
   QSettings(QStringLiteral("Orvex"), QStringLiteral("QN")).clear();
+  if (!Stored.isEmpty()) {
+    TFormStorage storage;
+    storage.ReadValues();
+    for (auto at = Stored.begin(); at != Stored.end(); ++at) storage.WriteString(at.key(), at.value());
+    storage.WriteValues();
+  }
   auto form = std::make_unique<TMainForm>(Args);
   form->show();
+  form->OpenStartDocument();
   return form;
 }
 

@@ -13,6 +13,7 @@
 #include "ShortCuts.h"
 #include "main_fakes.h"
 #include "setup.h"
+#include "xeCustomEdit.h"
 
 namespace {
 
@@ -154,16 +155,20 @@ TEST(MainWindowStart, TitleBeforeAndAfterTheFirstShowing) {
 TEST(MainWindowStart, CommandLines) {
   QTemporaryDir dir;
   const QString page = dir.filePath("page.html");
-  WriteBytes(page, "<P>\r\n");
+  WriteBytes(page, "<P>\tx\r\n");
+  const QHash<QString, QString> keepTabs{{"keeptabs", TFormStorage::BoolText(true)}};
   struct Case {
     QStringList Args;
     QString File;  // expected document name ("" = the new blank one)
     int Type;
     bool LoadError;
+    QHash<QString, QString> Stored = {};
+    std::string Line = "";  // the first line, when a file was read
   };
   // clang-format off
     const Case cases[] = {
-        {{page}, page, 1, false},
+        {{page}, page, 1, false, {}, "<P>    x"},
+        {{page}, page, 1, false, keepTabs, "<P>\tx"},    // the file is read with the user's settings
         {{"-css", page}, page, 3, false},          // the switch survives the settings
         {{"-js"}, QDir::homePath() + "/untitled.js", 2, false},  // a lone switch: blank document of that type
         {{dir.filePath("missing.css")}, "", 0, true},
@@ -172,10 +177,13 @@ TEST(MainWindowStart, CommandLines) {
   // clang-format on
   for (const Case& c : cases) {
     TScriptedBoxes boxes;
-    auto form = ShownMainForm(c.Args);
+    auto form = ShownMainForm(c.Args, c.Stored);
     const QString expected = c.File.isEmpty() ? QDir::homePath() + "/untitled.txt" : c.File;
     EXPECT_EQ(form->DocFileName, expected) << c.Args.join(' ').toStdString();
     EXPECT_EQ(form->DocType(), c.Type) << c.Args.join(' ').toStdString();
+    if (!c.Line.empty()) {
+      EXPECT_EQ(std::string(form->Memo1->LineText(1)), c.Line) << c.Args.join(' ').toStdString();
+    }
     ASSERT_EQ(boxes.Shown.size(), c.LoadError ? 1u : 0u) << c.Args.join(' ').toStdString();
     if (c.LoadError) {
       EXPECT_TRUE(boxes.Shown[0].Text.startsWith("Error on load file"));
