@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <new>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "MemoryBudget.h"
 #include "RegularFile.h"
@@ -328,26 +330,44 @@ bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSo
   const TTextEncoder encoder(Form.Encoding);
   bool encodable = true;
   bool ok = writer.Open() && writer.Write(encoder.Preamble());
+  // One chunk is written on a thread of its own while the next is made: the save then costs little more
+  // than the writing itself. Declared after the writer and the chunk, it is waited for before they go.
+  std::string out;
+  std::future<bool> writing;
+  const auto written = [&writing] { return !writing.valid() || writing.get(); };
   try {
     std::string buffer, encoded;
     buffer.reserve(std::size_t(ChunkSize) + 4096);
+    out.reserve(buffer.capacity());
     // Chunks end at line ends, so no character is split between two of them.
     const auto flush = [&] {
-      if (encoder.Identity()) return writer.Write(buffer);
-      encoded.clear();
-      encodable = encoder.Append(encoded, buffer);
-      return encodable && writer.Write(encoded);
+      if (!encoder.Identity()) {
+        encoded.clear();
+        encodable = encoder.Append(encoded, buffer);
+        if (!encodable) return false;
+        buffer.swap(encoded);
+      }
+      if (!written()) return false;
+      out.swap(buffer);
+      buffer.clear();
+      try {
+        writing = std::async(std::launch::async, [&writer, &out] { return writer.Write(out); });
+      } catch (const std::system_error&) {
+        return writer.Write(out);  // no thread to be had: written here
+      }
+      return true;
     };
     for (std::size_t i = 0; ok && i < LineCount; ++i) {
       AppendFileLine(buffer, Line(i), Form);
       if (buffer.size() >= std::size_t(ChunkSize)) {
         ok = flush();
-        buffer.clear();
         if (Progress) Progress(qint64(i + 1), qint64(LineCount));
       }
     }
-    ok = ok && flush() && writer.Commit();
+    ok = ok && flush();
+    ok = written() && ok && writer.Commit();
   } catch (const std::bad_alloc&) {
+    if (writing.valid()) writing.wait();
     // The writer, abandoned, leaves the file as it was.
     if (Why) *Why = QStringLiteral("There is not enough memory to save it.");
     return false;

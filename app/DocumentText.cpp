@@ -1,5 +1,9 @@
 #include "DocumentText.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 
 TLineBreak DetectLineBreak(std::string_view Text) {
@@ -82,10 +86,50 @@ bool LooksLikeText(std::string_view Head) {
   return control * 2 <= Head.size();
 }
 
+namespace {
+
+// Where the first run of four blanks at or after From begins (npos: none). Searching for the first blank
+// again and again made saving a page of single blanks slow: sixteen places are tried at once where the
+// processor can, and otherwise only every fourth byte is looked at until one is a blank, as no run can
+// lie between two bytes that are not.
+std::size_t FourBlanks(std::string_view Line, std::size_t From) {
+#ifdef __SSE2__
+  const __m128i blank = _mm_set1_epi8(' ');
+  const auto blanksAt = [&](std::size_t At) {
+    return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(Line.data() + At)), blank);
+  };
+  for (; From + 19 <= Line.size(); From += 16) {
+    const __m128i runs = _mm_and_si128(_mm_and_si128(blanksAt(From), blanksAt(From + 1)),
+                                       _mm_and_si128(blanksAt(From + 2), blanksAt(From + 3)));
+    if (const int starts = _mm_movemask_epi8(runs))
+      return From + std::size_t(__builtin_ctz(unsigned(starts)));
+  }
+#endif
+  std::size_t end = From + 3;  // the earliest place a run can end
+  while (end < Line.size()) {
+    if (Line[end] != ' ') {
+      end += 4;
+      continue;
+    }
+    std::size_t start = end;
+    while (start > From && Line[start - 1] == ' ') --start;
+    if (end - start >= 3) return start;
+    // The blanks from start on need to reach start + 3; the first byte short of it rules out every run
+    // it is part of.
+    std::size_t at = end + 1;
+    while (at <= start + 3 && at < Line.size() && Line[at] == ' ') ++at;
+    if (at > start + 3) return start;
+    end = at + 4;
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
 void AppendFileLine(std::string& Out, std::string_view Line, const TFileForm& Form) {
   std::size_t i = 0;
   while (Form.ExchangeTabs && i < Line.size()) {
-    const std::size_t blank = Line.find("    ", i);
+    const std::size_t blank = FourBlanks(Line, i);
     if (blank == std::string_view::npos) break;
     Out.append(Line.substr(i, blank - i));
     Out.push_back('\t');

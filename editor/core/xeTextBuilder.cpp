@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <new>
+#include <string>
 #include <utility>
 
 #include <sys/mman.h>
@@ -11,12 +13,24 @@ namespace {
 
 constexpr std::size_t HugePage = std::size_t(2) << 20;
 
-// A piece's bytes: on pages of 2 MiB where the system gives them on request, which takes a file in with
-// a fraction of the page faults.
+// Whether pages of 2 MiB come without a wait: where the system compacts memory for whoever asks for
+// them (its usual setting), a fragmented memory made a 1 GB read take seconds instead of a second.
+bool HugePagesWithoutStall() {
+  static const bool without = [] {
+    std::ifstream in("/sys/kernel/mm/transparent_hugepage/defrag");
+    std::string policy;
+    std::getline(in, policy);
+    return policy.find("[defer]") != std::string::npos || policy.find("[never]") != std::string::npos;
+  }();
+  return without;
+}
+
+// A piece's bytes: on pages of 2 MiB where the system gives them at once, which takes a file in with a
+// fraction of the page faults.
 TxeByteBuffer AllocatePiece(std::size_t Bytes) {
   void* p = nullptr;
 #ifdef MADV_HUGEPAGE
-  if (Bytes >= HugePage && posix_memalign(&p, HugePage, Bytes) == 0) {
+  if (Bytes >= HugePage && HugePagesWithoutStall() && posix_memalign(&p, HugePage, Bytes) == 0) {
     madvise(p, Bytes, MADV_HUGEPAGE);
     return TxeByteBuffer(static_cast<char*>(p));
   }

@@ -1,6 +1,7 @@
 // File bytes to editor lines and back: tabs, blanks and line breaks.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,14 @@ TEST(DocumentText, SaveTurnsFourBlanksIntoTabsAndEndsEveryLineWithCRLF) {
       {{"no break"}, "no break\r\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(Save(c.Lines), c.Bytes);
+  // Lines of blanks, tabs and letters in every mix against the plain left-to-right exchange.
+  std::uint32_t seed = 7;
+  for (int round = 0; round < 20000; ++round) {
+    std::string line;
+    for (int n = int((seed = seed * 1103515245 + 12345) >> 16) % 64; n > 0; --n)
+      line += " \ta"[((seed = seed * 1103515245 + 12345) >> 16) % 4 % 3];
+    ASSERT_EQ(Save({line}), ReplaceAll(line, "    ", "\t", false) + "\r\n") << '"' << line << '"';
+  }
 }
 
 TEST(DocumentText, LineBreakOfAFileIsItsFirstBreak) {
