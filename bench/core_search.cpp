@@ -152,6 +152,10 @@ void BM_ReplaceAllDivBySpanOneLine(benchmark::State& state) {
 void BM_UndoReplaceAllDivBySpanOneLine(benchmark::State& state) {
   ReplaceAllDivBySpan(state, Document(10u << 20, " "), true);
 }
+// The one-line page broken before every closing tag, as when unpacking a minified page.
+void BM_ReplaceAllBreaksOneLine(benchmark::State& state) {
+  ReplaceAll(state, Document(10u << 20, " "), "</", "\r\n</", 0);
+}
 void BM_ReplaceAllDivBySpanCorpus(benchmark::State& state) {
   ReplaceAllDivBySpan(state, CorpusFile("html-10m.html"));
 }
@@ -204,6 +208,7 @@ BENCHMARK(BM_ReplaceAllDivBySpan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoReplaceAllDivBySpan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAllDivBySpanOneLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoReplaceAllDivBySpanOneLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAllBreaksOneLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAllDivBySpanCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoReplaceAllDivBySpanCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegexReplaceAllDivClass)->Unit(benchmark::kMillisecond);

@@ -2,7 +2,9 @@
 // replacements, line breaks, commands, cut, paste, drops, Replace All, undo and redo, with scroll-past-end
 // on and off. Every step is checked: undoing what it recorded gives back exactly the bytes and the caret
 // from before it, redoing it exactly the bytes from after it; the text never changes without a record.
-// The caret and block stay valid, and undoing everything gives back the start text.
+// The caret and block stay valid, and undoing everything gives back the start text. Replace All, drops and
+// pastes can double the text at every step: past kMaxBytes the run stops, as it would measure only how
+// long copying a huge text takes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -43,6 +45,14 @@ void CheckValid(const TxeEditModel& M) {
   Check(c.Y >= 1 && c.Y <= n && c.X >= 1);
   Check(!ColumnInsideChar(M.LineText(c.Y), c.X));
   for (TPoint b : {M.BlockBegin(), M.BlockEnd()}) Check(b.Y >= 1 && b.Y <= n && b.X >= 1);
+}
+
+constexpr std::size_t kMaxBytes = 256 << 10;
+
+std::size_t TextBytes(const TxeEditModel& M) {
+  std::size_t n = 0;
+  for (int y = 1; y <= M.LineCount(); ++y) n += static_cast<std::size_t>(M.LineLength(y)) + 1;
+  return n;
 }
 
 const TxeEditorCommand kCommands[] = {
@@ -91,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   m.SetText(start);
   start = m.Text();
   int steps = 0;
-  while (!in.Empty() && ++steps < 200) {
+  while (!in.Empty() && ++steps < 200 && TextBytes(m) <= kMaxBytes) {
     const int lines = m.LineCount();
     const unsigned op = in.Next() % 14;
     auto point = [&] {

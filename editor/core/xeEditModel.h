@@ -89,7 +89,7 @@ class TxeEditModel : public TObject {
   std::string DeleteText(TPoint From, TPoint To);
   // Replaces the stream from From up to To by Text; returns the position after the new text.
   TPoint ReplaceText(TPoint From, TPoint To, std::string_view Text);
-  // Changes line Line (1-based) to Value, as one splice of the bytes that differ.
+  // Changes line Line (1-based) to Value, as one splice of the bytes that differ; breaks in Value split it.
   void SetLineText(int Line, std::string_view Value);
   // Removes the blanks at the end of line Line, keeping at least Keep bytes.
   void TrimLineEnd(int Line, std::size_t Keep = 0);

@@ -8,6 +8,8 @@
 
 namespace {
 
+bool IsBreak(char C) { return C == '\r' || C == '\n'; }
+
 bool HasLineBreak(std::string_view S) { return S.find_first_of("\r\n") != std::string_view::npos; }
 
 // Holds painting from the moment replace-all mode begins until FindReplace returns.
@@ -87,6 +89,8 @@ void TxeEditModel::ReplaceMatch(std::string_view AReplace) {
 }
 
 // Replace-all without prompting: all usable occurrences of one line at once, as one change of the line.
+// Replacements that break the line are batched forward: one at a time, each would move the rest of the line
+// down again, which makes a long line cost its length squared. (Backward the rest has moved already.)
 int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backward, TxeLineSearch& Engine,
                                      TPoint& CaretAfter) {
   const std::string_view text = LineText(Line);
@@ -122,35 +126,83 @@ int TxeEditModel::ReplaceLineMatches(int Line, TSearchRange& Range, bool Backwar
   std::size_t grown = 0;
   for (const TUse& u : used) grown += u.With.size();
   out.reserve(text.size() + grown);
+  const bool trims = HasOption(xeoScrollPastEol);
   std::size_t from = 0;
   std::size_t lastReplacementEnd = 0;
+  std::size_t lineStart = 0;  // where the last line of the output begins
+  int breaks = 0;
+  // Forward, as one at a time: each deletion trims the line's end, but the positions after it still count
+  // the trimmed blanks, and a replacement that does not start a line pads them back. The original from
+  // trimmedFrom on and the last lag blanks of the output are such blanks.
+  std::size_t trimmedFrom = text.size(), lag = 0;
   auto append = [&](const TUse& u) {
-    out.append(text.substr(from, static_cast<std::size_t>(u.P - 1) - from));
-    out.append(u.With);
+    const auto p = static_cast<std::size_t>(u.P - 1);
+    const std::size_t kept = Backward ? p : std::clamp(trimmedFrom, from, p);
+    out.append(text.substr(from, kept - from));
+    lag += p - kept;
+    from = p + static_cast<std::size_t>(u.Len);
+    // An occurrence wholly among trimmed blanks deletes nothing, so it trims nothing either.
+    if (!Backward && trims && u.Len > 0 && p < trimmedFrom) {
+      const std::size_t end = text.find_last_not_of(' ') + 1;  // 0 when all blanks
+      trimmedFrom = std::min(trimmedFrom, std::max(from, end));
+      // Nothing of the original left on the line: the blanks before the occurrence go too, unless the
+      // caret could not stand where it was (past the widest column).
+      if (trimmedFrom <= from && out.size() - lineStart + lag <= static_cast<std::size_t>(MaxColumn)) {
+        while (out.size() > lineStart && out.back() == ' ') {
+          out.pop_back();
+          ++lag;
+        }
+      }
+    }
+    if (!u.With.empty()) {
+      if (IsBreak(u.With[0])) {
+        lag = 0;
+      } else {
+        // The caret pads only up to the widest column (or the line's end beyond it); the positions after
+        // go on counting the rest.
+        const std::size_t len = out.size() - lineStart;
+        const auto widest = static_cast<std::size_t>(MaxColumn);
+        const std::size_t pad = std::min(lag, len < widest ? widest - len : 0);
+        out.append(pad, ' ');
+        lag -= pad;
+      }
+    }
+    // Every break of a replacement is a break of its own, even a CR that ends one next to an LF that
+    // starts the next.
+    std::string_view with = u.With;
+    for (std::size_t b; (b = with.find_first_of("\r\n")) != std::string_view::npos;) {
+      out.append(with.substr(0, b));
+      out.push_back('\n');
+      with.remove_prefix(b + (with[b] == '\r' && b + 1 < with.size() && with[b + 1] == '\n' ? 2 : 1));
+      lineStart = out.size();
+      lag = 0;
+      ++breaks;
+    }
+    out.append(with);
     if (!u.With.empty()) lastReplacementEnd = out.size();
-    from = static_cast<std::size_t>(u.P - 1 + u.Len);
+    if (&u == &used.back()) CaretAfter = {static_cast<int>(out.size() - lineStart + lag) + 1, Line + breaks};
   };
   if (Backward) {
     for (auto it = used.rbegin(); it != used.rend(); ++it) append(*it);
+    out.append(text.substr(from));
+    // Deleting an occurrence trims the line's trailing blanks; the inserted text itself stays whole. An
+    // empty occurrence deletes nothing.
+    const bool deletes = std::any_of(used.begin(), used.end(), [](const TUse& u) { return u.Len > 0; });
+    if (trims && deletes) {
+      std::size_t n = out.size();
+      while (n > lastReplacementEnd && out[n - 1] == ' ') --n;
+      out.resize(n);
+    }
   } else {
     for (const TUse& u : used) append(u);
-  }
-  out.append(text.substr(from));
-  // Deleting an occurrence trims the line's trailing blanks; the inserted text itself stays whole. An empty
-  // occurrence deletes nothing.
-  const bool deletes = std::any_of(used.begin(), used.end(), [](const TUse& u) { return u.Len > 0; });
-  if (HasOption(xeoScrollPastEol) && deletes) {
-    std::size_t n = out.size();
-    while (n > lastReplacementEnd && out[n - 1] == ' ') --n;
-    out.resize(n);
+    if (from < trimmedFrom) out.append(text.substr(from, trimmedFrom - from));
   }
 
-  // One splice of the line; the batch's records go onto the undo list as one step.
+  // One splice of the line; the batch's records go onto the undo list as one step. The caret goes to
+  // CaretAfter once the whole batch is done: moving it line by line would scroll the view through the
+  // document.
   TxeUndoStep step(*this, ukTyped);
   SetLineText(Line, out);
-  // The caret goes there once the whole batch is done: moving it line by line would scroll the view
-  // through the document.
-  CaretAfter = {used.back().Q + static_cast<int>(used.back().With.size()), Line};
   step.Push({used.front().Q, Line}, CaretAfter, smNormal);
   return static_cast<int>(used.size());
 }
@@ -227,7 +279,7 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
   bool& replaceAll = ReplacedAll;
   replaceAll = Options & srReplaceAll;
   bool prompt = (Options & srPrompt) && OnReplaceText;
-  const bool batchable = !HasLineBreak(AReplace);
+  const bool batchable = !backward || !HasLineBreak(AReplace);
   TReplaceAllHold hold(*this);
   if (replaceAll) hold.Take();
 
@@ -257,7 +309,12 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
     }
     if (n == 0) continue;
     if (replaceAll && !prompt && batchable) {
+      const int lines = LineCount();
       count += ReplaceLineMatches(line, range, backward, engine, batchCaret);
+      // The lines the replacements broke off are not searched again.
+      const int added = LineCount() - lines;
+      line += added;
+      range.End.Y += added;
       continue;
     }
     for (int k = backward ? n - 1 : 0; backward ? k >= 0 : k < n; k += step) {
@@ -267,7 +324,10 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
       const std::string_view with = engine.Replacement(k);
       const int rlen = static_cast<int>(with.size());
       ++count;
-      SelectMatch(line, p, len, backward);
+      // An occurrence among the blanks an earlier replacement trimmed from the line's end is gone already:
+      // its replacement goes where it began, padded as the caret there would be.
+      const bool trimmedAway = replace && !backward && p > LineLength(line);
+      SelectMatch(line, p, trimmedAway ? 0 : len, backward);
       if (!replace) return done(len);
 
       TxeReplaceAction action = rpaReplace;

@@ -266,13 +266,33 @@ TEST(FindReplace, ReplaceAllReportsStatusOnce) {
 }
 
 // Replace-all without prompting takes a whole line at once; prompting replaces one occurrence at a time.
-// Both must give the same text, count, caret and undo steps, with plain text and with regular expressions.
+// Both must give the same text, count, caret and undo steps, with plain text and with regular expressions,
+// also where the replacements break lines.
 TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
+  struct TRound {
+    std::string text, search, replace;
+    TxeSearchOptions options;
+    bool pastEol;
+    int caretX, caretY;
+  };
+  // Rounds that once went wrong first, then random ones.
+  const TxeSearchOptions regexAll = srReplaceAll | srRegExpr | srWholeDocument;
+  std::vector<TRound> rounds = {
+      // Occurrences among the blanks that replacing the one before trimmed from the line's end.
+      {"v  \n", ".", "R", regexAll, true, 1, 1},
+      {"d  \n", ".", "\nv ", regexAll, true, 1, 1},
+      // Past the widest column the caret does not pad them back.
+      {std::string(1030, 'b') + "a \n", "a|", "R", regexAll, true, 1, 1},
+      // A replacement that starts a line does not pad the trimmed blanks back before it.
+      {"a \n", "a|", "$0\r\n ", regexAll, true, 1, 1},
+  };
   std::mt19937 rng(99);
   const std::vector<std::string> alphabet = {"a", "b", " ", "a", "B", "-", "\xC3\xA9", "\xFF"};
-  const std::vector<std::string> patterns = {"a+",   "b*",    "(a)(b)?",  "a|",
-                                             "\\bb", "[ab]-", "(?<x>a)b", "\\w$"};
-  const std::vector<std::string> templates = {"", "<$1>", "${x}", "$0$0", "x", "$2"};
+  const std::vector<std::string> patterns = {"a+",    "b*",       "(a)(b)?", "a|", "\\bb",
+                                             "[ab]-", "(?<x>a)b", "\\w$",    "."};
+  // With line breaks too, a CR ending one replacement next to an LF starting the next among them.
+  const std::vector<std::string> templates = {"",   "<$1>", "${x}",    "$0$0",  "x",
+                                              "$2", "\n",   "$0\r\n ", "\n$1\r"};
   for (int round = 0; round < 800; ++round) {
     std::string text;
     for (int line = 0, n = 1 + static_cast<int>(rng() % 4); line < n; ++line) {
@@ -287,7 +307,7 @@ TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
       replace = templates[rng() % templates.size()];
     } else {
       for (int i = 0, len = 1 + static_cast<int>(rng() % 2); i < len; ++i) search += "ab"[rng() % 2];
-      for (int i = 0, len = static_cast<int>(rng() % 3); i < len; ++i) replace += "xy"[rng() % 2];
+      for (int i = 0, len = static_cast<int>(rng() % 3); i < len; ++i) replace += "xy\n"[rng() % 3];
     }
     TxeSearchOptions options = srReplaceAll | (regex ? srRegExpr : 0);
     if (rng() % 2) options |= srBackward;
@@ -295,18 +315,21 @@ TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
     if (rng() % 4 == 0) options |= srWholeWord;
     const bool pastEol = rng() % 2;
     const int caretX = 1 + static_cast<int>(rng() % 6), caretY = 1 + static_cast<int>(rng() % 3);
+    rounds.push_back({text, search, replace, options, pastEol, caretX, caretY});
+  }
 
+  for (const TRound& r : rounds) {
     TxeEditModel batched, single;
     for (TxeEditModel* m : {&batched, &single}) {
-      m->SetOptions(pastEol ? m->Options() | xeoScrollPastEol : m->Options() & ~xeoScrollPastEol);
-      m->SetText(text);
-      m->SetCaretXY(caretX, caretY);
+      m->SetOptions(r.pastEol ? m->Options() | xeoScrollPastEol : m->Options() & ~xeoScrollPastEol);
+      m->SetText(r.text);
+      m->SetCaretXY(r.caretX, r.caretY);
     }
     single.OnReplaceText = [](TObject*, std::string_view, std::string_view, int, int,
                               TxeReplaceAction& Action) { Action = rpaReplace; };
-    const std::string where = "'" + search + "'->'" + replace + "' in\n" + text;
-    ASSERT_EQ(batched.FindReplace(search, replace, options),
-              single.FindReplace(search, replace, options | srPrompt))
+    const std::string where = "'" + r.search + "'->'" + r.replace + "' in\n" + r.text;
+    ASSERT_EQ(batched.FindReplace(r.search, r.replace, r.options),
+              single.FindReplace(r.search, r.replace, r.options | srPrompt))
         << where;
     ASSERT_EQ(Lines(batched), Lines(single)) << where;
     ASSERT_EQ(batched.CaretPos(), single.CaretPos()) << where;
@@ -314,7 +337,7 @@ TEST(FindReplace, BatchedReplaceAllMatchesOneByOne) {
     // One step back gives the text as it was, one step forward the replaced text again.
     const std::vector<std::string> replaced = Lines(batched);
     TxeEditModel original;
-    original.SetText(text);
+    original.SetText(r.text);
     for (TxeEditModel* m : {&batched, &single}) {
       m->Undo();
       ASSERT_EQ(Lines(*m), Lines(original)) << where << (m == &single ? " one by one" : "");
