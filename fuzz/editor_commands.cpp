@@ -5,9 +5,9 @@
 // byte(s) as their argument.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "FuzzCheck.h"
 #include "xeEditModel.h"
 #include "xeUtf8.h"
 
@@ -41,15 +41,11 @@ const TxeEditorCommand kCommands[] = {
 
 const char* const kText = "  foo(bar)\r\n{\r\n  x \xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80 y}\r\n\r\nend\r\n";
 
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
-
 void CheckCaret(const TxeEditModel& m) {
-  Check(m.LineCount() >= 1);
+  CHECK(m.LineCount() >= 1);
   const TPoint c = m.CaretPos();
-  Check(c.Y >= 1 && c.Y <= m.LineCount() && c.X >= 1);
-  Check(!ColumnInsideChar(m.LineText(c.Y), c.X));
+  CHECK(c.Y >= 1 && c.Y <= m.LineCount() && c.X >= 1);
+  CHECK(!ColumnInsideChar(m.LineText(c.Y), c.X));
 }
 
 }  // namespace
@@ -94,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // Every change was recorded exactly, redos replayed after later edits included.
   while (m.UndoAvailable()) m.CommandProcessor(ecUndo);
-  Check(m.Text() == start);
+  CHECK(m.Text() == start);
   m.SetView(nullptr);
   return 0;
 }

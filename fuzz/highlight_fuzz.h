@@ -2,22 +2,13 @@
 // the range the previous one left (the first byte picks the starting range).
 #pragma once
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "xeHighlighter.h"
-
-#define HL_CHECK(Cond)                                                       \
-  do {                                                                       \
-    if (!(Cond)) {                                                           \
-      std::fprintf(stderr, "check failed: %s (line %d)\n", #Cond, __LINE__); \
-      std::abort();                                                          \
-    }                                                                        \
-  } while (0)
 
 struct TFuzzToken {
   int Kind, Start, Length;
@@ -32,21 +23,21 @@ inline std::vector<TFuzzToken> FuzzScanLine(TxeCustomHighLighter& H, const char*
   int EmptyRun = 0;
   while (!H.AtLineEnd()) {
     const int Start = H.CurrentStart(), Len = H.CurrentLength();
-    HL_CHECK(Start == End);  // no gap, never backwards
-    HL_CHECK(Len >= 0);
-    HL_CHECK(static_cast<std::size_t>(Start + Len) <= Length);
-    HL_CHECK(H.CurrentView().size() == static_cast<std::size_t>(Len));
+    CHECK(Start == End);  // no gap, never backwards
+    CHECK(Len >= 0);
+    CHECK(static_cast<std::size_t>(Start + Len) <= Length);
+    CHECK(H.CurrentView().size() == static_cast<std::size_t>(Len));
     EmptyRun = Len == 0 ? EmptyRun + 1 : 0;
-    HL_CHECK(EmptyRun <= 3);  // empty tokens never repeat without end
+    CHECK(EmptyRun <= 3);  // empty tokens never repeat without end
     Tokens.push_back({H.CurrentKind(), Start, Len});
     End = Start + Len;
     H.Advance();
   }
-  HL_CHECK(static_cast<std::size_t>(H.CurrentStart()) == Length);  // the end-of-line token sits at the end
-  HL_CHECK(H.CurrentLength() == 0);
-  HL_CHECK(H.CurrentAttribute() == nullptr);
+  CHECK(static_cast<std::size_t>(H.CurrentStart()) == Length);  // the end-of-line token sits at the end
+  CHECK(H.CurrentLength() == 0);
+  CHECK(H.CurrentAttribute() == nullptr);
   H.Advance();  // stays at the end
-  HL_CHECK(H.AtLineEnd() && static_cast<std::size_t>(H.CurrentStart()) == Length);
+  CHECK(H.AtLineEnd() && static_cast<std::size_t>(H.CurrentStart()) == Length);
   return Tokens;
 }
 
@@ -68,19 +59,19 @@ inline void FuzzHighlighter(TxeCustomHighLighter& H, const std::uint8_t* Data, s
     H.RestoreRange(Range);
     const auto Full = FuzzScanLine(H, Line.c_str(), Visible);
     const std::uint32_t After = H.CurrentRange();
-    HL_CHECK(After <= 0xFF);
+    CHECK(After <= 0xFF);
     H.RestoreRange(Range);
-    HL_CHECK(FuzzScanLine(H, Exact.get(), Visible) == Full);
-    HL_CHECK(H.CurrentRange() == After);
+    CHECK(FuzzScanLine(H, Exact.get(), Visible) == Full);
+    CHECK(H.CurrentRange() == After);
     // A scan to the line end, from the start or after some tokens, leaves the same range and position.
     for (std::size_t Skip : {std::size_t(0), Full.size() / 2}) {
       H.RestoreRange(Range);
       H.BeginLine(Exact.get(), 0);
       for (std::size_t I = 0; I < Skip; ++I) H.Advance();
       H.ScanToLineEnd();
-      HL_CHECK(H.AtLineEnd());
-      HL_CHECK(static_cast<std::size_t>(H.CurrentStart()) == Visible && H.CurrentLength() == 0);
-      HL_CHECK(H.CurrentRange() == After);
+      CHECK(H.AtLineEnd());
+      CHECK(static_cast<std::size_t>(H.CurrentStart()) == Visible && H.CurrentLength() == 0);
+      CHECK(H.CurrentRange() == After);
     }
     Range = After;
     Pos = Eol + 1;

@@ -6,23 +6,14 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <string>
 
+#include "FuzzCheck.h"
 #include "ImgSize.h"
 
 namespace {
-
-#define CHECK(Cond)                                                          \
-  do {                                                                       \
-    if (!(Cond)) {                                                           \
-      std::fprintf(stderr, "check failed: %s (line %d)\n", #Cond, __LINE__); \
-      std::abort();                                                          \
-    }                                                                        \
-  } while (0)
 
 uint32_t BE32(const uint8_t* p) {
   return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];

@@ -3,26 +3,17 @@
 // and key written first are found with their value, and reading a second text forgets the first.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include <QByteArray>
 #include <QString>
 
 #include "EncodingDetect.h"
+#include "FuzzCheck.h"
 #include "MemIniFile.h"
 #include "TextEncoding.h"
 
 namespace {
-
-#define CHECK(Cond)                                                          \
-  do {                                                                       \
-    if (!(Cond)) {                                                           \
-      std::fprintf(stderr, "check failed: %s (line %d)\n", #Cond, __LINE__); \
-      std::abort();                                                          \
-    }                                                                        \
-  } while (0)
 
 bool OneLine(const QString& s) {
   return !s.isEmpty() && !s.contains(QLatin1Char('\r')) && !s.contains(QLatin1Char('\n'));

@@ -7,10 +7,10 @@
 // long copying a huge text takes.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <string>
 
+#include "FuzzCheck.h"
 #include "xeEditModel.h"
 #include "xeUtf8.h"
 
@@ -34,17 +34,13 @@ class TBytes {
   std::size_t FPos = 0;
 };
 
-void Check(bool Ok) {
-  if (!Ok) std::abort();
-}
-
 void CheckValid(const TxeEditModel& M) {
   const int n = M.LineCount();
-  Check(n >= 1);
+  CHECK(n >= 1);
   const TPoint c = M.CaretPos();
-  Check(c.Y >= 1 && c.Y <= n && c.X >= 1);
-  Check(!ColumnInsideChar(M.LineText(c.Y), c.X));
-  for (TPoint b : {M.BlockBegin(), M.BlockEnd()}) Check(b.Y >= 1 && b.Y <= n && b.X >= 1);
+  CHECK(c.Y >= 1 && c.Y <= n && c.X >= 1);
+  CHECK(!ColumnInsideChar(M.LineText(c.Y), c.X));
+  for (TPoint b : {M.BlockBegin(), M.BlockEnd()}) CHECK(b.Y >= 1 && b.Y <= n && b.X >= 1);
 }
 
 constexpr std::size_t kMaxBytes = 256 << 10;
@@ -71,7 +67,7 @@ void Checked(TxeEditModel& M, const std::function<void()>& Edit) {
   Edit();
   const std::string after = M.Text();
   if (M.UndoCount() == undos) {
-    Check(after == before);
+    CHECK(after == before);
     return;
   }
   int steps = 0;
@@ -79,11 +75,11 @@ void Checked(TxeEditModel& M, const std::function<void()>& Edit) {
     M.Undo();
     ++steps;
   }
-  Check(steps <= 2);
-  Check(M.Text() == before);
-  Check(M.CaretPos() == caret);
+  CHECK(steps <= 2);
+  CHECK(M.Text() == before);
+  CHECK(M.CaretPos() == caret);
   while (M.RedoCount() > redos) M.Redo();
-  Check(M.Text() == after);
+  CHECK(M.Text() == after);
 }
 
 }  // namespace
@@ -169,6 +165,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   int guard = 0;
   while (m.UndoAvailable() && ++guard < 100000) m.Undo();
   CheckValid(m);
-  Check(m.Text() == start);
+  CHECK(m.Text() == start);
   return 0;
 }

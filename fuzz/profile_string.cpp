@@ -2,22 +2,13 @@
 // and a section and key written first are always found with their value.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "ProfileString.h"
 
 namespace {
-
-#define CHECK(Cond)                                                          \
-  do {                                                                       \
-    if (!(Cond)) {                                                           \
-      std::fprintf(stderr, "check failed: %s (line %d)\n", #Cond, __LINE__); \
-      std::abort();                                                          \
-    }                                                                        \
-  } while (0)
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 

@@ -4,20 +4,16 @@
 // and redone as one step.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "xeEditModel.h"
 #include "xeRegexSearch.h"
 #include "xeUtf8.h"
 
 namespace {
-
-void Check(bool Condition) {
-  if (!Condition) std::abort();
-}
 
 bool ValidUtf8(std::string_view S) {
   for (std::size_t i = 0; i < S.size();) {
@@ -36,14 +32,14 @@ void CheckLine(TxeRegexSearch& Engine, std::string_view Line, int From) {
   int lastEmpty = -1;
   for (int k = 0; k < n; ++k) {
     const int p = Engine.GetMatchPositions(k), len = Engine.MatchLength(k);
-    Check(p >= 1 && len >= 0);
+    CHECK(p >= 1 && len >= 0);
     const auto start = static_cast<std::size_t>(p - 1);
-    Check(start >= end && start + static_cast<std::size_t>(len) <= Line.size());
-    Check(!(len == 0 && p == lastEmpty));
+    CHECK(start >= end && start + static_cast<std::size_t>(len) <= Line.size());
+    CHECK(!(len == 0 && p == lastEmpty));
     if (len == 0) lastEmpty = p;
     // Matches are whole characters of valid UTF-8.
-    Check(!Utf8IsInside(Line, start) && ValidUtf8(Line.substr(start, static_cast<std::size_t>(len))));
-    Check(!Utf8IsInside(Line, start + static_cast<std::size_t>(len)));
+    CHECK(!Utf8IsInside(Line, start) && ValidUtf8(Line.substr(start, static_cast<std::size_t>(len))));
+    CHECK(!Utf8IsInside(Line, start + static_cast<std::size_t>(len)));
     end = start + static_cast<std::size_t>(len);
     (void)Engine.Replacement(k);
   }
@@ -76,14 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TxeRegexSearch engine;
   if (!engine.SetPattern(pattern, cs, ww)) {
     const TxeRegexError& e = engine.Error();
-    Check(e.Where == TxeRegexError::rePattern && !e.Message.empty());
-    Check(e.Offset >= 0 && static_cast<std::size_t>(e.Offset) <= pattern.size());
+    CHECK(e.Where == TxeRegexError::rePattern && !e.Message.empty());
+    CHECK(e.Offset >= 0 && static_cast<std::size_t>(e.Offset) <= pattern.size());
     return 0;
   }
   if (!engine.SetReplacement(replace)) {
     const TxeRegexError& e = engine.Error();
-    Check(e.Where == TxeRegexError::reReplacement && !e.Message.empty());
-    Check(e.Offset >= 0 && static_cast<std::size_t>(e.Offset) < replace.size() && replace[e.Offset] == '$');
+    CHECK(e.Where == TxeRegexError::reReplacement && !e.Message.empty());
+    CHECK(e.Offset >= 0 && static_cast<std::size_t>(e.Offset) < replace.size() && replace[e.Offset] == '$');
     return 0;
   }
   std::size_t lineStart = 0;
@@ -116,13 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int count = batched.FindReplace(pattern, replace, options);
   const int oneByOne = single.FindReplace(pattern, replace, options | srPrompt);
   if (batched.SearchError() || single.SearchError()) return 0;
-  Check(count == oneByOne && Lines(batched) == Lines(single));
+  CHECK(count == oneByOne && Lines(batched) == Lines(single));
   const std::vector<std::string> replaced = Lines(batched);
   for (TxeEditModel* m : {&batched, &single}) {
     m->Undo();
-    Check(Lines(*m) == Lines(original));
+    CHECK(Lines(*m) == Lines(original));
     m->Redo();
-    Check(Lines(*m) == replaced);
+    CHECK(Lines(*m) == replaced);
   }
   return 0;
 }

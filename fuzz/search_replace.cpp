@@ -2,10 +2,10 @@
 // replace-all yields exactly the text a plain left-to-right replacement of the found positions gives.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "xeEditModel.h"
 #include "xeEditSearch.h"
 
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   engine.SetCaseSensitive(cs);
   engine.SetWholeWordsOnly(ww);
   engine.FindAllMatches(text);
-  if (engine.MatchPositions() != Greedy(pattern, text, cs, ww)) std::abort();
+  CHECK(engine.MatchPositions() == Greedy(pattern, text, cs, ww));
 
   // Replace-all on one line of text without breaks, with nothing that trims or pads.
   if (text.find_first_of("\r\n") != std::string::npos || replace.find_first_of("\r\n") != std::string::npos)
@@ -75,6 +75,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     from = static_cast<std::size_t>(p - 1) + pattern.size();
   }
   expected += text.substr(from);
-  if (count != engine.GetResultCount() || model.LineText(1) != expected) std::abort();
+  CHECK(count == engine.GetResultCount() && model.LineText(1) == expected);
   return 0;
 }

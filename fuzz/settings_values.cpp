@@ -6,8 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 #include <QByteArray>
 #include <QDir>
@@ -17,16 +15,9 @@
 #include <QTemporaryDir>
 
 #include "FormStorage.h"
+#include "FuzzCheck.h"
 
 namespace {
-
-#define CHECK(Cond)                                                          \
-  do {                                                                       \
-    if (!(Cond)) {                                                           \
-      std::fprintf(stderr, "check failed: %s (line %d)\n", #Cond, __LINE__); \
-      std::abort();                                                          \
-    }                                                                        \
-  } while (0)
 
 // In memory when the machine allows: QSettings flushes every file it writes to disk.
 const QTemporaryDir& Folder() {
