@@ -6,11 +6,10 @@
 set -euo pipefail
 program="$1"
 shot="${2:-}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$work/bin"
-chmod 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=tests/app/e2e_common.sh
+. "$(dirname "$0")/e2e_common.sh"
+e2e_setup
+mkdir "$work/bin"
 
 # The language file is read from the program's folder.
 cp "$program" "$work/bin/quillan"
@@ -24,18 +23,8 @@ printf '%s\r\n' '<html><head><meta charset="windows-1251"><title>Проба</tit
 
 cat > "$work/drive.sh" <<'DRIVE'
 set -euo pipefail
-"$WORK/bin/quillan" "$WORK/page.html" 2>"$WORK/stderr" &
-pid=$!
-win=""
-for _ in $(seq 1 100); do
-    win="$(xdotool search --name '^Orvex Quillan 2\.0 - .*page\.html$' 2>/dev/null | head -1 || true)"
-    [ -n "$win" ] && break
-    sleep 0.1
-done
-[ -n "$win" ] || { echo "no window"; kill $pid; exit 1; }
-sleep 0.5
-xdotool windowfocus --sync "$win" || true
-sleep 0.3
+. "$E2E_COMMON"
+e2e_start "$WORK/bin/quillan" "$WORK/page.html" '^Orvex Quillan 2\.0 - .*page\.html$'
 xdotool key ctrl+s
 sleep 0.5
 # The translated File menu: its accelerator is Cyrillic now, so it is opened with the mouse.
@@ -52,7 +41,7 @@ for attempt in 1 2; do
     cp "$work/original.html" "$work/page.html"
     # A save that did not happen leaves the same bytes too: the file's time tells.
     touch -d '2001-01-01' "$work/page.html"
-    WORK="$work" SHOT="$shot" timeout 30 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" || true
+    WORK="$work" SHOT="$shot" e2e_xvfb 30 bash "$work/drive.sh" || true
     if [ "$(stat -c %Y "$work/page.html")" -gt "$(date -d '2001-01-02' +%s)" ]; then
         if cmp "$work/original.html" "$work/page.html"; then
             echo "saved back byte for byte"

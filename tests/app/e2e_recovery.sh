@@ -7,27 +7,19 @@
 set -euo pipefail
 program="$1"
 shots="${2:-}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=tests/app/e2e_common.sh
+. "$(dirname "$0")/e2e_common.sh"
+e2e_setup
 printf '<p>old</p>\n' > "$work/page.html"
 
 cat > "$work/drive.sh" <<'DRIVE'
 set -euo pipefail
+. "$E2E_COMMON"
 copies="$XDG_STATE_HOME/quillan"
 fail() { echo "FAIL: $*"; cat "$WORK/stderr" 2>/dev/null; exit 1; }
 shot() { [ -z "$SHOTS" ] || import -window root "$SHOTS/$1.png"; }
-# Waits for a window whose name matches $1 and gives its id.
-window() {
-    for _ in $(seq 1 600); do
-        w="$(xdotool search --name "$1" 2>/dev/null | head -1 || true)"
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
+# Waits up to a minute for a window whose name matches $1.
+window() { e2e_window "$1" 600; }
 start() {
     "$PROGRAM" "$WORK/page.html" 2>>"$WORK/stderr" &
     pid=$!
@@ -89,5 +81,4 @@ kill -TERM "$pid"; ended || fail "the program did not end"
 echo "recovered as expected"
 DRIVE
 
-PROGRAM="$program" WORK="$work" SHOTS="$shots" timeout 240 \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh"
+PROGRAM="$program" WORK="$work" SHOTS="$shots" e2e_xvfb 240 bash "$work/drive.sh"

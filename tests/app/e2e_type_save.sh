@@ -5,26 +5,14 @@
 set -euo pipefail
 program="$1"
 shot="${2:-}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=tests/app/e2e_common.sh
+. "$(dirname "$0")/e2e_common.sh"
+e2e_setup
 
 cat > "$work/drive.sh" <<'DRIVE'
 set -euo pipefail
-"$PROGRAM" "$WORK/page.html" 2>"$WORK/stderr" &
-pid=$!
-win=""
-for _ in $(seq 1 100); do
-    win="$(xdotool search --name '^Orvex Quillan 2\.0 - ' 2>/dev/null | head -1 || true)"
-    [ -n "$win" ] && break
-    sleep 0.1
-done
-[ -n "$win" ] || { echo "no window"; kill $pid; exit 1; }
-sleep 0.5
-xdotool windowfocus --sync "$win" || true
-sleep 0.3
+. "$E2E_COMMON"
+e2e_start "$PROGRAM" "$WORK/page.html" '^Orvex Quillan 2\.0 - '
 xdotool type --delay 30 'abc'
 sleep 0.2
 xdotool key ctrl+s
@@ -46,8 +34,7 @@ expected="$(printf 'abc<P>\tx\r\nend\r\n' | od -An -c)"
 # more try with a fresh file; a wrong save that did happen is never retried away.
 for attempt in 1 2; do
     printf '<P>\tx\r\nend' > "$work/page.html"
-    PROGRAM="$program" WORK="$work" SHOT="$shot" timeout 30 \
-        xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" || true
+    PROGRAM="$program" WORK="$work" SHOT="$shot" e2e_xvfb 30 bash "$work/drive.sh" || true
     actual="$(od -An -c < "$work/page.html")"
     if [ "$expected" = "$actual" ]; then
         echo "saved file as expected"
