@@ -79,6 +79,7 @@ class TStringSink {
     return FText.data() + FSize;
   }
   void Commit(std::size_t Bytes) { FSize += Bytes; }
+  bool Abandoned(const TEncodingChoice&) { return false; }
   std::string_view Head() const { return std::string_view(FText.data(), std::min(FSize, TextSniffLength)); }
   // The text in UTF-8 with its form, or false with the reason.
   bool Finish(const TEncodingChoice& Choice, std::string& Text, TFileForm* Form, QString* Why) {
@@ -101,7 +102,8 @@ class TStringSink {
         if (Why) *Why = TooLargeSentence(FPath, need, free);
         return false;
       }
-      DecodeToUtf8(FText, encoding);
+      // Room for the widened tabs comes with the decoded text, which then need not move again.
+      DecodeToUtf8(FText, encoding, size, FWidenTabs ? 3 * CountTabs(FText.data(), FText.size()) : 0);
     }
     if (Form) Form->Encoding = encoding;
     if (Form) Form->Break = DetectLineBreak(FText);
@@ -132,6 +134,20 @@ class TLinesSink : public TxeTextBuilder {
     };
   }
   TLineBreak Break() const { return FBreak; }
+  // Whether what was read shows that the text is not taken as it is (not UTF-8, or declared to be in
+  // another encoding): the whole file is then read again to be decoded, and the rest need not be read
+  // into lines first.
+  bool Abandoned(const TEncodingChoice& Choice) {
+    if (FAbandoned || Bytes() < HeadLength) return FAbandoned;
+    // Validity only ever goes, so the answer is worked out at most twice.
+    if (!FChecked || FCheckedValid != FValidUtf8) {
+      FChecked = true;
+      FCheckedValid = FValidUtf8;
+      const std::optional<TEncoding> encoding = Encoding(Choice);
+      FAbandoned = !encoding || !IsPlainUtf8(*encoding);
+    }
+    return FAbandoned;
+  }
   // The encoding the whole text would be given, when its first bytes and its UTF-8 validity tell; none
   // when only the whole text can (it is not UTF-8 and declares nothing).
   std::optional<TEncoding> Encoding(const TEncodingChoice& Choice) const {
@@ -149,6 +165,7 @@ class TLinesSink : public TxeTextBuilder {
  private:
   bool FSawPiece = false;
   bool FValidUtf8 = true;
+  bool FChecked = false, FCheckedValid = true, FAbandoned = false;
   TLineBreak FBreak = lbLF;
 };
 
@@ -198,6 +215,7 @@ TAttempt ReadOnce(const QString& Path, TSink& Sink, QString* Why, const TReadPro
     }
     if (n == 0) break;
     if (Progress && !Progress(done, std::max(total, done))) return TAttempt::Declined;
+    if (Asked && Sink.Abandoned(Choice)) return TAttempt::Done;
   }
   struct stat after {};
   if (::fstat(file.Fd(), &after) != 0) return fail(SystemError(errno));

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "xeTextBuilder.h"
+
 TLineBreak DetectLineBreak(std::string_view Text) {
   const std::size_t at = Text.find_first_of("\r\n");
   if (at == std::string_view::npos || Text[at] == '\n') return lbLF;
@@ -58,21 +60,11 @@ std::string ExpandTabs(std::string_view Text) {
 }
 
 void ExpandTabsInPlace(std::string& Text) {
-  const std::size_t tabs = std::size_t(std::count(Text.begin(), Text.end(), '\t'));
+  const std::size_t tabs = CountTabs(Text.data(), Text.size());
   if (tabs == 0) return;
-  std::size_t from = Text.size();
-  Text.resize(from + 3 * tabs);
-  std::size_t to = Text.size();
-  // From the end, so that every byte moves once and before it is overwritten.
-  while (from > 0) {
-    const char c = Text[--from];
-    if (c == '\t') {
-      to -= 4;
-      Text.replace(to, 4, 4, ' ');
-    } else {
-      Text[--to] = c;
-    }
-  }
+  const std::size_t size = Text.size();
+  Text.resize(size + 3 * tabs);
+  WidenTabsInPlace(Text.data(), size, tabs);
 }
 
 bool LooksLikeText(std::string_view Head) {

@@ -23,7 +23,9 @@ class TCodePageTable {
   static const TCodePageTable* Of(const char* IconvName);
 
   std::size_t DecodedSize(std::string_view File) const;
-  std::string Decode(std::string_view File) const;
+  // Size: DecodedSize(File), when the caller has counted it already.
+  std::string Decode(std::string_view File, std::size_t Size = std::string_view::npos,
+                     std::size_t Spare = 0) const;
   std::size_t FirstUnencodable(std::string_view Utf8) const;
   bool Append(std::string& Out, std::string_view Utf8) const;
 

@@ -193,9 +193,10 @@ std::size_t DecodedSize(std::string_view File, const TEncoding& Encoding) {
   }
 }
 
-bool DecodeToUtf8(std::string& File, const TEncoding& Encoding) {
+bool DecodeToUtf8(std::string& File, const TEncoding& Encoding, std::size_t Size, std::size_t Spare) {
   if (IsPlainUtf8(Encoding)) return true;
-  if (DecodedSize(File, Encoding) == std::string_view::npos) return false;
+  if (Size == std::string_view::npos) Size = DecodedSize(File, Encoding);
+  if (Size == std::string_view::npos) return false;
   const std::size_t bom = File.size() - Body(File, Encoding).size();
   switch (Encoding.Kind) {
     case ekUtf8: File.erase(0, bom); break;
@@ -206,7 +207,7 @@ bool DecodeToUtf8(std::string& File, const TEncoding& Encoding) {
       break;
     }
     default: {
-      std::string text = TableOf(Encoding.CodePage)->Decode(File);
+      std::string text = TableOf(Encoding.CodePage)->Decode(File, Size, Spare);
       File.swap(text);
     }
   }

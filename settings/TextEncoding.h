@@ -46,8 +46,11 @@ std::vector<TEncoding> DocumentEncodings();
 // of an odd length).
 std::size_t DecodedSize(std::string_view File, const TEncoding& Encoding);
 // Turns a whole file's bytes into UTF-8 (a byte-order mark the encoding has goes). Plain UTF-8
-// is left as it is. False (File untouched) when DecodedSize says it cannot be.
-bool DecodeToUtf8(std::string& File, const TEncoding& Encoding);
+// is left as it is. False (File untouched) when DecodedSize says it cannot be. Size: DecodedSize's
+// answer, when the caller has it already (a pass over the whole file fewer).
+// Spare: bytes of room to leave beyond the text.
+bool DecodeToUtf8(std::string& File, const TEncoding& Encoding, std::size_t Size = std::string_view::npos,
+                  std::size_t Spare = 0);
 
 // Turns the editor's UTF-8 into a file's encoding, piece by piece; pieces end between characters (at
 // line ends).

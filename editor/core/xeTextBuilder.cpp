@@ -49,30 +49,37 @@ void Reallocate(TxeByteBuffer& B, std::size_t Bytes) {
 
 // Every tab of Size bytes at Text as four blanks, in the same buffer made larger; Size follows.
 void WidenTabs(TxeByteBuffer& Text, std::size_t& Size) {
-  const char* p = Text.get();
-  std::size_t tabs = 0;
-  for (const char* t = p; (t = static_cast<const char*>(std::memchr(t, '\t', Size - std::size_t(t - p))));
-       ++t)
-    ++tabs;
+  const std::size_t tabs = CountTabs(Text.get(), Size);
   if (tabs == 0) return;
   Reallocate(Text, Size + 3 * tabs);
-  char* b = Text.get();
-  // From the end, so that every byte moves once and before it is overwritten.
-  std::size_t from = Size, to = Size + 3 * tabs;
-  while (from > 0) {
-    const void* tab = memrchr(b, '\t', from);
-    const std::size_t after = tab ? std::size_t(static_cast<const char*>(tab) - b) + 1 : 0;
-    if (to != from) std::memmove(b + to - (from - after), b + after, from - after);
-    to -= from - after;
-    if (!tab) break;
-    to -= 4;
-    std::memset(b + to, ' ', 4);
-    from = after - 1;
-  }
+  WidenTabsInPlace(Text.get(), Size, tabs);
   Size += 3 * tabs;
 }
 
 }  // namespace
+
+std::size_t CountTabs(const char* Text, std::size_t Size) {
+  std::size_t tabs = 0;
+  for (const char* t = Text;
+       (t = static_cast<const char*>(std::memchr(t, '\t', Size - std::size_t(t - Text)))); ++t)
+    ++tabs;
+  return tabs;
+}
+
+void WidenTabsInPlace(char* Text, std::size_t Size, std::size_t Tabs) {
+  // From the end, a stretch between two tabs at a time, so that every byte moves once and before it is
+  // overwritten; the bytes before the first tab stay where they are.
+  std::size_t from = Size, to = Size + 3 * Tabs;
+  while (Tabs > 0) {
+    const char* tab = static_cast<const char*>(memrchr(Text, '\t', from));
+    const std::size_t after = std::size_t(tab - Text) + 1;
+    std::memmove(Text + to - (from - after), Text + after, from - after);
+    to -= from - after + 4;
+    std::memset(Text + to, ' ', 4);
+    from = after - 1;
+    --Tabs;
+  }
+}
 
 TxeTextBuilder::TxeTextBuilder(bool WidenTabs, std::size_t PieceSize)
     : FPieceSize(std::max<std::size_t>(PieceSize, 16)), FWidenTabs(WidenTabs) {}

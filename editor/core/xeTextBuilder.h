@@ -9,6 +9,11 @@
 
 #include "xeLineStore.h"
 
+std::size_t CountTabs(const char* Text, std::size_t Size);
+// Every tab of the Size bytes at Text as four blanks, the text then filling Size + 3 * Tabs bytes there
+// (Tabs: how many tabs the bytes hold).
+void WidenTabsInPlace(char* Text, std::size_t Size, std::size_t Tabs);
+
 class TxeTextBuilder {
  public:
   static constexpr std::size_t DefaultPiece = std::size_t(8) << 20;

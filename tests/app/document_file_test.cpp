@@ -148,6 +148,8 @@ TEST_F(DocumentFile, LinesReadStraightAreTheLinesOfTheWholeText) {
                                big,
                                big + "tail",
                                big + "caf\xE9\n",
+                               "caf\xE9\n" + big,  // known early not to be UTF-8
+                               "<meta charset=\"windows-1251\">\n" + big,
                                std::string("\xFF\xFE"
                                            "a\0\t\0\n\0b\0",
                                            10),
