@@ -1,5 +1,7 @@
 #include "xeMemoryTuning.h"
 
+#include <cstdlib>  // names the C library: __GLIBC__ is not known before a system header
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <sstream>
 
 #include "core_test_support.h"
 #include "xeEditList.h"
+#include "xeMemoryTuning.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -209,6 +215,24 @@ TEST(EditList, RandomEditsMatchAPlainVector) {
   // Text that no line refers to any more is freed, chunks included.
   list.DeleteLines(0, list.Count());
   EXPECT_EQ(list.StorageBytes(), 0u);
+}
+
+// Freed text goes back to the system too: after a large block is freed, blocks from 128 KiB up still come
+// straight from it (glibc would otherwise keep them in its heap from then on).
+TEST(EditList, LargeBlocksStayReturnable) {
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+  KeepLargeBlocksReturnable();
+  void* large = std::malloc(std::size_t(8) << 20);
+  static_cast<volatile char*>(large)[0] = 1;
+  std::free(large);
+  const auto mapped = mallinfo2().hblks;
+  void* block = std::malloc(std::size_t(256) << 10);
+  static_cast<volatile char*>(block)[0] = 1;
+  EXPECT_EQ(mallinfo2().hblks, mapped + 1);
+  std::free(block);
+#else
+  GTEST_SKIP() << "another allocator";
+#endif
 }
 
 TEST(EditList, AssignCopiesLinesAndRanges) {
