@@ -75,6 +75,8 @@ int Open(const QString& File) {
   TPaintWatch watch;
   Viewport(edit)->installEventFilter(&watch);
   form.show();
+  QApplication::processEvents();
+  const long long windowRss = RssBytes();
   form.OpenStartDocument();
   const long long formReady = WallNs();
   const long long loadedRss = RssBytes(), loadedPeak = PeakRssBytes();
@@ -123,6 +125,7 @@ int Open(const QString& File) {
   Print("ranges_complete_ms", double(clock.nsecsElapsed()) / 1e6);
   Print("longest_event_loop_stall_ms", double(longest) / 1e6);
   Print("base_rss_bytes", double(baseRss));
+  Print("window_rss_bytes", double(windowRss));
   Print("rss_after_read_bytes", double(loadedRss));
   Print("peak_rss_after_read_bytes", double(loadedPeak));
   Print("peak_rss_at_first_screen_bytes", double(peakAtFirstScreen));

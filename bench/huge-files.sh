@@ -74,7 +74,7 @@ report() {  # size-label file -> prints the figures, sets V_* and Q_* for the sc
   local peak base first
   peak=$(field peak_rss_bytes "$out")
   first=$(field peak_rss_at_first_screen_bytes "$out")
-  base=$(field base_rss_bytes "$out")
+  base=$(field window_rss_bytes "$out")
   printf '\n== %s (%d bytes, %s lines) ==\n' "$label" "$bytes" "$(field lines "$out")"
   printf 'vim load+quit            %8.3f s   peak %6d MB\n' "$vs" $((vkib / 1024))
   printf 'Quillan first screen     %8.3f s   ratio to vim %.2f (goal <= 0.8)\n' "$qs" "$(calc "$qs / $vs")"
@@ -84,7 +84,7 @@ report() {  # size-label file -> prints the figures, sets V_* and Q_* for the sc
     "$(field ranges_complete_ms "$out")" "$(field longest_event_loop_stall_ms "$out")"
   printf 'Quillan peak memory      %6d MB   ratio to file %.2f (goal <= 1.3); at first screen %.2f;\n' \
     $((${peak%.*} / 1048576)) "$(calc "$peak / $bytes")" "$(calc "$first / $bytes")"
-  printf '  without the %d MB the program holds before opening: %.2f\n' $((${base%.*} / 1048576)) \
+  printf '  without the %d MB the program holds with its window up before opening: %.2f\n' $((${base%.*} / 1048576)) \
     "$(calc "($peak - $base) / $bytes")"
   printf 'vim peak memory          ratio to file %.2f\n' "$(calc "$vkib * 1024 / $bytes")"
   eval "Q_first_$label=$qs Q_peak_$label=$peak"
