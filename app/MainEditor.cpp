@@ -3,20 +3,14 @@
 // between the file and Memo1's line list.
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QScrollBar>
 #include <QShortcut>
-#include <algorithm>
-#include <memory>
 
 #include "DocumentFile.h"
 #include "DocumentLoad.h"
 #include "HelpView.h"
-#include "MemoryBudget.h"
-#include "MsgDlg.h"
 #include "main.h"
 #include "xeCompletionProposal.h"
 #include "xeCustomEdit.h"
