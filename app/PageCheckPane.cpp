@@ -2,17 +2,20 @@
 
 #include <QAbstractTableModel>
 #include <QAction>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPolygonF>
+#include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <atomic>
 #include <map>
-#include <thread>
+#include <new>
+#include <string_view>
+#include <utility>
 
 #include "main.h"
 #include "xeCustomEdit.h"
@@ -87,23 +90,21 @@ class TPageProblemModel : public QAbstractTableModel {
   QImage FWarningIcon = Glyph(false);
 };
 
-// One check: its own copy of the text, read by the worker thread, which leaves the result here.
-// The thread holds the job, so a pane that gives up on it (or goes away) leaves nothing dangling.
-struct TPageCheckPane::TJob {
-  std::string Text;
-  TPageCheckControl Control;
-  TPageCheckResult Result;
-  std::atomic<bool> Done{false};
-};
-
 TPageCheckPane::TPageCheckPane(TxeCustomEdit* Editor, QWidget* Parent)
     : QDockWidget(QStringLiteral("Check page"), Parent), FEditor(Editor) {
   setObjectName(QStringLiteral("PageCheckPane"));
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(2, 2, 2, 2);
+  auto* top = new QHBoxLayout;
   FStatus = new QLabel(body);
   FStatus->setObjectName(QStringLiteral("PageCheckStatus"));
+  FCancel = new QPushButton(QStringLiteral("Cancel"), body);
+  FCancel->setObjectName(QStringLiteral("PageCheckCancel"));
+  FCancel->hide();
+  connect(FCancel, &QPushButton::clicked, this, &TPageCheckPane::Cancel);
+  top->addWidget(FStatus, 1);
+  top->addWidget(FCancel);
   FList = new QTreeView(body);
   FList->setObjectName(QStringLiteral("PageCheckList"));
   FModel = new TPageProblemModel(FList);
@@ -114,14 +115,12 @@ TPageCheckPane::TPageCheckPane(TxeCustomEdit* Editor, QWidget* Parent)
   FList->header()->setStretchLastSection(true);
   FList->setColumnWidth(0, 60);
   FList->setColumnWidth(1, 60);
-  layout->addWidget(FStatus);
+  layout->addLayout(top);
   layout->addWidget(FList);
   setWidget(body);
   connect(FList, &QTreeView::activated, this, [this](const QModelIndex& Index) { GoTo(Index.row()); });
 
   Editor->BookMarkOptions().SetBookmarkImages({Glyph(true), Glyph(false)});
-  FPoll.setInterval(100);
-  connect(&FPoll, &QTimer::timeout, this, &TPageCheckPane::Poll);
   // Marks stand only while the list is shown; closing the pane also gives up a running check.
   connect(this, &QDockWidget::visibilityChanged, this, [this](bool Visible) {
     if (Visible || !isHidden()) return;
@@ -144,40 +143,63 @@ void TPageCheckPane::Check() {
   Abandon();
   RemoveMarks();
   FModel->SetProblems({});
-  auto job = std::make_shared<TJob>();
-  for (int y = 1, n = FEditor->LineCount(); y <= n; ++y) {
-    if (y > 1) job->Text += '\n';
-    job->Text += FEditor->LineText(y);
-  }
-  FJob = job;
-  std::thread([job] {
-    job->Result = CheckPage(job->Text, &job->Control);
-    job->Done.store(true, std::memory_order_release);
-  }).detach();
-  FStatus->setText(QStringLiteral("Checking page..."));
   show();
   raise();
-  FPoll.start();
+  // The program gets its own copy: the text may change while it checks.
+  QByteArray page;
+  try {
+    qsizetype size = 0;
+    for (int y = 1, n = FEditor->LineCount(); y <= n; ++y) size += FEditor->LineLength(y) + 1;
+    page.reserve(size);
+    for (int y = 1, n = FEditor->LineCount(); y <= n; ++y) {
+      if (y > 1) page += '\n';
+      const std::string_view line = FEditor->LineText(y);
+      page.append(line.data(), qsizetype(line.size()));
+    }
+  } catch (const std::bad_alloc&) {
+    FStatus->setText(
+        QStringLiteral("The page check stopped: there is not enough memory for a copy of the page"));
+    emit Finished();
+    return;
+  }
+  FRun =
+      new TPageCheckRun(FProgram.isEmpty() ? PageCheckProgram() : FProgram, std::move(page), FLimits, this);
+  connect(FRun, &TPageCheckRun::Progress, this, &TPageCheckPane::ShowProgress);
+  connect(FRun, &TPageCheckRun::Ended, this, &TPageCheckPane::RunEnded);
+  FStatus->setText(QStringLiteral("Checking page..."));
+  FCancel->show();
+  FRun->Start();
 }
 
 void TPageCheckPane::Abandon() {
-  if (FJob) FJob->Control.Cancel.store(true);
-  FJob.reset();
-  FPoll.stop();
+  delete FRun;  // ends its process
+  FRun = nullptr;
+  FCancel->hide();
 }
 
-void TPageCheckPane::Poll() {
-  if (!FJob) return;
-  if (!FJob->Done.load(std::memory_order_acquire)) {
-    const std::size_t total = std::max<std::size_t>(FJob->Text.size(), 1);
-    const std::size_t read = FJob->Control.BytesRead.load(std::memory_order_relaxed);
-    FStatus->setText(QStringLiteral("Checking page... %1%").arg(read * 100 / total));
-    return;
-  }
-  TPageCheckResult result = std::move(FJob->Result);
-  FJob.reset();
-  FPoll.stop();
-  Show(std::move(result));
+void TPageCheckPane::Cancel() {
+  if (!FRun) return;
+  Abandon();
+  FStatus->setText(QStringLiteral("The page check was cancelled"));
+}
+
+void TPageCheckPane::ShowProgress() {
+  if (!FRun) return;
+  const qint64 total = std::max<qint64>(FRun->PageSize(), 1);
+  FStatus->setText(
+      QStringLiteral("Checking page... %1%").arg(std::min(FRun->BytesRead(), total) * 100 / total));
+}
+
+void TPageCheckPane::RunEnded() {
+  TPageCheckRun* run = std::exchange(FRun, nullptr);
+  FCancel->hide();
+  const QString reason = run->StopReason();
+  TPageCheckResult result = run->TakeResult();
+  run->deleteLater();  // it is still sending this signal
+  if (reason.isEmpty())
+    Show(std::move(result));
+  else
+    FStatus->setText(QStringLiteral("The page check stopped: ") + reason);
   emit Finished();
 }
 

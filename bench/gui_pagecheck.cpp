@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "BenchQtApp.h"
-#include "PageCheck.h"
 #include "PageCheckPane.h"
 #include "main.h"
 #include "xeCustomEdit.h"
@@ -48,6 +47,7 @@ TWindow& Window() {
     w.Form->Memo1->SetText(CorpusPage());
     w.Form->Memo1->SetCaretPos({10, w.Form->Memo1->LineCount() / 2});
     w.Pane = w.Form->findChild<TPageCheckPane*>(QStringLiteral("PageCheckPane"));
+    w.Pane->SetProgram(QStringLiteral(QUILLAN_CHECK_PROGRAM));
     QApplication::processEvents();
     return w;
   }();
@@ -95,7 +95,7 @@ void TypeCharacters(benchmark::State& state, bool Checking) {
 void BM_TypeChar10MB(benchmark::State& state) { TypeCharacters(state, false); }
 void BM_TypeCharWhileChecking10MB(benchmark::State& state) { TypeCharacters(state, true); }
 
-// The check of the whole page in the worker, as the pane starts it, until its list is shown.
+// The check of the whole page in its process, as the pane starts it, until its list is shown.
 void BM_CheckPage10MB(benchmark::State& state) {
   TWindow& w = Window();
   for (auto _ : state) {

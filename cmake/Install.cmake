@@ -1,11 +1,13 @@
-# Installation: the program, its help page, the desktop entry, the icons and the AppStream
-# metainfo; CPack turns the same rules into a Debian package.
+# Installation: the program, the program it runs the page check in, its help page, the desktop entry,
+# the icons and the AppStream metainfo; CPack turns the same rules into a Debian package.
 include(GNUInstallDirs)
 
 set(QUILLAN_APP_ID example.orvex.Quillan)
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS quillan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Started by the editor only, so not on the user's path.
+install(TARGETS quillan-check RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/quillan)
 install(FILES ${PROJECT_SOURCE_DIR}/settings/qn.html DESTINATION ${CMAKE_INSTALL_DATADIR}/quillan)
 install(FILES ${packaging}/${QUILLAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${QUILLAN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

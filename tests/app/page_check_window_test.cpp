@@ -28,6 +28,7 @@ TEST(PageCheckWindow, ListMarksCaretAndReplacement) {
   TxeCustomEdit* memo = form->Memo1;
   auto* pane = form->findChild<TPageCheckPane*>("PageCheckPane");
   ASSERT_NE(pane, nullptr);
+  pane->SetProgram(QUILLAN_CHECK_PROGRAM);
   QAction* action = form->Action("Checkpage1");
   ASSERT_NE(action, nullptr);
   EXPECT_EQ(action->text(), "Check page");
@@ -47,6 +48,7 @@ TEST(PageCheckWindow, ListMarksCaretAndReplacement) {
 
   std::vector<int> lines;
   for (const TPageProblem& p : pane->Problems()) lines.push_back(p.Line);
+  ASSERT_FALSE(lines.empty()) << pane->Status().toStdString();
   EXPECT_EQ(lines.front(), 4);
   EXPECT_NE(std::find(lines.begin(), lines.end(), 6), lines.end());
   EXPECT_NE(std::find(lines.begin(), lines.end(), 7), lines.end());

@@ -3,7 +3,10 @@
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -39,6 +42,49 @@ Bool TIDY_CALL AtEnd(void* Data) {
   auto* source = static_cast<TSource*>(Data);
   return source->Pos >= source->Text.size() ? yes : no;
 }
+
+// Tidy's allocations, counted against the control's limit. Tidy uses whatever it is given without
+// looking, so an allocation that cannot be had never returns.
+struct TCountingAllocator {
+  TidyAllocator Base;  // first: Tidy hands this back as the allocator
+  const TPageCheckControl* Control = nullptr;
+  std::size_t Held = 0;
+};
+
+[[noreturn]] void OutOfMemory(const TCountingAllocator& Allocator) {
+  if (Allocator.Control && Allocator.Control->OutOfMemory) Allocator.Control->OutOfMemory();
+  std::abort();
+}
+
+std::size_t Limit(const TCountingAllocator& Allocator) {
+  const std::size_t limit = Allocator.Control ? Allocator.Control->MemoryLimit : 0;
+  return limit ? limit : SIZE_MAX;
+}
+
+void* TIDY_CALL Reallocate(TidyAllocator* Self, void* Block, size_t Bytes) {
+  auto& allocator = *reinterpret_cast<TCountingAllocator*>(Self);
+  const std::size_t old = Block ? malloc_usable_size(Block) : 0;
+  const std::size_t limit = Limit(allocator);
+  if (Bytes > old && (allocator.Held >= limit || Bytes - old > limit - allocator.Held))
+    OutOfMemory(allocator);
+  void* block = std::realloc(Block, Bytes ? Bytes : 1);
+  if (!block) OutOfMemory(allocator);
+  allocator.Held = allocator.Held - old + malloc_usable_size(block);
+  return block;
+}
+
+void* TIDY_CALL Allocate(TidyAllocator* Self, size_t Bytes) { return Reallocate(Self, nullptr, Bytes); }
+
+void TIDY_CALL Free(TidyAllocator* Self, void* Block) {
+  if (!Block) return;
+  reinterpret_cast<TCountingAllocator*>(Self)->Held -= malloc_usable_size(Block);
+  std::free(Block);
+}
+
+// Tidy panics only when its own tree is broken.
+void TIDY_CALL Panic(TidyAllocator*, ctmbstr) { std::abort(); }
+
+const TidyAllocatorVtbl kCountingAllocator = {Allocate, Reallocate, Free, Panic};
 
 struct TCollector {
   TPageCheckResult Result;
@@ -106,7 +152,8 @@ void ToByteColumns(std::string_view Text, std::vector<TPageProblem>& Problems) {
 
 TPageCheckResult CheckPage(std::string_view Text, TPageCheckControl* Control) {
   TCollector collector;
-  TidyDoc doc = tidyCreate();
+  TCountingAllocator allocator{{&kCountingAllocator}, Control, 0};
+  TidyDoc doc = tidyCreateWithAllocator(&allocator.Base);
   tidySetAppData(doc, &collector);
   tidySetMessageCallback(doc, Collect);
   tidyOptSetValue(doc, TidyDoctype, "html5");
@@ -119,7 +166,7 @@ TPageCheckResult CheckPage(std::string_view Text, TPageCheckControl* Control) {
   tidySetInCharEncoding(doc, "utf8");
   // Tidy's summary lines go to this buffer, not to the program's standard error.
   TidyBuffer report;
-  tidyBufInit(&report);
+  tidyBufInitWithAllocator(&report, &allocator.Base);
   tidySetErrorBuffer(doc, &report);
 
   TSource source{Text, 0, Control};

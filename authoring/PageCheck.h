@@ -1,5 +1,7 @@
 // Checks a page with HTML Tidy: its HTML5 mode, no output document, errors and warnings only. The
 // text is read, never changed; the check may run in a worker thread and be cancelled from another.
+// The editor never calls this itself: quillan-check (PageCheckProgram.cpp) does, in a process of its
+// own, since some pages make Tidy crash or never end.
 #pragma once
 
 #include <atomic>
@@ -26,6 +28,11 @@ struct TPageCheckResult {
 struct TPageCheckControl {
   std::atomic<std::size_t> BytesRead{0};
   std::atomic<bool> Cancel{false};
+  // What Tidy may hold at once (0: no limit). Tidy cannot go on without the memory it asks for, so
+  // beyond the limit, or when the system has no more, OutOfMemory is called, which must not return
+  // (without one, the program aborts).
+  std::size_t MemoryLimit = 0;
+  void (*OutOfMemory)() = nullptr;
 };
 
 inline constexpr std::size_t MaxPageProblems = 10000;
