@@ -75,10 +75,14 @@ TReadResult TMainForm::ReadIntoEditor(const QString& FileName, QString* Why, TFi
     return TReadResult::Failed;
   }
   Memo1->ClearUndo();
+  emit DocumentReplaced();
   return TReadResult::Done;
 }
 
-void TMainForm::EditorSetText(const char* Text) { Memo1->SetText(Text); }
+void TMainForm::EditorSetText(const char* Text) {
+  Memo1->SetText(Text);
+  emit DocumentReplaced();
+}
 
 void TMainForm::EditorSetCaret(int X, int Y) {
   Memo1->SetCaretCol(X);

@@ -61,6 +61,7 @@ bool TMainForm::Recover(TFoundCopy& Copy) {
   SetDocType(DocTypeOf(header.FileName));
   if (!RunWithinMemory(this, [&] { Memo1->SetText(std::move(text)); })) return false;
   Memo1->ClearUndo();
+  emit DocumentReplaced();
   DocFileName = header.FileName;
   FOnDisk = header.OnDisk;
   FLineBreak = header.Break;

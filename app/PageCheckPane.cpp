@@ -183,6 +183,13 @@ void TPageCheckPane::Cancel() {
   FStatus->setText(QStringLiteral("The page check was cancelled"));
 }
 
+void TPageCheckPane::Forget() {
+  Abandon();
+  RemoveMarks();
+  FModel->SetProblems({});
+  FStatus->clear();
+}
+
 void TPageCheckPane::ShowProgress() {
   if (!FRun) return;
   const qint64 total = std::max<qint64>(FRun->PageSize(), 1);
@@ -277,4 +284,6 @@ void InstallPageCheck(TMainForm& Form) {
   pane->hide();
   if (QAction* action = Form.Action(QStringLiteral("Checkpage1")))
     QObject::connect(action, &QAction::triggered, pane, &TPageCheckPane::Check);
+  // Saved under another name or given another type, the text is the same; New or Open replace it.
+  QObject::connect(&Form, &TMainForm::DocumentReplaced, pane, &TPageCheckPane::Forget);
 }

@@ -31,6 +31,8 @@ class TPageCheckPane : public QDockWidget {
   bool Checking() const { return FRun != nullptr; }
   // Ends a running check; nothing of it is shown.
   void Cancel();
+  // The list and its marks belong to a document that has been replaced.
+  void Forget();
   const std::vector<TPageProblem>& Problems() const;
   QString Status() const;
   QTreeView* List() const { return FList; }

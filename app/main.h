@@ -141,6 +141,8 @@ class TMainForm : public QMainWindow {
   // The document was replaced, saved under another name or given another type (edits are
   // reported by Memo1 itself).
   void DocumentChanged();
+  // Another text took the editor's: New, Open, a reload, a recovered copy.
+  void DocumentReplaced();
 
  protected:
   void showEvent(QShowEvent* Event) override;

@@ -1,6 +1,6 @@
 // The page check in its own process: pages that crash Tidy, exhaust its memory or never end, and
 // answers that are garbled, each leave one line in the pane and the editor with its text as it was;
-// Cancel ends the process.
+// Cancel ends the process; New and Open take away a list that belongs to the document before.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -181,6 +181,61 @@ TEST_F(PageCheckProcess, CancelEndsTheProcess) {
   EXPECT_FALSE(Pane->Checking());
   EXPECT_EQ(Pane->Status(), "The page check was cancelled");
   EXPECT_FALSE(cancel->isVisible());
+  QTRY_VERIFY(ProcessGone(pid));
+  EXPECT_FALSE(finished.wait(300));
+}
+
+TEST_F(PageCheckProcess, NewAndOpenForgetTheList) {
+  const std::string faulty =
+      "<!DOCTYPE html>\n<html><head><title>t</title></head>\n<body>\n<div>\n<p id=\"a\">x</p>\n"
+      "<p id=\"a\">y</p>\n  <foo>z</foo>\n</body></html>\n";
+  const QString other = Dir.filePath("other.html");
+  QFile file(other);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<p>another page</p>\n");
+  file.close();
+  QSignalSpy finished(Pane, &TPageCheckPane::Finished);
+  auto checked = [&] {
+    Memo->SetText(faulty);
+    Memo->SetModified(false);
+    Form->Action("Checkpage1")->trigger();
+    EXPECT_TRUE(finished.wait(20000));
+    EXPECT_FALSE(Pane->Problems().empty());
+    EXPECT_GT(Memo->Marks().Count(), 0);
+  };
+  auto forgotten = [&](const char* What) {
+    SCOPED_TRACE(What);
+    EXPECT_FALSE(Pane->Checking());
+    EXPECT_TRUE(Pane->Problems().empty());
+    EXPECT_EQ(Pane->List()->model()->rowCount(), 0);
+    EXPECT_EQ(Memo->Marks().Count(), 0);
+    EXPECT_EQ(Memo->GutterWidth(), 0);
+    EXPECT_TRUE(Pane->Status().isEmpty());
+  };
+
+  // Saved under another name or given another type, the text is the same: the list stays.
+  checked();
+  const auto problems = Pane->Problems().size();
+  Dialogs.Names << Dir.filePath("saved.html");
+  ASSERT_TRUE(Form->SaveAs1Click());
+  Form->HLBtnClick(dtCSS);
+  EXPECT_EQ(Pane->Problems().size(), problems);
+  EXPECT_GT(Memo->Marks().Count(), 0);
+
+  Form->Newblank1Click();
+  forgotten("New");
+  checked();
+  Dialogs.Names << other;
+  Form->Open1Click();
+  ASSERT_EQ(Memo->Text(), "<p>another page</p>\r\n");
+  forgotten("Open");
+  // A check still running for the old text ends with it.
+  Memo->SetText(Repeat("<div>", 100000));
+  const qint64 pid = StartCheck();
+  ASSERT_GT(pid, 0);
+  Memo->SetModified(false);
+  Form->Newblank1Click();
+  forgotten("New while checking");
   QTRY_VERIFY(ProcessGone(pid));
   EXPECT_FALSE(finished.wait(300));
 }
