@@ -17,9 +17,8 @@ namespace {
 
 constexpr qint64 kReadPiece = 65536;
 
-// Descriptors still open without close-on-exec (files, sockets of the editor) are closed at the start
-// of the other program, and the check ends with the editor. Only system calls: this runs between
-// fork and exec.
+// The editor's descriptors still open without close-on-exec (files, sockets) are not passed on, and the
+// check ends with the editor. Only system calls: this runs between fork and exec.
 void PrepareChild() {
   close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
   prctl(PR_SET_PDEATHSIG, SIGKILL);

@@ -95,11 +95,18 @@ void SetLimit(int Resource, rlim_t Soft, rlim_t Hard) {
   setrlimit(Resource, &limit);
 }
 
-std::size_t AddressSpaceInUse() {
+// The address space may grow by Extra beyond what is in use now. AddressSanitizer reserves far more
+// than any such limit allows, so its builds go without.
+void LimitAddressSpace(std::size_t Extra) {
+#ifdef QUILLAN_ASAN
+  (void)Extra;
+#else
   std::ifstream statm("/proc/self/statm");
   std::size_t pages = 0;
   statm >> pages;
-  return pages * std::size_t(sysconf(_SC_PAGESIZE));
+  const rlim_t inUse = pages * std::size_t(sysconf(_SC_PAGESIZE));
+  if (Extra < RLIM_INFINITY - inUse) SetLimit(RLIMIT_AS, inUse + Extra, inUse + Extra);
+#endif
 }
 
 std::uint64_t PhysicalMemory() {
@@ -162,12 +169,9 @@ int Run(const TOptions& Options) {
   check.Control.MemoryLimit = Options.Memory ? Options.Memory : PageCheckMemoryLimit(size, PhysicalMemory());
   check.Control.OutOfMemory = OutOfMemory;
   const std::size_t stack = Options.Stack ? Options.Stack : PageCheckStackSize(size);
-#ifndef QUILLAN_ASAN
-  // Everything else the check allocates stays within twice Tidy's share (AddressSanitizer reserves far
-  // more address space than any such limit allows).
-  const rlim_t space = AddressSpaceInUse() + stack + 2 * check.Control.MemoryLimit + (64 << 20);
-  SetLimit(RLIMIT_AS, space, space);
-#endif
+  // Everything else the check allocates stays within twice Tidy's share.
+  const std::size_t memory = std::min(check.Control.MemoryLimit, SIZE_MAX / 8);
+  LimitAddressSpace(std::min(stack, SIZE_MAX / 8) + 2 * memory + (64 << 20));
 
   pthread_attr_t attributes;
   pthread_attr_init(&attributes);

@@ -14,13 +14,28 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <string_view>
 
 #include "PageCheckPane.h"
 #include "main_fakes.h"
 #include "xeCustomEdit.h"
 #include "xeMarks.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILLAN_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILLAN_ASAN 1
+#endif
+#endif
+
 namespace {
+
+#ifdef QUILLAN_ASAN
+constexpr bool kAsan = true;
+#else
+constexpr bool kAsan = false;
+#endif
 
 std::string Repeat(const std::string& Unit, int Times) {
   std::string text;
@@ -137,7 +152,10 @@ TEST_F(PageCheckProcess, StoppedChecksLeaveTheEditorAndItsText) {
     finished.clear();
     const qint64 pid = StartCheck();
     ASSERT_TRUE(finished.count() > 0 || finished.wait(60000));
-    EXPECT_TRUE(Pane->Status().startsWith(c.Status)) << Pane->Status().toStdString();
+    // AddressSanitizer reports a crash and ends the program with code 1 unless told to abort.
+    const bool sanitizerEnd = kAsan && std::string_view(c.What) == "nested tables" &&
+                              Pane->Status() == "The page check stopped: it ended with code 1";
+    EXPECT_TRUE(Pane->Status().startsWith(c.Status) || sanitizerEnd) << Pane->Status().toStdString();
     EXPECT_EQ(Pane->Status().count('\n'), 0);
     EXPECT_TRUE(Pane->Problems().empty());
     EXPECT_EQ(Memo->Marks().Count(), 0);
