@@ -42,8 +42,11 @@ class TLivePreviewPane : public QDockWidget {
 
  protected:
   void showEvent(QShowEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  // A page of its own for the view, in place of the one before.
+  void NewPage();
   void Loaded(bool Ok);
   void AddConsoleLine(const QString& Line);
   void ShowConsole();
@@ -59,7 +62,8 @@ class TLivePreviewPane : public QDockWidget {
   QPlainTextEdit* FConsole = nullptr;
   QSplitter* FSplit = nullptr;
   int FGeneration = 0;
-  QPointF FScroll;  // where the page stood before the new one replaced it
+  bool FScriptsOff = false;  // for the next page only
+  QPointF FScroll;           // where the page stood before the new one replaced it
 };
 
 // Adds the checkable Show > "Live preview" (F12) and brings the pane back when the setting says so.
