@@ -20,11 +20,23 @@
 
 #include "DocumentTypes.h"
 #include "FormStorage.h"
+#include "LivePreviewGuard.h"
 #include "LivePreviewPage.h"
 #include "LivePreviewScheme.h"
+#include "MainStatusBar.h"
+#include "RecoveryCopy.h"
 #include "ShortCuts.h"
 #include "main.h"
 #include "xeCustomEdit.h"
+
+namespace {
+
+// The folder that keeps the marks of running previews, with the recovery copies.
+QString MarkFolder() { return RecoveryFolder(); }
+
+constexpr int StatusNoticeMs = 30000;
+
+}  // namespace
 
 TLivePreviewPane::TLivePreviewPane(TMainForm& Form)
     : QDockWidget(QStringLiteral("Live preview"), &Form), FForm(Form) {
@@ -44,6 +56,15 @@ TLivePreviewPane::TLivePreviewPane(TMainForm& Form)
   FNotice->hide();
   FUpdate->hide();
   connect(FUpdate, &QPushButton::clicked, this, [this] { Render(true); });
+  // Where the web engine would end the program, none is made: the pane says why instead.
+  if (const QString why = PreviewUnavailableReason(); !why.isEmpty()) {
+    FNotice->setText(why);
+    FNotice->setMargin(8);
+    FNotice->show();
+    layout->addStretch(1);
+    setWidget(body);
+    return;
+  }
 
   // An off-the-record profile: the preview keeps nothing on disk.
   FProfile = new QWebEngineProfile(this);
@@ -218,17 +239,21 @@ void InstallLivePreview(TMainForm& Form) {
     show->insertAction(show->actions().contains(before) ? before : nullptr, action);
   }
 
-  // The pane is made when first wanted, so that a program without it starts no web engine.
+  // The pane is made when first wanted, so that a program without it starts no web engine. While it is
+  // on, a mark says so to the next start (kept from the moment before the web engine starts).
   struct TState {
     QPointer<TLivePreviewPane> Pane;
+    TPreviewRunMark Mark;
   };
   auto state = std::make_shared<TState>();
   QObject::connect(action, &QAction::toggled, &Form, [&Form, action, state](bool On) {
     Form.FormStorage->WriteBool(QStringLiteral("livepreview"), On);
     if (!On) {
+      state->Mark.Clear();
       if (state->Pane) state->Pane->hide();
       return;
     }
+    if (PreviewUnavailableReason().isEmpty()) state->Mark.Set(MarkFolder());
     if (!state->Pane) {
       state->Pane = new TLivePreviewPane(Form);
       Form.addDockWidget(Qt::RightDockWidgetArea, state->Pane);
@@ -248,4 +273,17 @@ void InstallLivePreview(TMainForm& Form) {
   QObject::connect(&Form, &TMainForm::DocumentChanged, &Form, [state] {
     if (state->Pane) state->Pane->Schedule();
   });
+}
+
+void RestoreLivePreview(TMainForm& Form, bool On) {
+  QAction* action = Form.Action(QStringLiteral("Livepreview1"));
+  if (!action) return;
+  // A mark nobody holds is left by a program that ended abnormally with its preview on.
+  if (TakeAbandonedPreviewMarks(MarkFolder()) && On) {
+    Form.FormStorage->WriteBool(QStringLiteral("livepreview"), false);
+    Form.StatusBar1->showMessage(QStringLiteral("Live preview off after an abnormal end; F12 turns it on."),
+                                 StatusNoticeMs);
+    On = false;
+  }
+  action->setChecked(On);
 }
