@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -15,34 +16,27 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <functional>
+#include <utility>
 
 #include "DocumentTypes.h"
 #include "FormStorage.h"
+#include "LivePreviewGuard.h"
+#include "LivePreviewPage.h"
 #include "LivePreviewScheme.h"
+#include "MainStatusBar.h"
+#include "RecoveryCopy.h"
 #include "ShortCuts.h"
 #include "main.h"
 #include "xeCustomEdit.h"
 
-// The preview's page: its console messages go to the pane's console area.
-class TLivePreviewPage : public QWebEnginePage {
- public:
-  TLivePreviewPage(QWebEngineProfile* Profile, QObject* Parent, std::function<void(const QString&)> Console)
-      : QWebEnginePage(Profile, Parent), FConsole(std::move(Console)) {}
+namespace {
 
- protected:
-  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel Level, const QString& Message, int Line,
-                                const QString& Source) override {
-    QString text = QFileInfo(QUrl(Source).path()).fileName();
-    if (Line > 0) text += QStringLiteral(":%1").arg(Line);
-    if (!text.isEmpty()) text += QStringLiteral(": ");
-    if (Level == ErrorMessageLevel) text += QStringLiteral("Error: ");
-    if (Level == WarningMessageLevel) text += QStringLiteral("Warning: ");
-    FConsole(text + Message);
-  }
+// The folder that keeps the marks of running previews, with the recovery copies.
+QString MarkFolder() { return RecoveryFolder(); }
 
- private:
-  std::function<void(const QString&)> FConsole;
-};
+constexpr int StatusNoticeMs = 30000;
+
+}  // namespace
 
 TLivePreviewPane::TLivePreviewPane(TMainForm& Form)
     : QDockWidget(QStringLiteral("Live preview"), &Form), FForm(Form) {
@@ -62,30 +56,28 @@ TLivePreviewPane::TLivePreviewPane(TMainForm& Form)
   FNotice->hide();
   FUpdate->hide();
   connect(FUpdate, &QPushButton::clicked, this, [this] { Render(true); });
+  // Where the web engine would end the program, none is made: the pane says why instead.
+  if (const QString why = PreviewUnavailableReason(); !why.isEmpty()) {
+    FNotice->setText(why);
+    FNotice->setMargin(8);
+    FNotice->show();
+    layout->addStretch(1);
+    setWidget(body);
+    return;
+  }
 
   // An off-the-record profile: the preview keeps nothing on disk.
   FProfile = new QWebEngineProfile(this);
   FScheme = new TPreviewSchemeHandler(this);
   FProfile->installUrlSchemeHandler(kPreviewScheme, FScheme);
-  FPage = new TLivePreviewPage(FProfile, this, [this](const QString& Line) { AddConsoleLine(Line); });
-  // Loading a page must not take the keyboard from the editor.
-  FPage->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
-  connect(FPage, &QWebEnginePage::loadFinished, this, &TLivePreviewPane::Loaded);
-  connect(FPage, &QWebEnginePage::renderProcessTerminated, this,
-          [this](QWebEnginePage::RenderProcessTerminationStatus Status, int Code) {
-            if (Status == QWebEnginePage::NormalTerminationStatus) return;
-            FNotice->setText(
-                QStringLiteral("The preview's page process ended (code %1); it starts again with the "
-                               "next change.")
-                    .arg(Code));
-            FNotice->show();
-          });
-
   auto* split = new QSplitter(Qt::Vertical, body);
   FSplit = split;
   FView = new QWebEngineView(split);
   FView->setObjectName(QStringLiteral("LivePreviewView"));
-  FView->setPage(FPage);
+  NewPage();
+  // Clicks and keys reach the page through the view's children.
+  FView->installEventFilter(this);
+  for (QObject* child : FView->children()) child->installEventFilter(this);
   FConsole = new QPlainTextEdit(split);
   FConsole->setObjectName(QStringLiteral("LivePreviewConsole"));
   FConsole->setReadOnly(true);
@@ -102,6 +94,38 @@ TLivePreviewPane::TLivePreviewPane(TMainForm& Form)
   connect(&FPause, &QTimer::timeout, this, [this] { Render(false); });
 }
 
+void TLivePreviewPane::NewPage() {
+  TLivePreviewPage* old = FPage;
+  FPage = new TLivePreviewPage(FProfile, this, [this](const QString& Line) { AddConsoleLine(Line); });
+  connect(FPage, &QWebEnginePage::loadFinished, this, &TLivePreviewPane::Loaded);
+  // A page stuck in a loop of dialogs may not even let a new page in: its process goes with it, and
+  // the text is shown again without scripts until the next change.
+  connect(FPage, &TLivePreviewPage::DialogsStopped, this, [this] {
+    NewPage();
+    FScriptsOff = true;
+    Render(true);
+    FNotice->setText(
+        QStringLiteral("The page's script opened dialog after dialog and was stopped: the "
+                       "page is shown without scripts until the next change."));
+    FNotice->show();
+  });
+  connect(FPage, &QWebEnginePage::renderProcessTerminated, this,
+          [this](QWebEnginePage::RenderProcessTerminationStatus Status, int Code) {
+            if (Status == QWebEnginePage::NormalTerminationStatus) return;
+            FNotice->setText(
+                QStringLiteral("The preview's page process ended (code %1); it starts again with the "
+                               "next change.")
+                    .arg(Code));
+            FNotice->show();
+          });
+  FView->setPage(FPage);
+  if (old) {
+    old->disconnect(this);
+    old->Mute();
+    old->deleteLater();
+  }
+}
+
 TLivePreviewPane::~TLivePreviewPane() {
   // The page must go before its profile.
   delete FView;
@@ -111,7 +135,28 @@ TLivePreviewPane::~TLivePreviewPane() {
 QString TLivePreviewPane::Notice() const { return FNotice->isHidden() ? QString() : FNotice->text(); }
 
 void TLivePreviewPane::Schedule() {
-  if (!isHidden()) FPause.start();
+  if (FPage && !isHidden()) FPause.start();
+}
+
+bool TLivePreviewPane::eventFilter(QObject* Watched, QEvent* Event) {
+  switch (Event->type()) {
+    case QEvent::ChildAdded:
+      if (Watched == FView) static_cast<QChildEvent*>(Event)->child()->installEventFilter(this);
+      break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::TouchEnd: FPage->UserActed(); break;
+    case QEvent::KeyPress:
+      switch (static_cast<QKeyEvent*>(Event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: FPage->UserActed(); break;
+        default: break;
+      }
+      break;
+    default: break;
+  }
+  return QDockWidget::eventFilter(Watched, Event);
 }
 
 void TLivePreviewPane::showEvent(QShowEvent* Event) {
@@ -121,6 +166,7 @@ void TLivePreviewPane::showEvent(QShowEvent* Event) {
 
 void TLivePreviewPane::Render(bool Forced) {
   FPause.stop();
+  if (!FPage) return;
   TxeCustomEdit& memo = *FForm.Memo1;
   const int lines = memo.LineCount();
   qsizetype size = lines > 0 ? lines - 1 : 0;
@@ -153,11 +199,14 @@ void TLivePreviewPane::Render(bool Forced) {
   // The same document keeps its place on the page; another one starts at the top.
   const QUrl current = FPage->url();
   FScroll = current.path(QUrl::FullyDecoded) == document.Path ? FPage->scrollPosition() : QPointF();
-  FConsole->clear();
+  // A page shown again without its scripts keeps the lines that tell why.
+  const bool scriptsOff = std::exchange(FScriptsOff, false);
+  if (!scriptsOff) FConsole->clear();
   if (type == dtJavaScript) ShowConsole();
+  FPage->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, !scriptsOff);
   const QUrl url = TPreviewSchemeHandler::PageUrl(document, ++FGeneration);
   FScheme->SetDocument(std::move(document));
-  FPage->load(url);
+  FPage->ShowDocument(url);
 }
 
 void TLivePreviewPane::Loaded(bool Ok) {
@@ -190,31 +239,51 @@ void InstallLivePreview(TMainForm& Form) {
     show->insertAction(show->actions().contains(before) ? before : nullptr, action);
   }
 
-  // The pane is made when first wanted, so that a program without it starts no web engine.
-  auto pane = std::make_shared<QPointer<TLivePreviewPane>>();
-  QObject::connect(action, &QAction::toggled, &Form, [&Form, action, pane](bool On) {
+  // The pane is made when first wanted, so that a program without it starts no web engine. While it is
+  // on, a mark says so to the next start (kept from the moment before the web engine starts).
+  struct TState {
+    QPointer<TLivePreviewPane> Pane;
+    TPreviewRunMark Mark;
+  };
+  auto state = std::make_shared<TState>();
+  QObject::connect(action, &QAction::toggled, &Form, [&Form, action, state](bool On) {
     Form.FormStorage->WriteBool(QStringLiteral("livepreview"), On);
     if (!On) {
-      if (*pane) (*pane)->hide();
+      state->Mark.Clear();
+      if (state->Pane) state->Pane->hide();
       return;
     }
-    if (!*pane) {
-      *pane = new TLivePreviewPane(Form);
-      Form.addDockWidget(Qt::RightDockWidgetArea, *pane);
-      Form.resizeDocks({*pane}, {Form.width() / 2}, Qt::Horizontal);
+    if (PreviewUnavailableReason().isEmpty()) state->Mark.Set(MarkFolder());
+    if (!state->Pane) {
+      state->Pane = new TLivePreviewPane(Form);
+      Form.addDockWidget(Qt::RightDockWidgetArea, state->Pane);
+      Form.resizeDocks({state->Pane}, {Form.width() / 2}, Qt::Horizontal);
       // Closing the pane with its own button unchecks the command.
-      QObject::connect(*pane, &QDockWidget::visibilityChanged, action, [action, pane](bool Visible) {
-        if (!Visible && *pane && (*pane)->isHidden()) action->setChecked(false);
+      QObject::connect(state->Pane, &QDockWidget::visibilityChanged, action, [action, state](bool Visible) {
+        if (!Visible && state->Pane && state->Pane->isHidden()) action->setChecked(false);
       });
     }
-    (*pane)->show();
+    state->Pane->show();
   });
   auto previous = std::move(Form.Memo1->OnChange);
-  Form.Memo1->OnChange = [previous, pane](TObject* Sender) {
+  Form.Memo1->OnChange = [previous, state](TObject* Sender) {
     if (previous) previous(Sender);
-    if (*pane) (*pane)->Schedule();
+    if (state->Pane) state->Pane->Schedule();
   };
-  QObject::connect(&Form, &TMainForm::DocumentChanged, &Form, [pane] {
-    if (*pane) (*pane)->Schedule();
+  QObject::connect(&Form, &TMainForm::DocumentChanged, &Form, [state] {
+    if (state->Pane) state->Pane->Schedule();
   });
+}
+
+void RestoreLivePreview(TMainForm& Form, bool On) {
+  QAction* action = Form.Action(QStringLiteral("Livepreview1"));
+  if (!action) return;
+  // A mark nobody holds is left by a program that ended abnormally with its preview on.
+  if (TakeAbandonedPreviewMarks(MarkFolder()) && On) {
+    Form.FormStorage->WriteBool(QStringLiteral("livepreview"), false);
+    Form.StatusBar1->showMessage(QStringLiteral("Live preview off after an abnormal end; F12 turns it on."),
+                                 StatusNoticeMs);
+    On = false;
+  }
+  action->setChecked(On);
 }

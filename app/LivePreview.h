@@ -1,7 +1,8 @@
 // Show > "Live preview": a pane beside Memo1 in which Qt WebEngine shows the document as it is typed,
 // unsaved, from the document's folder. It renders a short pause after typing stops and keeps its
 // scroll position; a large document is rendered only on request. Rendering runs in WebEngine's own
-// processes, so typing never waits for it.
+// processes, so typing never waits for it. Where the web engine cannot run (as root) the pane says why
+// and no web engine is started.
 #pragma once
 
 #include <QDockWidget>
@@ -32,6 +33,7 @@ class TLivePreviewPane : public QDockWidget {
   // Renders now; a large document only when Forced.
   void Render(bool Forced = false);
 
+  // Null where the preview is not available.
   QWebEngineView* View() const { return FView; }
   QPlainTextEdit* Console() const { return FConsole; }
   QString Notice() const;
@@ -42,8 +44,11 @@ class TLivePreviewPane : public QDockWidget {
 
  protected:
   void showEvent(QShowEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  // A page of its own for the view, in place of the one before.
+  void NewPage();
   void Loaded(bool Ok);
   void AddConsoleLine(const QString& Line);
   void ShowConsole();
@@ -59,8 +64,12 @@ class TLivePreviewPane : public QDockWidget {
   QPlainTextEdit* FConsole = nullptr;
   QSplitter* FSplit = nullptr;
   int FGeneration = 0;
-  QPointF FScroll;  // where the page stood before the new one replaced it
+  bool FScriptsOff = false;  // for the next page only
+  QPointF FScroll;           // where the page stood before the new one replaced it
 };
 
-// Adds the checkable Show > "Live preview" (F12) and brings the pane back when the setting says so.
+// Adds the checkable Show > "Live preview" (F12).
 void InstallLivePreview(TMainForm& Form);
+// At start: brings the pane back when the setting says so, unless a program ended abnormally while its
+// preview was on; then the preview stays off and the status bar says so.
+void RestoreLivePreview(TMainForm& Form, bool On);

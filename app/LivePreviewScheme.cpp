@@ -1,5 +1,6 @@
 #include "LivePreviewScheme.h"
 
+#include <unistd.h>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,7 @@
 #include <QWebEngineUrlScheme>
 
 #include "DocumentTypes.h"
-#include "RegularFile.h"
+#include "LivePreviewFolder.h"
 
 namespace {
 
@@ -43,7 +44,9 @@ QByteArray Reference(const TPreviewDocument& Document, int Generation) {
 void RegisterLivePreviewScheme() {
   QWebEngineUrlScheme scheme(kPreviewScheme);
   scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-  scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+  // No flags: a local scheme (LocalScheme, LocalAccessAllowed) may reach file: addresses, or with
+  // the page's file access off may load nothing at all. Its own addresses reach only the folder.
+  scheme.setFlags({});
   QWebEngineUrlScheme::registerScheme(scheme);
 }
 
@@ -71,6 +74,11 @@ QByteArray TPreviewSchemeHandler::WrapperPage(const TPreviewDocument& Document, 
   return page + "</body>\n</html>\n";
 }
 
+void TPreviewSchemeHandler::SetDocument(TPreviewDocument Document) {
+  FDocument = std::move(Document);
+  FTree = PreviewTreeOf(QFile::encodeName(QFileInfo(FDocument.Path).absolutePath()));
+}
+
 void TPreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob* Job) {
   const QUrl url = Job->requestUrl();
   const QString path = url.path(QUrl::FullyDecoded);
@@ -92,13 +100,24 @@ void TPreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob* Job) {
     Job->reply(type, buffer);
     return;
   }
-  // Only regular files are read: a pipe or a device would never end.
-  TReadOnlyFile opened = OpenRegularFile(QFile::encodeName(path).toStdString(), nullptr);
-  auto* file = new QFile(Job);
-  if (!opened.IsOpen() || !file->open(opened.Fd(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    Job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+  // A file of the folder tree, as it is when opened, for the preview's own pages (a frame from the
+  // network gets nothing); missing and refused look the same to the page.
+  const QUrl initiator = Job->initiator();
+  if (initiator.isValid() && initiator.scheme() != QLatin1String(kPreviewScheme)) {
+    Job->fail(QWebEngineUrlRequestJob::RequestDenied);
     return;
   }
-  opened.Release();
+  const QByteArray allowed = PreviewFileFor(FTree, url.path(QUrl::FullyEncoded).toLatin1());
+  const int fd = allowed.isEmpty() ? -1 : OpenPreviewFile(FTree, allowed);
+  if (fd < 0) {
+    Job->fail(QWebEngineUrlRequestJob::RequestDenied);
+    return;
+  }
+  auto* file = new QFile(Job);
+  if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    Job->fail(QWebEngineUrlRequestJob::RequestDenied);
+    return;
+  }
   Job->reply(QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toUtf8(), file);
 }

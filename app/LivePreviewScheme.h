@@ -1,7 +1,8 @@
 // The "quillan-preview" address scheme of the live preview. The document's own address gives the
 // editor's text from memory (never the file), or for a style sheet or a script a small page that
-// links it; every other address gives the file of that path, so that relative pictures, style
-// sheets and scripts load as they would from the document's folder.
+// links it; another address gives the file of that path when it lies in the document's folder tree,
+// so that relative pictures, style sheets and scripts load as they would from the document's folder.
+// Everything else is refused.
 #pragma once
 
 #include <QByteArray>
@@ -9,7 +10,7 @@
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
-inline constexpr char kPreviewScheme[] = "quillan-preview";
+#include "LivePreviewAddress.h"
 
 // Must run before the application object is made.
 void RegisterLivePreviewScheme();
@@ -25,7 +26,7 @@ class TPreviewSchemeHandler : public QWebEngineUrlSchemeHandler {
  public:
   using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
-  void SetDocument(TPreviewDocument Document) { FDocument = std::move(Document); }
+  void SetDocument(TPreviewDocument Document);
   // The address that shows the document; each generation is a new address.
   static QUrl PageUrl(const TPreviewDocument& Document, int Generation);
   // The page that shows a style sheet or runs a script.
@@ -35,4 +36,5 @@ class TPreviewSchemeHandler : public QWebEngineUrlSchemeHandler {
 
  private:
   TPreviewDocument FDocument;
+  QByteArray FTree;  // the real path of the folder tree it may serve files from
 };

@@ -7,6 +7,9 @@
 
 #include "DocumentText.h"
 #include "FormStorage.h"
+#if QUILLAN_WEBENGINE
+#include "LivePreview.h"
+#endif
 #include "MainStatusBar.h"
 #include "ShortCuts.h"
 #include "main.h"
@@ -82,8 +85,9 @@ void TMainForm::ApplyViewSettings() {
   Action(QStringLiteral("ShowLineNumbers1"))
       ->setChecked(FormStorage->ReadBool(QStringLiteral("linenumbers")));
   Action(QStringLiteral("ShowStatusBar1"))->setChecked(FormStorage->ReadBool(QStringLiteral("statusbar")));
-  if (QAction* preview = Action(QStringLiteral("Livepreview1")))  // absent without the web engine
-    preview->setChecked(FormStorage->ReadBool(QStringLiteral("livepreview")));
+#if QUILLAN_WEBENGINE
+  RestoreLivePreview(*this, FormStorage->ReadBool(QStringLiteral("livepreview")));
+#endif
 }
 
 void TMainForm::ShowLineNumbers(bool On) {

@@ -1,0 +1,87 @@
+#include "LivePreviewGuard.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
+namespace {
+
+// Chromium takes a switch with one dash or two, with or without a value.
+bool TurnsSandboxOff(const QByteArray& Flags) {
+  for (const QByteArray& word : Flags.simplified().split(' ')) {
+    QByteArray name = word.startsWith("--") ? word.mid(2) : word.startsWith('-') ? word.mid(1) : QByteArray();
+    if (const qsizetype value = name.indexOf('='); value >= 0) name.truncate(value);
+    if (name == "no-sandbox") return true;
+  }
+  return false;
+}
+
+QByteArray Local(const QString& Path) { return QFile::encodeName(Path); }
+
+}  // namespace
+
+QString PreviewUnavailableReason(uid_t User, uid_t EffectiveUser, const QByteArray& ChromiumFlags,
+                                 bool SandboxOff) {
+  if ((User != 0 && EffectiveUser != 0) || SandboxOff || TurnsSandboxOff(ChromiumFlags)) return {};
+  return QStringLiteral(
+      "The live preview is not available for root: the web engine that shows the page needs its "
+      "sandbox, which cannot run as root. Start Quillan as your own user to see the preview.");
+}
+
+QString PreviewUnavailableReason() {
+  return PreviewUnavailableReason(::getuid(), ::geteuid(), qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"),
+                                  qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
+}
+
+bool TPreviewRunMark::Set(const QString& Folder) {
+  if (IsSet()) return true;
+  QDir().mkpath(QFileInfo(Folder).absolutePath());
+  ::mkdir(Local(Folder).constData(), 0700);
+  const QString base = Folder + QStringLiteral("/livepreview-") + QUuid::createUuid().toString(QUuid::Id128);
+  const QByteArray fresh = Local(base + QStringLiteral(".new"));
+  const int fd = ::open(fresh.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  // Locked before it gets the name others look for, so that none takes it for abandoned.
+  const QByteArray path = Local(base + QStringLiteral(".mark"));
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::rename(fresh.constData(), path.constData()) != 0) {
+    ::unlink(fresh.constData());
+    ::close(fd);
+    return false;
+  }
+  FFd = fd;
+  FPath = path;
+  return true;
+}
+
+void TPreviewRunMark::Clear() {
+  if (!IsSet()) return;
+  ::unlink(FPath.constData());
+  ::close(FFd);
+  FFd = -1;
+  FPath.clear();
+}
+
+bool TakeAbandonedPreviewMarks(const QString& Folder) {
+  bool found = false;
+  const QStringList names =
+      QDir(Folder).entryList({QStringLiteral("livepreview-*.mark"), QStringLiteral("livepreview-*.new")},
+                             QDir::Files | QDir::System);
+  for (const QString& name : names) {
+    const QByteArray path = Local(Folder + QLatin1Char('/') + name);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st {};
+    // A lock that can be taken belongs to nobody: its program is gone.
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      ::unlink(path.constData());
+      if (name.endsWith(QStringLiteral(".mark"))) found = true;
+    }
+    ::close(fd);
+  }
+  return found;
+}
