@@ -694,6 +694,10 @@ bool TSafeFileWriter::Write(std::string_view Bytes) {
 bool TSafeFileWriter::Commit() {
   if (FFailed) return false;
   if (FInPlace) {
+    struct stat written {};
+    if (::fstat(FImpl->Direct, &written) == 0)
+      FImpl->Journal->Written(std::uint64_t(written.st_size),
+                              std::int64_t(written.st_mtim.tv_sec) * 1000000000 + written.st_mtim.tv_nsec);
     if (::fsync(FImpl->Direct) != 0) return Fail(SystemError(errno));
     RestoreMode(FImpl->Old, FImpl->Direct);
     FImpl->Committed = true;

@@ -110,6 +110,10 @@ bool ParseRecord(const QByteArray& Text, TSaveRecord& R) {
       R.BackupDevice = number(0);
       R.BackupInode = number(1);
       copy = ok;
+    } else if (key == "written" && numbers.size() == 2) {
+      R.WrittenSize = number(0);
+      R.WrittenNs = numbers.value(1).toLongLong(&ok);
+      R.Written = ok;
     }
   }
   return file && copy && QDir::isAbsolutePath(R.Target) && QDir::isAbsolutePath(R.Backup);
@@ -147,7 +151,8 @@ bool TSaveJournal::Begin(const TSaveRecord& Record, QString* Why) {
   if (folder.Get() < 0) return false;
   const QByteArray id = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
   const QByteArray part = id + PartSuffix, name = id + Suffix;
-  TFd fd(::openat(folder.Get(), part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+  TFd fd(
+      ::openat(folder.Get(), part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
   const std::string text = RecordText(Record);
   // Locked before anybody can see it under its own name.
   const bool written = fd.Get() >= 0 && ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0 &&
@@ -163,6 +168,15 @@ bool TSaveJournal::Begin(const TSaveRecord& Record, QString* Why) {
   FPath = FFolder + QLatin1Char('/') + QString::fromLatin1(name);
   FFd = fd.Release();
   return true;
+}
+
+void TSaveJournal::Written(std::uint64_t Size, std::int64_t ModifiedNs) {
+  if (FFd < 0) return;
+  const std::string line = "written=" + std::to_string(Size) + ' ' + std::to_string(ModifiedNs) + '\n';
+  struct stat st {};
+  // Not flushed: after a power cut the file's own size and time tell whether its text reached the disk.
+  if (::fstat(FFd, &st) == 0 && ::pwrite(FFd, line.data(), line.size(), st.st_size) != ssize_t(line.size())) {
+  }
 }
 
 void TSaveJournal::Finish() {
@@ -188,19 +202,24 @@ std::vector<TUnfinishedSave> FindUnfinishedSaves(const QString& Folder) {
     if (::flock(record.Fd(), LOCK_EX | LOCK_NB) != 0) continue;  // a save in progress
     TUnfinishedSave save{Folder + QLatin1Char('/') + name, {}, false, std::move(record)};
     QByteArray text(4096, '\0');
-    const ssize_t n = name.endsWith(QLatin1String(Suffix)) ? ::pread(save.Lock.Fd(), text.data(), 4096, 0) : -1;
+    const ssize_t n =
+        name.endsWith(QLatin1String(Suffix)) ? ::pread(save.Lock.Fd(), text.data(), 4096, 0) : -1;
     // A record left unfinished was made before its file was touched; one that is no record means nothing.
     if (n <= 0 || !ParseRecord(text.left(n), save.Record)) {
       RemoveRecord(save);
       continue;
     }
     const TSaveRecord& r = save.Record;
-    struct stat target {}, backup {};
+    struct stat target {
+    }, backup{};
     const bool targetThere = IsRecordedFile(r.Target, r.Device, r.Inode, target);
     const bool backupThere = IsRecordedFile(r.Backup, r.BackupDevice, r.BackupInode, backup);
     const bool untouched =
         targetThere && std::uint64_t(target.st_size) == r.Size && ModifiedNs(target) == r.ModifiedNs;
-    if (untouched) {
+    // Killed while the system flushed the whole new text: the file holds it.
+    const bool whole = targetThere && r.Written && std::uint64_t(target.st_size) == r.WrittenSize &&
+                       ModifiedNs(target) == r.WrittenNs;
+    if (untouched || whole) {
       if (backupThere) QFile::remove(r.Backup);
       RemoveRecord(save);
       continue;
@@ -227,7 +246,8 @@ bool RestoreUnfinishedSave(TUnfinishedSave& Save, QString* Why) {
   const TFd backup(::open(Local(r.Backup).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   if (target.Get() < 0) return fail(r.Target + QStringLiteral(": ") + SystemError(errno));
   if (backup.Get() < 0) return fail(r.Backup + QStringLiteral(": ") + SystemError(errno));
-  struct stat t {}, b {};
+  struct stat t {
+  }, b{};
   if (::fstat(target.Get(), &t) != 0 || !S_ISREG(t.st_mode) || !SameInode(t, r.Device, r.Inode))
     return fail(r.Target + QStringLiteral(" has been replaced since."));
   if (::fstat(backup.Get(), &b) != 0 || !SameInode(b, r.BackupDevice, r.BackupInode) ||

@@ -26,6 +26,10 @@ struct TSaveRecord {
   std::uint32_t Mode = 0;
   // The copy: device and inode (it holds Size bytes once complete).
   std::uint64_t BackupDevice = 0, BackupInode = 0;
+  // Once the whole new text is written, before it is flushed: the file's size and modification time then.
+  bool Written = false;
+  std::uint64_t WrittenSize = 0;
+  std::int64_t WrittenNs = 0;
 };
 
 // The record of one save in progress.
@@ -39,6 +43,9 @@ class TSaveJournal {
 
   // Writes the record and flushes it and its folder to disk; false with Why when it cannot be.
   bool Begin(const TSaveRecord& Record, QString* Why);
+  // The whole new text has been handed to the system (Size bytes, modified at ModifiedNs): a kill while it
+  // is flushed to disk no longer cuts the file short.
+  void Written(std::uint64_t Size, std::int64_t ModifiedNs);
   // The save is complete, or the original is back: the record goes.
   void Finish();
 
@@ -58,8 +65,8 @@ struct TUnfinishedSave {
 };
 
 // The records of Folder whose program is gone and whose file may be cut short. Records of saves that
-// never touched their file, or whose copy is gone or incomplete, are removed on the way (with the copy
-// where it is the one recorded).
+// never touched their file or that wrote the whole new text, or whose copy is gone or incomplete, are
+// removed on the way (with the copy where it is the one recorded).
 std::vector<TUnfinishedSave> FindUnfinishedSaves(const QString& Folder);
 
 // Puts the copy back over the file byte for byte (the file stays the same file, its other names too),

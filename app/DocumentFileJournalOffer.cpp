@@ -9,25 +9,28 @@ void OfferUnfinishedSaves(QWidget* Parent, const QString& Folder) {
     const QString& file = save.Record.Target;
     const QString& copy = save.Record.Backup;
     if (save.Replaced) {
-      MessageDlg(QStringLiteral("A save of %1 did not finish, and the file has been replaced since. The copy of "
-                                "it as it was before that save is kept in %2.")
-                     .arg(file, copy),
-                 mtInformation, mbOK, Parent);
+      MessageDlg(
+          QStringLiteral("A save of %1 did not finish, and the file has been replaced since. The copy of "
+                         "it as it was before that save is kept in %2.")
+              .arg(file, copy),
+          mtInformation, mbOK, Parent);
       ForgetUnfinishedSave(save);
       continue;
     }
     const QString question =
-        QStringLiteral("A save of %1 did not finish, and the file may be cut short.\n\nPut the file back as it "
-                       "was before that save?")
+        QStringLiteral(
+            "A save of %1 did not finish, and the file may be cut short.\n\nPut the file back as it "
+            "was before that save?")
             .arg(file);
     switch (MessageDlg(question, mtWarning, mbYes | mbNo, Parent)) {
       case mrYes: {
         QString why;
         if (!RestoreUnfinishedSave(save, &why)) {
-          MessageDlg(QStringLiteral("%1 could not be put back: %2\n\nThe copy of it as it was before that save "
-                                    "is kept in %3.")
-                         .arg(file, why, copy),
-                     mtError, mbOK, Parent);
+          MessageDlg(
+              QStringLiteral("%1 could not be put back: %2\n\nThe copy of it as it was before that save "
+                             "is kept in %3.")
+                  .arg(file, why, copy),
+              mtError, mbOK, Parent);
           ForgetUnfinishedSave(save);
         }
         break;

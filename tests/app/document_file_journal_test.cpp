@@ -167,6 +167,21 @@ TEST_F(SaveJournal, RecordsAreOfferedOnlyWhenThereIsSomethingToPutBack) {
   EXPECT_TRUE(Entries(State()).isEmpty());
   EXPECT_FALSE(QFileInfo::exists(Path(".untouched")));
 
+  {
+    // Killed while the whole new text was being flushed: the file holds it, the copy goes.
+    TSaveJournal journal(State());
+    ASSERT_TRUE(journal.Begin(recordOf(Path(".flushed")), nullptr));
+    WriteBytes(File, "the new text\n");
+    struct stat now {};
+    ASSERT_EQ(::stat(Local(File).constData(), &now), 0);
+    journal.Written(std::uint64_t(now.st_size),
+                    std::int64_t(now.st_mtim.tv_sec) * 1000000000 + now.st_mtim.tv_nsec);
+  }
+  EXPECT_TRUE(FindUnfinishedSaves(State()).empty());
+  EXPECT_TRUE(Entries(State()).isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(Path(".flushed")));
+  EXPECT_EQ(FileBytes(Other), "the new text\n");
+
   // Cut short, then replaced by another file of the same name: the copy stays, the file is not written.
   { TSaveJournal(State()).Begin(recordOf(Path(".replaced")), nullptr); }
   WriteBytes(Path("new"), "written since\n");
@@ -182,9 +197,10 @@ TEST_F(SaveJournal, RecordsAreOfferedOnlyWhenThereIsSomethingToPutBack) {
   found.clear();
   OfferUnfinishedSaves(nullptr, State());
   ASSERT_EQ(boxes.Shown.size(), 1u);
-  EXPECT_TRUE(boxes.Shown[0].Text.endsWith("has been replaced since. The copy of it as it was before that save is "
-                                           "kept in " +
-                                           Path(".replaced") + "."))
+  EXPECT_TRUE(
+      boxes.Shown[0].Text.endsWith("has been replaced since. The copy of it as it was before that save is "
+                                   "kept in " +
+                                   Path(".replaced") + "."))
       << boxes.Shown[0].Text.toStdString();
   EXPECT_TRUE(FileBytes(Path(".replaced")) == Original);
   EXPECT_TRUE(Entries(State()).isEmpty());

@@ -498,7 +498,7 @@ TEST_F(DocumentFile, FilesOpenedAnywaySaveBackByteForByte) {
                                 "\n\r",
                                 "x"};
   const QString file = Path("blob.bin");
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < 120; ++round) {
     std::string bytes;
     const std::size_t length = round % 150 == 7 ? (5u << 20) : random() % 300;
     while (bytes.size() < length) {
