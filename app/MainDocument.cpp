@@ -276,5 +276,6 @@ bool TMainForm::SaveWithEncoding1Click() {
 
 void TMainForm::EditPaste1Execute() {
   const std::string text = QGuiApplication::clipboard()->text().toUtf8().toStdString();
-  EditorReplaceSelection(KeepTabs ? text : ExpandTabs(text));
+  // Kept bytes have no tab exchange on saving either.
+  EditorReplaceSelection(KeepTabs || FKeepBytes ? text : ExpandTabs(text));
 }
