@@ -16,7 +16,11 @@
 #include <string>
 #include <system_error>
 
+#include "DocumentFileAttributes.h"
+#include "DocumentFileJournal.h"
+#include "DocumentKeptBytes.h"
 #include "MemoryBudget.h"
+#include "RecoveryCopy.h"
 #include "RegularFile.h"
 #include "xeTextBuilder.h"
 
@@ -69,7 +73,8 @@ namespace {
 // Where the reader puts a file's bytes: the whole text in one string, tabs widened afterwards.
 class TStringSink {
  public:
-  TStringSink(const QString& Path, bool WidenTabs) : FPath(Path), FWidenTabs(WidenTabs) {}
+  TStringSink(const QString& Path, bool WidenTabs, bool KeepBytes = false)
+      : FPath(Path), FWidenTabs(WidenTabs), FKeepBytes(KeepBytes) {}
   void Expect(std::uint64_t Bytes) { FText.reserve(std::size_t(Bytes)); }
   char* Room(std::size_t& Bytes) {
     // The file's size was reserved; a file that grows gets more in steps.
@@ -80,12 +85,16 @@ class TStringSink {
   }
   void Commit(std::size_t Bytes) { FSize += Bytes; }
   bool Abandoned(const TEncodingChoice&) { return false; }
+  // The user opens a file that does not look like text: its bytes are kept (DocumentKeptBytes.h).
+  void KeepBytes() { FKeepBytes = true; }
   std::string_view Head() const { return std::string_view(FText.data(), std::min(FSize, TextSniffLength)); }
   // The text in UTF-8 with its form, or false with the reason.
   bool Finish(const TEncodingChoice& Choice, std::string& Text, TFileForm* Form, QString* Why) {
     FText.resize(FSize);
-    // Text in another encoding becomes UTF-8 here; UTF-8 itself is neither copied nor changed.
-    const TEncoding encoding = DecideEncoding(FText, Choice);
+    // Text in another encoding becomes UTF-8 here; UTF-8 itself is neither copied nor changed. Bytes that
+    // are kept are taken as they are, unless the user chose an encoding for them.
+    const TEncoding encoding = FKeepBytes && !Choice.Forced ? TEncoding{} : DecideEncoding(FText, Choice);
+    const bool widen = FWidenTabs && !FKeepBytes;
     if (!IsPlainUtf8(encoding)) {
       const std::size_t size = DecodedSize(FText, encoding);
       if (size == std::string_view::npos) {
@@ -96,27 +105,40 @@ class TStringSink {
                      .arg(EncodingText(encoding));
         return false;
       }
-      const std::uint64_t need = DocumentMemoryFor(size) + FText.size();
-      const std::uint64_t free = AvailableMemory();
-      if (!MemoryAllows(need, free)) {
-        if (Why) *Why = TooLargeSentence(FPath, need, free);
-        return false;
-      }
+      if (!Fits(size, Why)) return false;
       // Room for the widened tabs comes with the decoded text, which then need not move again.
-      DecodeToUtf8(FText, encoding, size, FWidenTabs ? 3 * CountTabs(FText.data(), FText.size()) : 0);
+      DecodeToUtf8(FText, encoding, size, widen ? 3 * CountTabs(FText.data(), FText.size()) : 0);
     }
-    if (Form) Form->Encoding = encoding;
-    if (Form) Form->Break = DetectLineBreak(FText);
-    if (FWidenTabs) ExpandTabsInPlace(FText);
+    if (FKeepBytes) {
+      const std::size_t size = KeptBytesSize(FText);
+      if (size != FText.size() && !Fits(size, Why)) return false;
+      KeepBytesInPlace(FText, size);
+    }
+    if (Form) {
+      Form->Encoding = encoding;
+      Form->Break = FKeepBytes ? lbLF : DetectLineBreak(FText);
+      Form->KeepBytes = FKeepBytes;
+    }
+    if (widen) ExpandTabsInPlace(FText);
     Text = std::move(FText);
     return true;
   }
 
  private:
+  // Whether the text may grow to Size bytes, with the file's bytes still held.
+  bool Fits(std::size_t Size, QString* Why) const {
+    const std::uint64_t need = DocumentMemoryFor(Size) + FText.size();
+    const std::uint64_t free = AvailableMemory();
+    if (MemoryAllows(need, free)) return true;
+    if (Why) *Why = TooLargeSentence(FPath, need, free);
+    return false;
+  }
+
   QString FPath;
   std::string FText;
   std::size_t FSize = 0;
   bool FWidenTabs;
+  bool FKeepBytes;
 };
 
 // Straight into the lines' chunks, piece by piece.
@@ -134,10 +156,14 @@ class TLinesSink : public TxeTextBuilder {
     };
   }
   TLineBreak Break() const { return FBreak; }
+  // Bytes that are kept are read again whole (DocumentKeptBytes.h), so the rest need not be read here.
+  void KeepBytes() { FKeepBytes = true; }
+  bool KeepsBytes() const { return FKeepBytes; }
   // Whether what was read shows that the text is not taken as it is (not UTF-8, or declared to be in
   // another encoding): the whole file is then read again to be decoded, and the rest need not be read
   // into lines first.
   bool Abandoned(const TEncodingChoice& Choice) {
+    if (FKeepBytes) return true;
     if (FAbandoned || Bytes() < HeadLength) return FAbandoned;
     // Validity only ever goes, so the answer is worked out at most twice.
     if (!FChecked || FCheckedValid != FValidUtf8) {
@@ -166,6 +192,7 @@ class TLinesSink : public TxeTextBuilder {
   bool FSawPiece = false;
   bool FValidUtf8 = true;
   bool FChecked = false, FCheckedValid = true, FAbandoned = false;
+  bool FKeepBytes = false;
   TLineBreak FBreak = lbLF;
 };
 
@@ -181,7 +208,7 @@ bool SameFile(const struct stat& A, const struct stat& B) {
 template <class TSink>
 TAttempt ReadOnce(const QString& Path, TSink& Sink, QString* Why, const TReadProgress& Progress,
                   const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice, bool& Asked,
-                  bool& GrewOnly) {
+                  bool& Agreed, bool& GrewOnly) {
   const auto fail = [Why](const QString& Reason) {
     if (Why) *Why = Reason;
     return TAttempt::Failed;
@@ -210,8 +237,11 @@ TAttempt ReadOnce(const QString& Path, TSink& Sink, QString* Why, const TReadPro
     done += n;
     if (!Asked && (n == 0 || std::size_t(done) >= TextSniffLength)) {
       Asked = true;
-      if (!HeadLooksLikeText(Sink.Head().substr(0, TextSniffLength), Choice) && !OpenAnyway())
-        return TAttempt::Declined;
+      if (!HeadLooksLikeText(Sink.Head().substr(0, TextSniffLength), Choice)) {
+        if (!OpenAnyway()) return TAttempt::Declined;
+        Agreed = true;
+        Sink.KeepBytes();
+      }
     }
     if (n == 0) break;
     if (Progress && !Progress(done, std::max(total, done))) return TAttempt::Declined;
@@ -229,12 +259,14 @@ template <class TMake, class TUse>
 TReadResult ReadFile(const QString& Path, QString* Why, const TReadProgress& Progress,
                      const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice, TMake&& Make,
                      TUse&& Use) {
-  bool asked = !OpenAnyway;
+  bool asked = !OpenAnyway, agreed = false;
   try {
     for (int attempt = 1;; ++attempt) {
       auto sink = Make();
+      if (agreed) sink.KeepBytes();
       bool grewOnly = false;
-      const TAttempt result = ReadOnce(Path, sink, Why, Progress, OpenAnyway, Choice, asked, grewOnly);
+      const TAttempt result =
+          ReadOnce(Path, sink, Why, Progress, OpenAnyway, Choice, asked, agreed, grewOnly);
       if (result == TAttempt::Failed) return TReadResult::Failed;
       if (result == TAttempt::Declined) return TReadResult::Declined;
       // A file still being written to (a log) is taken as it was when its end was reached.
@@ -258,11 +290,11 @@ TReadResult ReadFile(const QString& Path, QString* Why, const TReadProgress& Pro
 namespace {
 
 TReadResult ReadWhole(const QString& Path, std::string& Text, QString* Why, const TReadProgress& Progress,
-                      TFileForm* Form, const std::function<bool()>& OpenAnyway,
-                      const TEncodingChoice& Choice) {
+                      TFileForm* Form, const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice,
+                      bool KeepBytes = false) {
   const bool widen = !Form || Form->ExchangeTabs;
   return ReadFile(
-      Path, Why, Progress, OpenAnyway, Choice, [&] { return TStringSink(Path, widen); },
+      Path, Why, Progress, OpenAnyway, Choice, [&] { return TStringSink(Path, widen, KeepBytes); },
       [&](TStringSink& Sink) { return Sink.Finish(Choice, Text, Form, Why); });
 }
 
@@ -284,27 +316,31 @@ TReadResult ReadDocumentLines(const QString& Path, TxeLineStore& Lines, QString*
                               const TReadProgress& Progress, TFileForm* Form,
                               const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice) {
   const bool widen = !Form || Form->ExchangeTabs;
-  bool decode = false;
+  bool decode = false, keepBytes = false;
   TReadResult result = ReadFile(
       Path, Why, Progress, OpenAnyway, Choice, [widen] { return TLinesSink(widen); },
       [&](TLinesSink& Sink) {
+        keepBytes = Sink.KeepsBytes();
+        if (keepBytes) return decode = true;
         TxeLineStore lines = Sink.Finish();
         const std::optional<TEncoding> encoding = Sink.Encoding(Choice);
         decode = !encoding || !IsPlainUtf8(*encoding);
         if (decode) return true;
         if (Form) Form->Encoding = *encoding;
         if (Form) Form->Break = Sink.Break();
+        if (Form) Form->KeepBytes = false;
         Lines = std::move(lines);
         return true;
       });
   if (result != TReadResult::Done || !decode) return result;
-  // Another encoding: read again whole and decoded (the lines read before are gone by now).
+  // Another encoding, or bytes to keep: read again whole (the lines read before are gone by now).
   std::string text;
-  result = ReadWhole(Path, text, Why, Progress, Form, {}, Choice);
+  result = ReadWhole(Path, text, Why, Progress, Form, {}, Choice, keepBytes);
   if (result != TReadResult::Done) return result;
   try {
     TxeLineStore lines;
-    lines.InsertText(0, std::move(text), true);
+    // Kept bytes: every LF ends a line, a final one too.
+    lines.InsertText(0, std::move(text), !keepBytes);
     Lines = std::move(lines);
   } catch (const std::bad_alloc&) {
     if (Why) *Why = QStringLiteral("There is not enough memory to open it.");
@@ -376,7 +412,12 @@ bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSo
       return true;
     };
     for (std::size_t i = 0; ok && i < LineCount; ++i) {
-      AppendFileLine(buffer, Line(i), Form);
+      if (Form.KeepBytes) {
+        AppendKeptBytes(buffer, Line(i));
+        if (i + 1 < LineCount) buffer.push_back('\n');
+      } else {
+        AppendFileLine(buffer, Line(i), Form);
+      }
       if (buffer.size() >= std::size_t(ChunkSize)) {
         ok = flush();
         if (Progress) Progress(qint64(i + 1), qint64(LineCount));
@@ -410,10 +451,7 @@ bool FindUnencodable(std::size_t LineCount, const TLineSource& Line, const TEnco
   return false;
 }
 
-namespace {
-
-// Copies the whole of From (from its start) to To at its current position and flushes To to disk.
-bool CopyBytes(int From, int To) {
+bool CopyFileBytes(int From, int To) {
   std::string buffer(1 << 20, '\0');
   off_t at = 0;
   for (;;) {
@@ -426,6 +464,8 @@ bool CopyBytes(int From, int To) {
   }
   return ::fsync(To) == 0;
 }
+
+namespace {
 
 // A new hidden file beside File, or else in the user's cache folder, for the copy of the original.
 int MakeBackupFile(const QString& File, QString& Name) {
@@ -446,23 +486,52 @@ int MakeBackupFile(const QString& File, QString& Name) {
   return -1;
 }
 
+// Why a file that is no regular file is not saved over: writing a named pipe waits for a reader, a
+// device takes the bytes somewhere else, and a new file in its place would take its place for good.
+QString NotRegularSentence(const QString& Path, mode_t Mode) {
+  const QString kind = S_ISDIR(Mode)                    ? QStringLiteral("a folder")
+                       : S_ISFIFO(Mode)                 ? QStringLiteral("a named pipe")
+                       : S_ISSOCK(Mode)                 ? QStringLiteral("a socket")
+                       : S_ISCHR(Mode) || S_ISBLK(Mode) ? QStringLiteral("a device")
+                                                        : QString();
+  return kind.isEmpty() ? Path + QStringLiteral(" is not a regular file; it was not saved.")
+                        : Path + QStringLiteral(" is ") + kind +
+                              QStringLiteral(", not a regular file; it was not saved.");
+}
+
+bool SameInode(const struct stat& A, const struct stat& B) {
+  return A.st_dev == B.st_dev && A.st_ino == B.st_ino;
+}
+
 }  // namespace
 
 struct TSafeFileWriter::TImpl {
   QSaveFile Atomic;
-  // Writing in place: the file itself, and the copy of its original bytes that is put back on failure.
+  // The status of the file before the save.
+  struct stat Old {};
+  // Writing in place: the file itself, the copy of its original bytes that is put back on failure, and
+  // the record of the save that lets the next start put it back after a kill.
   int Direct = -1;
   int Backup = -1;
   QString BackupName;
+  std::unique_ptr<TSaveJournal> Journal;
   bool Committed = false;
 
-  // Puts the original back byte for byte; false leaves the copy where it is.
+  // Puts the original back byte for byte; false leaves the copy and the record where they are.
   bool Restore() {
     if (Backup < 0) return true;
     const bool ok =
-        ::ftruncate(Direct, 0) == 0 && ::lseek(Direct, 0, SEEK_SET) == 0 && CopyBytes(Backup, Direct);
-    if (ok) DropBackup();
+        ::ftruncate(Direct, 0) == 0 && ::lseek(Direct, 0, SEEK_SET) == 0 && CopyFileBytes(Backup, Direct);
+    if (ok) {
+      RestoreMode(Old, Direct);
+      Done();
+    }
     return ok;
+  }
+  // The file holds a whole text again: the record goes first, so that no record names a copy that is gone.
+  void Done() {
+    if (Journal) Journal->Finish();
+    DropBackup();
   }
   void DropBackup() {
     if (Backup < 0) return;
@@ -478,8 +547,10 @@ struct TSafeFileWriter::TImpl {
   }
 };
 
-TSafeFileWriter::TSafeFileWriter(const QString& Path)
-    : FImpl(std::make_unique<TImpl>()), FTarget(ResolveLinks(Path)) {}
+TSafeFileWriter::TSafeFileWriter(const QString& Path, const QString& StateFolder)
+    : FImpl(std::make_unique<TImpl>()),
+      FTarget(ResolveLinks(Path)),
+      FStateFolder(StateFolder.isEmpty() ? RecoveryFolder() : StateFolder) {}
 
 TSafeFileWriter::~TSafeFileWriter() {
   if (!FInPlace && FImpl->Atomic.isOpen()) FImpl->Atomic.cancelWriting();
@@ -494,20 +565,33 @@ bool TSafeFileWriter::Fail(const QString& Why) {
   return false;
 }
 
+bool TSafeFileWriter::Refuse(const QString& Why) {
+  FError = Why;
+  FFailed = true;
+  return false;
+}
+
 bool TSafeFileWriter::Open() {
-  struct stat old {};
-  const bool exists = ::stat(QFile::encodeName(FTarget).constData(), &old) == 0;
+  const QByteArray target = QFile::encodeName(FTarget);
+  struct stat& old = FImpl->Old;
+  const bool exists = ::stat(target.constData(), &old) == 0;
+  // Links that lead round in a circle (or on and on) name no file to write.
+  if (!exists && errno == ELOOP)
+    return Refuse(FTarget + QStringLiteral(" is a loop of symbolic links; it was not saved."));
+  if (exists && !S_ISREG(old.st_mode)) return Refuse(NotRegularSentence(FTarget, old.st_mode));
   // A file with other hard links must stay the same inode, or the other names would keep the
   // old text.
-  FInPlace = exists && S_ISREG(old.st_mode) && old.st_nlink > 1;
+  FInPlace = exists && old.st_nlink > 1;
   if (!FInPlace) {
     FImpl->Atomic.setFileName(FTarget);
     if (FImpl->Atomic.open(QIODevice::WriteOnly)) {
       const int fd = FImpl->Atomic.handle();
       if (exists) {
-        if (::fchmod(fd, old.st_mode & 07777) != 0) {
-        }
-        if (::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        CopyFileOwnership(old, fd);
+        const int original = ::open(target.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (original >= 0) {
+          CopyExtendedAttributes(original, fd);
+          ::close(original);
         }
       } else {
         // New files get the usual mode, not the private one of a temporary file.
@@ -520,33 +604,76 @@ bool TSafeFileWriter::Open() {
     }
     FError = FImpl->Atomic.errorString();
     // No temporary file in that folder: rewriting the file itself is the only way left.
-    if (!exists || !S_ISREG(old.st_mode) || !QFileInfo(FTarget).isWritable()) {
+    if (!exists || !QFileInfo(FTarget).isWritable()) {
       FFailed = true;
       return false;
     }
     FInPlace = true;
   }
-  // In place, but never without a copy of the original to put back.
+  return OpenInPlace();
+}
+
+bool TSafeFileWriter::OpenInPlace() {
+  // Never without a copy of the original to put back, nor before the save is recorded.
   const QByteArray target = QFile::encodeName(FTarget);
-  const int original = ::open(target.constData(), O_RDONLY | O_CLOEXEC);
-  if (original < 0) return Fail(SystemError(errno));
-  FImpl->Backup = MakeBackupFile(FTarget, FImpl->BackupName);
-  const bool copied = FImpl->Backup >= 0 && CopyBytes(original, FImpl->Backup);
+  struct stat& old = FImpl->Old;
+  const struct stat before = old;
+  const int original = ::open(target.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (original < 0) return Refuse(SystemError(errno));
+  struct stat copyStatus {};
+  const bool same = ::fstat(original, &old) == 0 && S_ISREG(old.st_mode) && SameInode(old, before);
+  FImpl->Backup = same ? MakeBackupFile(FTarget, FImpl->BackupName) : -1;
+  const bool made = FImpl->Backup >= 0 && ::fstat(FImpl->Backup, &copyStatus) == 0;
+  if (!made) {
+    const int error = errno;
+    ::close(original);
+    FImpl->DropBackup();
+    return Refuse(same ? QStringLiteral("No copy of the original could be made before rewriting it: ") +
+                             SystemError(error)
+                       : FTarget + QStringLiteral(" was replaced while it was saved; it was not saved."));
+  }
+  TSaveRecord record;
+  record.Target = FTarget;
+  record.Backup = FImpl->BackupName;
+  record.Device = std::uint64_t(old.st_dev);
+  record.Inode = std::uint64_t(old.st_ino);
+  record.Size = std::uint64_t(old.st_size);
+  record.ModifiedNs = std::int64_t(old.st_mtim.tv_sec) * 1000000000 + old.st_mtim.tv_nsec;
+  record.Mode = std::uint32_t(old.st_mode & 07777);
+  record.BackupDevice = std::uint64_t(copyStatus.st_dev);
+  record.BackupInode = std::uint64_t(copyStatus.st_ino);
+  FImpl->Journal = std::make_unique<TSaveJournal>(FStateFolder);
+  QString why;
+  if (!FImpl->Journal->Begin(record, &why)) {
+    ::close(original);
+    FImpl->DropBackup();
+    return Refuse(
+        QStringLiteral("The file has to be rewritten in place, and that is never done before the save is "
+                       "recorded, so that a copy of the original can be put back after a crash. It could not "
+                       "be recorded: ") +
+        why);
+  }
+  const bool copied = CopyFileBytes(original, FImpl->Backup);
   const int error = errno;
   ::close(original);
   if (!copied) {
-    FImpl->DropBackup();
-    FError =
-        QStringLiteral("No copy of the original could be made before rewriting it: ") + SystemError(error);
-    FFailed = true;
-    return false;
+    FImpl->Done();
+    return Refuse(QStringLiteral("No copy of the original could be made before rewriting it: ") +
+                  SystemError(error));
   }
-  FImpl->Direct = ::open(target.constData(), O_WRONLY | O_CLOEXEC);
-  if (FImpl->Direct < 0 || ::ftruncate(FImpl->Direct, 0) != 0) {
-    const QString why = SystemError(errno);
-    if (FImpl->Direct < 0) FImpl->DropBackup();
-    return Fail(why);
+  // The copy's name must survive a power cut as well as its bytes.
+  SyncFolder(FImpl->BackupName);
+  FImpl->Direct = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  struct stat now {};
+  if (FImpl->Direct < 0 || ::fstat(FImpl->Direct, &now) != 0 || !SameInode(now, old)) {
+    const QString reason = FImpl->Direct < 0 ? SystemError(errno)
+                                             : FTarget + QStringLiteral(" was replaced while it was saved.");
+    if (FImpl->Direct >= 0) ::close(FImpl->Direct);
+    FImpl->Direct = -1;
+    FImpl->Done();
+    return Refuse(reason);
   }
+  if (::ftruncate(FImpl->Direct, 0) != 0) return Fail(SystemError(errno));
   return true;
 }
 
@@ -567,9 +694,14 @@ bool TSafeFileWriter::Write(std::string_view Bytes) {
 bool TSafeFileWriter::Commit() {
   if (FFailed) return false;
   if (FInPlace) {
+    struct stat written {};
+    if (::fstat(FImpl->Direct, &written) == 0)
+      FImpl->Journal->Written(std::uint64_t(written.st_size),
+                              std::int64_t(written.st_mtim.tv_sec) * 1000000000 + written.st_mtim.tv_nsec);
     if (::fsync(FImpl->Direct) != 0) return Fail(SystemError(errno));
+    RestoreMode(FImpl->Old, FImpl->Direct);
     FImpl->Committed = true;
-    FImpl->DropBackup();
+    FImpl->Done();
     return true;
   }
   if (!FImpl->Atomic.flush()) return Fail(FImpl->Atomic.errorString());

@@ -2,8 +2,10 @@
 // temporary file in the same folder, is flushed to disk and then renamed over the original, which
 // keeps its mode (and, for root, its owner), and the folder is flushed; a symbolic link keeps pointing
 // at its target. A file with other hard links, or in a folder where no temporary file can be made, is
-// rewritten in place after a copy of it has been made (beside it, or in the user's cache folder); any
-// failure puts the original back byte for byte.
+// rewritten in place after a copy of it has been made (beside it, or in the user's cache folder) and the
+// save has been recorded (DocumentFileJournal.h); any failure puts the original back byte for byte. The
+// new file gets the old one's group, set-ID bits, access control list and user attributes where it may
+// (DocumentFileAttributes.h).
 #pragma once
 
 #include <QString>
@@ -32,10 +34,11 @@ class TxeLineStore;
 // unless Form->ExchangeTabs is off; Form->Break and Form->Encoding receive the file's line break and
 // encoding (decided by Choice). Only a regular file is read, and only when the memory it needs can be
 // had. When its first bytes do not look like text, OpenAnyway is asked (none: it is read) and false
-// leaves it unread (Declined). On failure Why tells the reason; Text is untouched unless the result is
-// Done. A file written to while it is read is read again, so that the text is the file's as it was
-// before or after; one that keeps changing gives an error, unless it only grows (a log), which is taken
-// as it was when its end was reached.
+// leaves it unread (Declined); true keeps its bytes (Form->KeepBytes, DocumentKeptBytes.h): the text is
+// then the file's bytes, taken as UTF-8 unless Choice forces an encoding, and every LF ends a line. On
+// failure Why tells the reason; Text is untouched unless the result is Done. A file written to while it is
+// read is read again, so that the text is the file's as it was before or after; one that keeps changing gives
+// an error, unless it only grows (a log), which is taken as it was when its end was reached.
 TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
                              const TFileProgress& Progress = {}, TFileForm* Form = nullptr,
                              const std::function<bool()>& OpenAnyway = {},
@@ -55,7 +58,8 @@ std::uint64_t DocumentMemoryFor(std::uint64_t FileBytes);
 // Gives line Index (0-based) of the text being saved.
 using TLineSource = std::function<std::string_view(std::size_t Index)>;
 
-// Writes LineCount lines in file form (AppendFileLine) and in Form.Encoding to Path, safely. On failure
+// Writes LineCount lines in file form (AppendFileLine; kept bytes joined by LF) and in Form.Encoding to
+// Path, safely. On failure
 // (also a character the encoding cannot hold) returns false, sets Why, and the file on disk is as it was.
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
                        const TFileProgress& Progress = {}, const TFileForm& Form = {});
@@ -82,11 +86,15 @@ TFileIdentity FileIdentityOf(const QString& Path);
 bool WriteAll(int Fd, const char* P, std::size_t Left);
 // Flushes the folder of File, so that a name just put into it survives a power cut.
 void SyncFolder(const QString& File);
+// Copies the whole of From (from its start) to To at its current position and flushes To to disk.
+bool CopyFileBytes(int From, int To);
 
-// The safe writer under WriteDocumentFile, for any bytes.
+// The safe writer under WriteDocumentFile, for any bytes. An in-place rewrite is recorded in StateFolder
+// (none: the user's state folder) until it is complete (DocumentFileJournal.h). Only a regular file, or
+// a name that is none yet, is written: a named pipe, a device or a loop of symbolic links is refused.
 class TSafeFileWriter {
  public:
-  explicit TSafeFileWriter(const QString& Path);
+  explicit TSafeFileWriter(const QString& Path, const QString& StateFolder = {});
   ~TSafeFileWriter();
 
   bool Open();
@@ -96,11 +104,16 @@ class TSafeFileWriter {
   bool InPlace() const { return FInPlace; }
 
  private:
+  // Fails, putting the original back if it was being rewritten.
   bool Fail(const QString& Why);
+  // Fails before anything was written.
+  bool Refuse(const QString& Why);
+  bool OpenInPlace();
 
   struct TImpl;
   std::unique_ptr<TImpl> FImpl;
   QString FTarget;
+  QString FStateFolder;
   QString FError;
   bool FInPlace = false;
   bool FFailed = false;

@@ -18,11 +18,15 @@ enum TLineBreakChoice : int { lcAsInFile = 0, lcCRLF = 1, lcLF = 2 };
 
 // How a document is written to its file.
 struct TFileForm {
-  TFileForm(TLineBreak Break = lbCRLF, bool ExchangeTabs = true, const TEncoding& Encoding = {})
-      : Break(Break), ExchangeTabs(ExchangeTabs), Encoding(Encoding) {}
+  TFileForm(TLineBreak Break = lbCRLF, bool ExchangeTabs = true, const TEncoding& Encoding = {},
+            bool KeepBytes = false)
+      : Break(Break), ExchangeTabs(ExchangeTabs), Encoding(Encoding), KeepBytes(KeepBytes) {}
   TLineBreak Break = lbCRLF;
   bool ExchangeTabs = true;  // four blanks become a tab
   TEncoding Encoding;        // the file's; a new document is UTF-8
+  // A file opened although it does not look like text: its bytes are kept as they are, whatever Break and
+  // ExchangeTabs say (see DocumentKeptBytes.h).
+  bool KeepBytes = false;
 };
 
 // The break of a file's text: its first line break; LF when it has none.

@@ -111,6 +111,7 @@ bool TMainForm::NewDocument(int Kind) {
   FOnDisk = false;
   FLineBreak = lbLF;
   FEncoding = TEncoding{};
+  FKeepBytes = false;
   FTypeSwitch = -1;
   FRecovery->Settled();
   return true;
@@ -166,6 +167,7 @@ bool TMainForm::LoadDocument(const QString& FileName, const std::optional<TEncod
   FOnDisk = true;
   FLineBreak = form.Break;
   FEncoding = form.Encoding;
+  FKeepBytes = form.KeepBytes;
   // The text is the file's: nothing to save, whatever the document before it was.
   EditorSetModified(false);
   FRecovery->Settled();
@@ -274,5 +276,6 @@ bool TMainForm::SaveWithEncoding1Click() {
 
 void TMainForm::EditPaste1Execute() {
   const std::string text = QGuiApplication::clipboard()->text().toUtf8().toStdString();
-  EditorReplaceSelection(KeepTabs ? text : ExpandTabs(text));
+  // Kept bytes have no tab exchange on saving either.
+  EditorReplaceSelection(KeepTabs || FKeepBytes ? text : ExpandTabs(text));
 }

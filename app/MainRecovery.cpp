@@ -66,6 +66,7 @@ bool TMainForm::Recover(TFoundCopy& Copy) {
   FOnDisk = header.OnDisk;
   FLineBreak = header.Break;
   FEncoding = header.Encoding;
+  FKeepBytes = false;
   FTypeSwitch = -1;
   EditorSetCaret(header.CaretX, header.CaretY);
   // Unsaved text, to be saved under its own name.

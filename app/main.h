@@ -91,7 +91,9 @@ class TMainForm : public QMainWindow {
   // The encoding of the document's file (UTF-8 for a new document).
   const TEncoding& DocEncoding() const { return FEncoding; }
   // How the next save writes the document.
-  TFileForm SaveForm() const { return {ChosenLineBreak(LineBreaks, FLineBreak), !KeepTabs, FEncoding}; }
+  TFileForm SaveForm() const {
+    return {ChosenLineBreak(LineBreaks, FLineBreak), !KeepTabs, FEncoding, FKeepBytes};
+  }
 
   // Handlers of the menu items and tool buttons.
   void Newblank1Click();
@@ -212,6 +214,7 @@ class TMainForm : public QMainWindow {
   bool FOnDisk = false;  // the file was loaded or saved since the last New
   TLineBreak FLineBreak = lbLF;
   TEncoding FEncoding;
+  bool FKeepBytes = false;  // opened although it does not look like text: saved byte for byte
   bool FInActivate = false;
   // The open file as it was when loaded or last saved, and the outside change last asked about.
   TFileIdentity FDiskState, FAskedState;

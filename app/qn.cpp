@@ -1,6 +1,7 @@
 // Program start: the command line (answered without a display when it asks for help or the
 // version), the application object, its help file and title, the main window (which creates the
-// Setup dialog after itself), the offer of text left unsaved by an earlier run, then the event loop
+// Setup dialog after itself), the offer to put back a file an interrupted save may have cut short and of
+// text left unsaved by an earlier run, then the event loop
 // until the main window closes or a signal ends the program.
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@
 #include <cstdio>
 
 #include "CommandLine.h"
+#include "DocumentFileJournalOffer.h"
 #if QUILLAN_WEBENGINE
 #include "LivePreviewScheme.h"
 #endif
@@ -43,9 +45,11 @@ int main(int argc, char** argv) {
   app.setWindowIcon(QIcon::fromTheme(QStringLiteral("example.orvex.Quillan"), icon));
   TMainForm form(commandLine.Args);
   form.show();
-  // Once the window is up: the file it was started with (the window paints while it is read), then the
-  // unsaved text of a program that ended without saving it.
+  // Once the window is up: a file an interrupted save may have cut short, put back first if the user
+  // wants; the file it was started with (the window paints while it is read); then the unsaved text of a
+  // program that ended without saving it.
   QTimer::singleShot(0, &form, [&form] {
+    OfferUnfinishedSaves(&form);
     form.OpenStartDocument();
     form.OfferRecovery();
   });

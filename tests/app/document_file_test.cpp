@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,9 @@
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <iterator>
+#include <map>
+#include <random>
 #include <vector>
 
 #include "DocumentFile.h"
@@ -61,7 +65,13 @@ struct DocumentFile : ::testing::Test {
     ASSERT_TRUE(Dir.isValid());
     // Others must reach the folder for the tests that drop root's rights.
     ::chmod(QFile::encodeName(Dir.path()).constData(), 0755);
+    // Records of in-place saves go to a state folder of the test's own.
+    FOldState = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", QFile::encodeName(Path("state")));
   }
+  void TearDown() override { qputenv("XDG_STATE_HOME", FOldState); }
+  QString StateFolder() const { return Path("state/quillan"); }
+  QByteArray FOldState;
   QString Path(const QString& Name) const { return Dir.filePath(Name); }
   QStringList Entries(const QString& Folder) const {
     return QDir(Folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -104,25 +114,28 @@ TEST_F(DocumentFile, OnlyRegularFilesThatFitInMemoryAreRead) {
   EXPECT_EQ(text, "a    b\r\n    ");
 }
 
+// Bytes opened anyway are kept: tabs stay, CRs are held as no line break (DocumentKeptBytes.h).
 TEST_F(DocumentFile, FilesThatDoNotLookLikeTextAreReadOnlyWhenTheUserAgrees) {
   const std::string binary(
       "\x7F"
-      "ELF\x02\x01\x00\x00\t",
-      9);
+      "ELF\x02\x01\x00\x00\t\r\n\rx",
+      13);
   WriteBytes(Path("prog"), binary);
   for (const bool agree : {false, true}) {
     int asked = 0;
     std::string text = "kept";
-    const TReadResult result = ReadDocumentFile(Path("prog"), text, nullptr, {}, nullptr, [&] {
+    TFileForm form;
+    const TReadResult result = ReadDocumentFile(Path("prog"), text, nullptr, {}, &form, [&] {
       ++asked;
       return agree;
     });
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(result, agree ? TReadResult::Done : TReadResult::Declined);
     EXPECT_EQ(text, agree ? std::string("\x7F"
-                                        "ELF\x02\x01\x00\x00    ",
-                                        12)
+                                        "ELF\x02\x01\x00\x00\t\xED\xB0\x8D\n\xED\xB0\x8Dx",
+                                        17)
                           : "kept");
+    EXPECT_EQ(form.KeepBytes, agree);
   }
 }
 
@@ -290,6 +303,8 @@ TEST_F(DocumentFile, HardLinkedFileIsRewrittenInPlace) {
   ASSERT_EQ(::link(QFile::encodeName(file).constData(), QFile::encodeName(Path("b.txt")).constData()), 0);
   ASSERT_TRUE(Write(file, LinesOf({"new"})));
   EXPECT_EQ(FileBytes(Path("b.txt")), "new\r\n");
+  EXPECT_EQ(Entries(Dir.path()), (QStringList{"a.txt", "b.txt"})) << "the copy of the original is gone";
+  EXPECT_TRUE(Entries(StateFolder()).isEmpty()) << "and so is the record of the save";
 }
 
 TEST_F(DocumentFile, OwnerIsKeptWhenRootSaves) {
@@ -339,6 +354,7 @@ TEST_F(DocumentFile, FailedSavesLeaveTheOriginalIntact) {
         [&] {
           // The copy of a file rewritten in place goes to the user's cache folder.
           qputenv("XDG_CACHE_HOME", QFile::encodeName(Path("cache")));
+          qputenv("XDG_STATE_HOME", QFile::encodeName(Path("cache/state")));
           QString why;
           const bool ok = Write(c.File, huge ? std::vector<std::string>{bigText} : LinesOf({"new"}), &why);
           return ok ? 0 : (why.isEmpty() ? 2 : 1);
@@ -398,6 +414,7 @@ TEST_F(DocumentFile, InPlaceSaveThatRunsOutOfSpacePutsTheOriginalBack) {
     const auto save = [&](const std::vector<std::string>& Lines) {
       return RunUnprivileged([&] {
         if (c.AsNobody) qputenv("XDG_CACHE_HOME", QFile::encodeName(Path("cache")));
+        if (c.AsNobody) qputenv("XDG_STATE_HOME", QFile::encodeName(Path("cache/state")));
         QString why;
         const bool ok = Write(c.File, Lines, &why);
         return ok ? 0 : (why.contains("No space left") ? 1 : 2);
@@ -427,6 +444,216 @@ TEST_F(DocumentFile, MissingFolderFailsWithAReason) {
   QString why;
   EXPECT_FALSE(Write(Path("no/such/folder/page.html"), LinesOf({"x"}), &why));
   EXPECT_FALSE(why.isEmpty());
+}
+
+TEST_F(DocumentFile, WhatIsNoRegularFileIsNeverSavedOver) {
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(Path("pipe"), Path("to-pipe")));
+  ASSERT_TRUE(QFile::link(Path("loop-b"), Path("loop-a")));
+  ASSERT_TRUE(QFile::link(Path("loop-a"), Path("loop-b")));
+  ASSERT_TRUE(QFile::link(Path("self"), Path("self")));
+  QDir(Dir.path()).mkdir("folder");
+  const std::pair<QString, QString> cases[] = {
+      {Path("pipe"), Path("pipe") + " is a named pipe, not a regular file; it was not saved."},
+      {Path("to-pipe"), Path("pipe") + " is a named pipe, not a regular file; it was not saved."},
+      {"/dev/null", "/dev/null is a device, not a regular file; it was not saved."},
+      {Path("folder"), Path("folder") + " is a folder, not a regular file; it was not saved."},
+      {Path("loop-a"), " is a loop of symbolic links; it was not saved."},
+      {Path("self"), Path("self") + " is a loop of symbolic links; it was not saved."},
+  };
+  const QStringList before =
+      QDir(Dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+  for (const auto& [file, reason] : cases) {
+    QString why;
+    EXPECT_FALSE(Write(file, LinesOf({"text"}), &why)) << file.toStdString();
+    EXPECT_TRUE(why.endsWith(reason)) << why.toStdString();
+  }
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
+  EXPECT_TRUE(QFileInfo(Path("pipe")).isSymLink() == false && QFileInfo(Path("loop-a")).isSymLink());
+  struct stat st {};
+  ASSERT_EQ(::lstat(QFile::encodeName(Path("pipe")).constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// Any bytes, opened after the question about a file that does not look like text, are saved back as they
+// were: CR, LF and CR LF mixed, NUL bytes, invalid UTF-8 and the forms the editor holds CRs in, tabs and
+// blanks, no final line break, texts longer than a piece of the writer; under every form the user chose.
+TEST_F(DocumentFile, FilesOpenedAnywaySaveBackByteForByte) {
+  std::mt19937 random(2261);
+  const std::string pieces[] = {"\r",
+                                "\n",
+                                "\r\n",
+                                std::string(1, '\0'),
+                                "\t",
+                                "    ",
+                                "a",
+                                "\xFF",
+                                "\xED",
+                                "\xB0",
+                                "\x8D",
+                                "\xED\xB0\x8D",
+                                "\xED\xB3\xAD",
+                                "\xC3\xA9",
+                                "\xEF\xBB\xBF",
+                                "\n\r",
+                                "x"};
+  const QString file = Path("blob.bin");
+  for (int round = 0; round < 120; ++round) {
+    std::string bytes;
+    const std::size_t length = round % 150 == 7 ? (5u << 20) : random() % 300;
+    while (bytes.size() < length) {
+      if (round % 5 == 0)
+        bytes.push_back(char(random()));
+      else
+        bytes += pieces[random() % std::size(pieces)];
+    }
+    // A NUL among the first bytes makes them look like no text.
+    bytes.insert(std::size_t(random() % (std::min<std::size_t>(bytes.size(), 1000) + 1)), 1, '\0');
+    WriteBytes(file, bytes);
+    TFileForm form(round % 3 == 0 ? lbCRLF : lbCR, round % 2 == 0);
+    TEncodingChoice choice;
+    if (round % 7 == 3) choice.Forced = CodePageEncoding("windows-1252");
+    int asked = 0;
+    TxeLineStore lines;
+    ASSERT_EQ(ReadDocumentLines(
+                  file, lines, nullptr, {}, &form, [&] { return ++asked > 0; }, choice),
+              TReadResult::Done);
+    ASSERT_EQ(asked, 1);
+    ASSERT_TRUE(form.KeepBytes);
+    for (std::size_t i = 0; i < lines.Count(); ++i)
+      ASSERT_EQ(lines.Get(i).find('\r'), std::string_view::npos) << "a CR is no line break here";
+    // The form as the window would save it: its own break and tabs setting are not looked at.
+    form.Break = lbCRLF;
+    form.ExchangeTabs = true;
+    ASSERT_TRUE(WriteDocumentFile(
+        Path("saved.bin"), lines.Count(), [&](std::size_t i) { return lines.Get(i); }, nullptr, {}, form));
+    ASSERT_TRUE(FileBytes(Path("saved.bin")) == bytes) << "round " << round;
+  }
+}
+
+// Runs Body in a child process as Uid with the group Gid and the further Groups; returns its exit code.
+int RunAs(uid_t Uid, gid_t Gid, const std::vector<gid_t>& Groups, const std::function<int()>& Body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::setgroups(Groups.size(), Groups.data()) != 0 || ::setgid(Gid) != 0 || ::setuid(Uid) != 0)
+      ::_exit(90);
+    ::_exit(Body());
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 92;
+}
+
+// The extended attributes of a file that a save hands on (the user's and the access control list).
+std::map<std::string, std::string> HandedOnAttributes(const QString& File) {
+  const QByteArray path = QFile::encodeName(File);
+  std::map<std::string, std::string> out;
+  char names[4096];
+  const ssize_t size = ::listxattr(path.constData(), names, sizeof names);
+  for (ssize_t at = 0; at < size; at += ssize_t(std::strlen(names + at)) + 1) {
+    const std::string name = names + at;
+    if (name.rfind("user.", 0) != 0 && name != "system.posix_acl_access") continue;
+    char value[4096];
+    const ssize_t n = ::getxattr(path.constData(), name.c_str(), value, sizeof value);
+    out[name] = n >= 0 ? std::string(value, std::size_t(n)) : "<unreadable>";
+  }
+  return out;
+}
+
+// An access control list giving User read and write access besides the mode's owner, group and others,
+// as the file system takes it (the form of libacl's acl_to_xattr).
+std::string AccessListFor(uid_t User) {
+  std::string acl;
+  const auto put32 = [&](std::uint32_t V) {
+    for (int i = 0; i < 4; ++i) acl.push_back(char(V >> (8 * i)));
+  };
+  const auto entry = [&](std::uint16_t Tag, std::uint16_t Perm, std::uint32_t Id) {
+    acl.push_back(char(Tag));
+    acl.push_back(char(Tag >> 8));
+    acl.push_back(char(Perm));
+    acl.push_back(char(Perm >> 8));
+    put32(Id);
+  };
+  put32(2);
+  entry(0x01, 6, ~0u);  // owner rw
+  entry(0x02, 6, User);
+  entry(0x04, 4, ~0u);  // group r
+  entry(0x10, 6, ~0u);  // mask rw
+  entry(0x20, 4, ~0u);  // others r
+  return acl;
+}
+
+// A save that puts a new file in place of the old one hands on the access control list, the user's
+// extended attributes, the group where the user may give it, and the set-ID bits where owner and group
+// stay; a rewrite in place keeps the set-ID bits the system takes from a file others than root write.
+TEST_F(DocumentFile, SaveHandsOnAccessListsAttributesGroupAndSetIdBits) {
+  if (::geteuid() != 0) GTEST_SKIP() << "files of other users and groups need root to be made";
+  QString folder = Path("attributes");
+  QDir().mkpath(folder);
+  const QString probe = folder + "/probe";
+  WriteBytes(probe, "x");
+  const std::string acl = AccessListFor(1);
+  const auto keeps = [&] {
+    return ::setxattr(QFile::encodeName(probe).constData(), "user.probe", "1", 1, 0) == 0 &&
+           ::setxattr(QFile::encodeName(probe).constData(), "system.posix_acl_access", acl.data(), acl.size(),
+                      0) == 0;
+  };
+  // This file system, or a tmpfs (which keeps both on kernels since 6.6).
+  TSmallFileSystem fs(Path("fs"));
+  if (!keeps()) {
+    if (!fs.Mounted()) GTEST_SKIP() << "no file system here keeps user extended attributes and access lists";
+    folder = Path("fs");
+    WriteBytes(probe, "x");
+    if (!keeps())
+      GTEST_SKIP() << "neither this file system nor tmpfs keeps user extended attributes and ACLs";
+  }
+  ::chmod(QFile::encodeName(folder).constData(), 0777);
+  constexpr gid_t Users = 100, Root = 0;
+  struct Case {
+    const char* What;
+    uid_t Saver;
+    std::vector<gid_t> SaverGroups;
+    gid_t Group;    // the file's
+    mode_t Mode;    // the file's
+    bool HardLink;  // rewritten in place
+    gid_t GroupAfter;
+    mode_t ModeAfter;
+  };
+  const Case cases[] = {
+      {"root saves another user's file", 0, {}, Users, 06755, false, Users, 06755},
+      {"the owner saves, a member of the file's group", Nobody, {Users}, Users, 02664, false, Users, 02664},
+      {"the owner saves, no member of the file's group", Nobody, {}, Root, 02664, false, Nobody, 0664},
+      {"the owner rewrites it in place", Nobody, {}, Nobody, 06755, true, Nobody, 06755},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const QString file = folder + "/page" + QString::number(++n) + ".html";
+    const QByteArray path = QFile::encodeName(file);
+    WriteBytes(file, "old\n");
+    ASSERT_EQ(::chown(path.constData(), Nobody, c.Group), 0);
+    ASSERT_EQ(::setxattr(path.constData(), "user.xdg.origin.url", "https://example.org/", 20, 0), 0);
+    ASSERT_EQ(::setxattr(path.constData(), "user.checked", "", 0, 0), 0);
+    ASSERT_EQ(::setxattr(path.constData(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0);
+    ASSERT_EQ(::chmod(path.constData(), c.Mode), 0);
+    if (c.HardLink) {
+      ASSERT_EQ(::link(path.constData(), QFile::encodeName(file + ".link").constData()), 0);
+    }
+    const auto before = HandedOnAttributes(file);
+    ASSERT_EQ(before.size(), 3u);
+    const int code = RunAs(c.Saver, c.Saver == 0 ? 0 : Nobody, c.SaverGroups, [&] {
+      qputenv("XDG_STATE_HOME", QFile::encodeName(folder + "/state" + QString::number(n)));
+      QString why;
+      return Write(file, LinesOf({"new"}), &why) ? 0 : 1;
+    });
+    ASSERT_EQ(code, 0) << c.What;
+    EXPECT_EQ(FileBytes(file), "new\r\n") << c.What;
+    struct stat st {};
+    ASSERT_EQ(::stat(path.constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, Nobody) << c.What;
+    EXPECT_EQ(st.st_gid, c.GroupAfter) << c.What;
+    EXPECT_EQ(st.st_mode & 07777, c.ModeAfter) << c.What;
+    EXPECT_EQ(HandedOnAttributes(file), before) << c.What;
+  }
 }
 
 }  // namespace

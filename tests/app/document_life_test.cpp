@@ -24,8 +24,9 @@ namespace {
 // What the rules predict for a file saved after loading: split at CR LF, CR or LF (a final break
 // adds no line, an empty file is one empty line); with the exchange, tabs to four blanks and runs of
 // four blanks back to tabs; every line written with the break of the choice (as in the file: its
-// first break, LF when it has none).
+// first break, LF when it has none). A file opened although it does not look like text keeps its bytes.
 std::string Predicted(const std::string& Bytes, int Choice = lcAsInFile, bool KeepTabs = false) {
+  if (!LooksLikeText(std::string_view(Bytes).substr(0, TextSniffLength))) return Bytes;
   std::vector<std::string> lines;
   std::string line;
   bool open = false;
@@ -105,9 +106,10 @@ TEST_F(DocumentLife, OpenAndSaveRoundTrips) {
 
 TEST_F(DocumentLife, RandomFilesLoadAndSaveByteForByteUnderEverySetting) {
   std::mt19937 random(20261207);
-  const char alphabet[] = {'\r', '\n', '\t', ' ', ' ', ' ', 'a', '\0', '\xFF', '\xC3', '\xA9'};
+  const char alphabet[] = {'\r', '\n',   '\t',   ' ',    ' ',    ' ',   'a',
+                           '\0', '\xFF', '\xC3', '\xA9', '\xED', '\xB0'};
   const QString in = Path("in.bin"), out = Path("out.bin");
-  for (int round = 0; round < 60; ++round) {
+  for (int round = 0; round < 120; ++round) {
     std::string bytes(random() % 400, '\0');
     const bool anyByte = round % 4 == 0;
     for (char& c : bytes) c = anyByte ? char(random()) : alphabet[random() % sizeof alphabet];
@@ -283,13 +285,30 @@ TEST_F(DocumentLife, FailedOrCancelledSaveStopsTheClose) {
   EXPECT_TRUE(Form->close());
 }
 
+// Also a named pipe, a device or a loop of symbolic links, which are never replaced by a file.
 TEST_F(DocumentLife, FailedSaveKeepsNameAndModifiedState) {
   const QString page = Path("page.html");
   WriteBytes(page, "old\r\n");
   ASSERT_TRUE(Form->LoadDocument(page));
   Type("new");
   const double stamp = Form->LastSeenStamp;
-  EXPECT_FALSE(Form->SaveDocument(Path("missing/page.html")));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.html")).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(Path("loop.html"), Path("loop.html")));
+  const std::pair<QString, QString> cases[] = {
+      {Path("missing/page.html"), "No such file"},
+      {Path("pipe.html"), Path("pipe.html") + " is a named pipe, not a regular file; it was not saved."},
+      {"/dev/null", "/dev/null is a device, not a regular file; it was not saved."},
+      {Path("loop.html"), Path("loop.html") + " is a loop of symbolic links; it was not saved."},
+  };
+  for (const auto& [file, reason] : cases) {
+    Boxes.Shown.clear();
+    EXPECT_FALSE(Form->SaveDocument(file));
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains(reason)) << Boxes.Shown[0].Text.toStdString();
+    EXPECT_TRUE(Form->Memo1->Modified());
+  }
+  EXPECT_TRUE(QFileInfo(Path("loop.html")).isSymLink());
+  EXPECT_FALSE(QFileInfo(Path("pipe.html")).isFile());
   EXPECT_EQ(Form->DocFileName, page);
   EXPECT_EQ(Form->LastSeenStamp, stamp);
   EXPECT_EQ(FileBytes(page), "old\r\n");
