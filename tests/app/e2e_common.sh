@@ -27,7 +27,7 @@ e2e_xvfb() {
 e2e_window() {
     local w
     for _ in $(seq 1 "${2:-100}"); do
-        w="$(xdotool search --name "$1" 2>/dev/null | head -1 || true)"
+        w="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)"
         [ -n "$w" ] && { echo "$w"; return 0; }
         sleep 0.1
     done
