@@ -385,6 +385,9 @@ class TxeEditModel : public TObject {
 
   // Pieces of the selection replacement.
   void DeleteBlock();
+  // DeleteSelectionWithUndo for a command that records a change of its own next. A selection that held no
+  // text records nothing: true then, with the caret and block it had in Before for the command's record.
+  bool DeleteEmptySelection(TUndoKind Kind, TUndoRecord& Before);
   int InsertNormal(std::string_view Text);
   int InsertColumn(std::string_view Text, int* LastSegmentWidth);
   int InsertLines(std::string_view Text);
@@ -475,6 +478,8 @@ class TxeUndoStep {
   TxeUndoStep& operator=(const TxeUndoStep&) = delete;
   void Push(TPoint StartPos, TPoint EndPos, TSelectionMode Mode);
   bool Edited() const { return !FRecord.Splices.empty(); }
+  // Undo puts the caret at Caret and selects Begin..End (as stored, unclamped) again.
+  void SetBlockBefore(TPoint Caret, TPoint Begin, TPoint End);
 
  private:
   void Close();

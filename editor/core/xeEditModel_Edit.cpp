@@ -200,6 +200,14 @@ void TxeUndoStep::Push(TPoint StartPos, TPoint EndPos, TSelectionMode Mode) {
   FModel.PushRecord(std::move(FRecord));
 }
 
+void TxeUndoStep::SetBlockBefore(TPoint Caret, TPoint Begin, TPoint End) {
+  if (!FOwner) return;
+  FRecord.CaretBefore = Caret;
+  FRecord.BlockBefore = true;
+  FRecord.BlockBeginBefore = Begin;
+  FRecord.BlockEndBefore = End;
+}
+
 TxeUndoStep::~TxeUndoStep() {
   if (!FOwner) return;
   if (std::uncaught_exceptions() > FExceptions) {

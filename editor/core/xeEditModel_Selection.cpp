@@ -226,6 +226,21 @@ void TxeEditModel::DeleteSelectionWithUndo(TUndoKind Kind, TPoint StartPos, TPoi
   step.Push(StartPos, EndPos, mode);
 }
 
+bool TxeEditModel::DeleteEmptySelection(TUndoKind Kind, TUndoRecord& Before) {
+  if (!HasSelection()) return false;
+  Before.CaretBefore = CaretPos();
+  Before.BlockBeginBefore = FBlockBegin;
+  Before.BlockEndBefore = FBlockEnd;
+  const TPoint start = EffectivePoint(FBlockBegin), end = EffectivePoint(FBlockEnd);
+  TxeUndoStep step(*this, Kind);
+  const TSelectionMode mode = FSelectionMode;
+  ReplaceSelection(mode, {});
+  // A step that joins an open one never knows; the open one records for both.
+  if (!step.Edited()) return true;
+  step.Push(start, end, mode);
+  return false;
+}
+
 void TxeEditModel::ReplaceSelectionWithUndo(std::string_view Value) {
   const std::string value(Value);
   TxePaintHold hold(*this);
@@ -252,8 +267,11 @@ void TxeEditModel::SelectAll() {
 
 void TxeEditModel::InsertLineBreak(bool MoveCaret) {
   TxePaintHold hold(*this);
-  DeleteSelectionWithUndo(ukDeletedBack);
+  TUndoRecord before;
+  const bool empty = DeleteEmptySelection(ukDeletedBack, before);
   TxeUndoStep step(*this, ukLineBreak);
+  // Undoing the break brings back a selection that held no text, as undoing a deletion does.
+  if (empty) step.SetBlockBefore(before.CaretBefore, before.BlockBeginBefore, before.BlockEndBefore);
   const int y = FCaretY;
   const int x = FCaretX;
   const std::string_view l = LineText(y);

@@ -25,6 +25,9 @@ TUndoRecord TxeEditModel::Replay(TUndoRecord& R) {
   back.Group = R.Group;
   back.CaretBefore = R.CaretBefore;
   back.CaretAfter = R.CaretAfter;
+  back.BlockBefore = R.BlockBefore;
+  back.BlockBeginBefore = R.BlockBeginBefore;
+  back.BlockEndBefore = R.BlockEndBefore;
   back.Splices.reserve(R.Splices.size());
   TUndoRecord* saved = std::exchange(FRecording, &back);
   FLines.BeginUpdate();
@@ -114,6 +117,7 @@ bool UndoDeletion(TxeEditModel& M, const TUndoRecord& R, const TUndoList&) {
 bool UndoLineBreak(TxeEditModel& M, const TUndoRecord& R, const TUndoList&) {
   M.SetCaretFree(R.CaretBefore);
   M.SetSelBegin(M.CaretPos());
+  if (R.BlockBefore) M.SetBlockDirect(R.BlockBeginBefore, R.BlockEndBefore);
   return false;
 }
 

@@ -41,6 +41,10 @@ struct TUndoRecord {
   // The caret before and after the change: undo and redo put it back there.
   TPoint CaretBefore;
   TPoint CaretAfter;
+  // A selection that held no text (a block past the line ends) goes without a record of its own; the
+  // record of what followed brings it back on undo.
+  bool BlockBefore = false;
+  TPoint BlockBeginBefore, BlockEndBefore;
   // The splices in the order they were made.
   std::vector<TxeSplice> Splices;
 };

@@ -130,6 +130,42 @@ TEST(CommandsEditing, LineBreakOverSelectionAndMarks) {
   EXPECT_EQ(m.Text(), "abcdef\r\nx\r\ny\r\n");
 }
 
+// A selection that holds no text (a block past the line ends) goes with the break: one undo brings back the
+// text, the caret and the block, and redo the break again.
+TEST(CommandsEditing, LineBreakOverSelectionWithoutTextUndoesInOneStep) {
+  struct Case {
+    TSelectionMode Mode;
+    TPoint Begin, End;
+  };
+  const Case cases[] = {{smColumn, {5, 1}, {7, 2}}, {smColumn, {7, 2}, {4, 1}}, {smColumn, {3, 3}, {6, 3}}};
+  for (const Case& c : cases) {
+    for (const TxeEditorCommand command : {ecLineBreak, ecInsertLine}) {
+      const std::string what = std::to_string(c.Mode) + " " + EditorCommandToCodeString(command);
+      TScriptModel s;
+      auto& m = s.Model;
+      m.SetMaxUndo(10);
+      LoadMarked(m, "ab\ncd\nx");  // every block lies past the line ends
+      m.SetSelectionMode(c.Mode);
+      m.SetCaretFree(c.End);
+      m.SelectBlock(c.Begin, c.End);
+      ASSERT_TRUE(m.HasSelection()) << what;
+      const std::string text = m.Text();
+      const TPoint caret = m.CaretPos(), begin = m.BlockBegin(), end = m.BlockEnd();
+      m.CommandProcessor(command);
+      const std::string broken = m.Text();
+      ASSERT_NE(broken, text) << what;
+      m.CommandProcessor(ecUndo);
+      EXPECT_EQ(m.Text(), text) << what;
+      EXPECT_EQ(m.CaretPos(), caret) << what;
+      EXPECT_EQ(m.BlockBegin(), begin) << what;
+      EXPECT_EQ(m.BlockEnd(), end) << what;
+      EXPECT_FALSE(m.UndoAvailable()) << what;
+      m.CommandProcessor(ecRedo);
+      EXPECT_EQ(m.Text(), broken) << what;
+    }
+  }
+}
+
 TEST(CommandsEditing, TabScripts) {
   const TScriptCase cases[] = {
       {"to the next tab stop", "ab|cd", "{Tab}", "ab      |cd", kNoSmartTabs},
