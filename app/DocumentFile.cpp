@@ -247,6 +247,9 @@ TAttempt ReadOnce(const QString& Path, TSink& Sink, QString* Why, const TReadPro
     if (Progress && !Progress(done, std::max(total, done))) return TAttempt::Declined;
     if (Asked && Sink.Abandoned(Choice)) return TAttempt::Done;
   }
+  // Files the kernel makes up as they are read, and others whose size said 0 but that have text, are taken
+  // as one read to their end gave them.
+  if ((total == 0 && done > 0) || IsGeneratedFile(file.Fd())) return TAttempt::Done;
   struct stat after {};
   if (::fstat(file.Fd(), &after) != 0) return fail(SystemError(errno));
   GrewOnly = after.st_size == done && after.st_size > before.st_size;

@@ -38,7 +38,8 @@ class TxeLineStore;
 // then the file's bytes, taken as UTF-8 unless Choice forces an encoding, and every LF ends a line. On
 // failure Why tells the reason; Text is untouched unless the result is Done. A file written to while it is
 // read is read again, so that the text is the file's as it was before or after; one that keeps changing gives
-// an error, unless it only grows (a log), which is taken as it was when its end was reached.
+// an error, unless it only grows (a log), which is taken as it was when its end was reached. Files that the
+// kernel makes up as they are read (under /proc and /sys) are read once to their end, as cat does.
 TReadResult ReadDocumentFile(const QString& Path, std::string& Text, QString* Why,
                              const TFileProgress& Progress = {}, TFileForm* Form = nullptr,
                              const std::function<bool()>& OpenAnyway = {},

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
@@ -81,6 +82,19 @@ bool ReadRegularFile(const std::string& Path, std::string& Out, std::size_t MaxB
   }
   Out = std::move(bytes);
   return true;
+}
+
+bool IsGeneratedFile(int Fd) {
+  struct statfs fs {};
+  if (::fstatfs(Fd, &fs) != 0) return false;
+  // The magic numbers of linux/magic.h: proc, sysfs, debugfs, tracefs, securityfs, configfs, cgroup,
+  // cgroup2, bpf, pstore, efivarfs.
+  static constexpr unsigned long kGenerated[] = {0x9fa0,     0x62656572, 0x64626720, 0x74726163,
+                                                 0x73636673, 0x62656570, 0x27e0eb,   0x63677270,
+                                                 0xcafe4a11, 0x6165676c, 0xde5e81e4};
+  for (const unsigned long magic : kGenerated)
+    if (static_cast<unsigned long>(fs.f_type) == magic) return true;
+  return false;
 }
 
 bool IsRegularFile(const std::string& Path) {

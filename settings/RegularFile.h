@@ -30,5 +30,10 @@ TReadOnlyFile OpenRegularFile(const std::string& Path, std::string* Why);
 // Reads a whole regular file of at most MaxBytes into Out; false with Why otherwise.
 bool ReadRegularFile(const std::string& Path, std::string& Out, std::size_t MaxBytes, std::string* Why);
 
+// True when the open regular file Fd lies on a file system whose files the kernel makes up as they are read
+// (proc, sysfs and their kin): their size says nothing (0, or a page) and two reads may differ, so they
+// are read once to their end, as cat does.
+bool IsGeneratedFile(int Fd);
+
 // True when Path names a regular file (after symbolic links).
 bool IsRegularFile(const std::string& Path);
