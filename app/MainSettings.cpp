@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QMenu>
+#include <QTimer>
 
 #include "FormStorage.h"
 #include "IniLang.h"
+#include "MsgDlg.h"
 #include "main.h"
 #include "setup.h"
 #include "xeCustomEdit.h"
@@ -18,7 +20,12 @@ void TMainForm::CreateSettings() {
   SetupForm->OnApplySettings = [this](const TSettingsValues& Values) { ApplySettings(Values); };
 }
 
-void TMainForm::LoadSettings() { RunSettingsStartup(*SetupForm, *FormStorage, DefFn); }
+void TMainForm::LoadSettings() {
+  RunSettingsStartup(*SetupForm, *FormStorage, DefFn);
+  // Said once, when the window is up: the settings file could not be read (it is not a plain file).
+  if (!FormStorage->Problem().isEmpty())
+    QTimer::singleShot(0, this, [this] { MessageDlg(FormStorage->Problem(), mtWarning, mbOK, this); });
+}
 
 void TMainForm::ApplySettings(const TSettingsValues& Values) {
   SetEditorFont(SettingsFont(FBaseFont, Values.FontName, Values.FontSize));

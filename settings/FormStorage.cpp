@@ -4,7 +4,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
+
+#include "SettingsFile.h"
 
 namespace {
 
@@ -39,22 +42,52 @@ void TFormStorage::SetLayoutDefaults() { FValues = LayoutDefaults(); }
 
 void TFormStorage::ReadValues() {
   SetLayoutDefaults();
-  FValues.insert(StoredValuesIn(QSettings(kOrganization, kApplication)));
+  QString why;
+  if (const auto settings = OpenUserSettings(kOrganization, kApplication, &why)) {
+    FValues.insert(StoredValuesIn(*settings));
+    FRead = true;
+  } else if (FProblem.isEmpty()) {
+    FProblem = QStringLiteral(
+                   "The settings were not read: %1 The defaults are used, and changes to them are "
+                   "not saved.")
+                   .arg(why);
+  }
   FDirtySinceWrite = true;
+  FChanged = false;
 }
 
 void TFormStorage::WriteValues() {
-  QSettings settings(kOrganization, kApplication);
-  for (const QString& name : StoredNames()) settings.setValue(name, FValues.value(name));
-  settings.sync();
   FDirtySinceWrite = false;
+  FChanged = false;
+  // Never over what is not a plain file (a named pipe would be replaced by one).
+  const auto settings = OpenUserSettings(kOrganization, kApplication);
+  if (!settings) return;
+  for (const QString& name : StoredNames()) settings->setValue(name, FValues.value(name));
+  settings->sync();
+}
+
+void TFormStorage::Flush() {
+  if (FChanged) WriteValues();
 }
 
 QString TFormStorage::ReadString(const QString& name) const { return FValues.value(name); }
 
 void TFormStorage::WriteString(const QString& name, const QString& value) {
+  const auto old = FValues.constFind(name);
+  const bool changed = old == FValues.constEnd() || *old != value;
   FValues.insert(name, value);
   FDirtySinceWrite = true;
+  if (!changed || !FRead) return;
+  // Read from the file, the store keeps it current: a change reaches it once the command that made it is
+  // done (all of that command's changes in one write), so that a crash later loses none of them.
+  FChanged = true;
+  if (!FFlushPending) {
+    FFlushPending = true;
+    QTimer::singleShot(0, this, [this] {
+      FFlushPending = false;
+      Flush();
+    });
+  }
 }
 
 void TFormStorage::WriteInteger(const QString& name, int value) { WriteString(name, QString::number(value)); }
@@ -62,7 +95,9 @@ void TFormStorage::WriteInteger(const QString& name, int value) { WriteString(na
 void TFormStorage::WriteBool(const QString& name, bool value) { WriteString(name, BoolText(value)); }
 
 bool TFormStorage::RestorePlacement(QWidget* form) {
-  QSettings settings(kOrganization, kApplication);
+  const auto opened = OpenUserSettings(kOrganization, kApplication);
+  if (!opened) return false;
+  const QSettings& settings = *opened;
   const QStringList pos = settings.value(kNormPos).toString().split(',');
   bool restored = false;
   if (pos.size() == 4) {
@@ -101,7 +136,9 @@ void TFormStorage::FirstPlacement(QWidget* form) {
 }
 
 void TFormStorage::SavePlacement(QWidget* form) {
-  QSettings settings(kOrganization, kApplication);
+  const auto opened = OpenUserSettings(kOrganization, kApplication);
+  if (!opened) return;
+  QSettings& settings = *opened;
   const QRect normal = form->isMaximized() || form->isMinimized() ? form->normalGeometry() : form->geometry();
   settings.setValue(kFlags, 0);
   settings.setValue(kShowCmd, form->isMaximized() ? kShowMaximized : kShowNormal);

@@ -1,6 +1,7 @@
 // TFormStorage: the per-user settings store of the main window.
-// Values live in memory as text between a read and a write; the backing store is
-// QSettings("Orvex", "QN"). The same key keeps the main window's placement.
+// Values live in memory as text; the backing store is the INI file QSettings("Orvex", "QN") would use,
+// read only when it is a plain file. Once read, every change of a value is written back soon after (and
+// everything again when the window closes). The same file keeps the main window's placement.
 #pragma once
 
 #include <QHash>
@@ -27,10 +28,15 @@ class TFormStorage : public QObject {
   // The stored names present in Settings, each in its text form.
   static QHash<QString, QString> StoredValuesIn(const QSettings& settings);
 
-  // Back to the layout defaults, then every stored name present in the backing store.
+  // Back to the layout defaults, then every stored name present in the backing store. When that is not a
+  // plain file, it is left alone for reading and writing, and Problem says so.
   void ReadValues();
   // Every stored name, written in its text form.
   void WriteValues();
+  // Writes now what was changed since the values were read or last written.
+  void Flush();
+  // Why the stored values could not be read (empty when they could), for the user to be told once.
+  const QString& Problem() const { return FProblem; }
 
   QString ReadString(const QString& name) const;
   int ReadInteger(const QString& name) const;
@@ -64,4 +70,8 @@ class TFormStorage : public QObject {
   QWidget* FForm = nullptr;
   bool FShown = false;
   bool FDirtySinceWrite = false;
+  bool FRead = false;     // the values came from the backing file, which changes then follow
+  bool FChanged = false;  // a value differs from what was last read or written
+  bool FFlushPending = false;
+  QString FProblem;
 };

@@ -61,6 +61,12 @@ TReadOnlyFile OpenRegularFile(const std::string& Path, std::string* Why) {
   return file;
 }
 
+std::string NotAFileReason(const std::string& Path) {
+  struct stat st {};
+  if (::stat(Path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+  return KindSentence(Path, st.st_mode);
+}
+
 bool ReadRegularFile(const std::string& Path, std::string& Out, std::size_t MaxBytes, std::string* Why) {
   TReadOnlyFile file = OpenRegularFile(Path, Why);
   if (!file.IsOpen()) return false;

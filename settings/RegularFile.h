@@ -27,6 +27,10 @@ class TReadOnlyFile {
 // the result is not open and Why holds a sentence for the user ("... is a named pipe, not a file.").
 TReadOnlyFile OpenRegularFile(const std::string& Path, std::string* Why);
 
+// What Path is when it is there but is no regular file ("... is a named pipe, not a file."), judged without
+// opening it; empty otherwise.
+std::string NotAFileReason(const std::string& Path);
+
 // Reads a whole regular file of at most MaxBytes into Out; false with Why otherwise.
 bool ReadRegularFile(const std::string& Path, std::string& Out, std::size_t MaxBytes, std::string* Why);
 

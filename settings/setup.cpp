@@ -20,6 +20,7 @@
 #include "FilenameEdit.h"
 #include "FormStorage.h"
 #include "HelpView.h"
+#include "SettingsFile.h"
 #include "TextEncoding.h"
 
 namespace {
@@ -224,7 +225,10 @@ void TSetupForm::LoadSettingsIntoDialog(const TFormStorage& storage) {
                                              : EightBitBox->findData(QStringLiteral("windows-1252")));
 }
 
-QString TSetupForm::SiblingProgramPath() { return QSettings("Orvex", "Tarn3").value("Path").toString(); }
+QString TSetupForm::SiblingProgramPath() {
+  const auto settings = OpenUserSettings(QStringLiteral("Orvex"), QStringLiteral("Tarn3"));
+  return settings ? settings->value("Path").toString() : QString();
+}
 
 QString TSetupForm::FindProgram(const QStringList& names) {
   for (const QString& name : names) {
@@ -302,6 +306,8 @@ void TSetupForm::ApplyBtnClick() {
   if (FStorage) StoreDialog(*FStorage);
   ApplySettings();
   accept();
+  // Kept at once, not only when the program ends.
+  if (FStorage) FStorage->Flush();
 }
 
 void TSetupForm::CancelBtnClick() { reject(); }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
@@ -80,11 +81,17 @@ TEST_F(StorageTest, AttachedFormReadsOnFirstShowAndWritesOnClose) {
   form.show();
   EXPECT_EQ(storage.ReadString("username"), "Ann");
 
+  // A change by a command is on disk once the command is done (the event loop goes on), not only at close,
+  // and a command's changes go together.
   storage.WriteString("username", "Bob");
-  EXPECT_EQ(QSettings("Orvex", "QN").value("username").toString(), "Ann");  // memory only until close
+  storage.WriteBool("linenumbers", true);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QSettings("Orvex", "QN").value("username").toString(), "Bob");
+  EXPECT_EQ(QSettings("Orvex", "QN").value("linenumbers").toString(), "True");
+  storage.WriteString("username", "Cid");
   form.close();
   QSettings raw("Orvex", "QN");
-  EXPECT_EQ(raw.value("username").toString(), "Bob");
+  EXPECT_EQ(raw.value("username").toString(), "Cid");
   EXPECT_EQ(raw.value("NormPos").toString().split(',').size(), 4);
   EXPECT_EQ(raw.value("ShowCmd").toString(), "1");
 }
