@@ -1,15 +1,17 @@
 // Program start: the command line (answered without a display when it asks for help or the
-// version), the application object, its help file and title, the main window (which creates the
-// Setup dialog after itself), the offer to put back a file an interrupted save may have cut short and of
-// text left unsaved by an earlier run, then the event loop
-// until the main window closes or a signal ends the program.
+// version), the application object (without a display: one line of error and exit code 1), its help
+// file and title, the main window (which creates the Setup dialog after itself), the offer to put back a
+// file an interrupted save may have cut short and of text left unsaved by an earlier run, then the event
+// loop until the main window closes or a signal ends the program.
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 #include "CommandLine.h"
+#include "DisplayStart.h"
 #include "DocumentFileJournalOffer.h"
 #if QUILLAN_WEBENGINE
 #include "LivePreviewScheme.h"
@@ -33,7 +35,9 @@ int main(int argc, char** argv) {
 #if QUILLAN_WEBENGINE
   RegisterLivePreviewScheme();
 #endif
+  std::optional<TDisplayStart> displayStart(std::in_place);
   QApplication app(argc, argv);
+  displayStart.reset();
   app.setProperty("HelpFile", QStringLiteral("qn.html"));
   app.setApplicationName(QStringLiteral("Quillan"));
   app.setApplicationVersion(QStringLiteral(QUILLAN_VERSION));
