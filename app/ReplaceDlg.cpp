@@ -16,6 +16,7 @@
 #include "MemoryBudget.h"
 #include "MsgDlg.h"
 #include "SearchFeedback.h"
+#include "SearchProgress.h"
 #include "main.h"
 #include "xeCustomEdit.h"
 #include "xeEditModel.h"
@@ -148,8 +149,11 @@ void TReplaceDlg::Raise(TFindOptions Button) {
   }
 }
 
-void TReplaceDlg::ShowSearchError(const TxeRegexError& Error) {
-  ShowMessage(SearchErrorMessage(Error, FindText(), ReplaceText()));
+void TReplaceDlg::ShowSearchError(const TxeRegexError& Error, int Replaced) {
+  QString message = SearchErrorMessage(Error, FindText(), ReplaceText());
+  if (Error.Where == TxeRegexError::reMatch && Replaced >= 0)
+    message += QLatin1Char('\n') + ReplacedBeforeStopMessage(Replaced);
+  ShowMessage(message);
   MessageLbl->setStyleSheet(QStringLiteral("color: #b00000"));
   QLineEdit* field = Error.Where == TxeRegexError::rePattern       ? FindEdit
                      : Error.Where == TxeRegexError::reReplacement ? ReplaceEdit
@@ -191,10 +195,18 @@ namespace {
 void FindAndReport(TReplaceDlg& Dialog, TxeEditModel& Editor, TxeSearchOptions Options, QWidget* Asker,
                    bool InDialog) {
   Dialog.ShowMessage(QString());
-  const TFindOutcome outcome =
-      FindWithWrap(Editor, Dialog.FindText().toStdString(), Options, [Asker](const QString& Question) {
+  TSearchProgress progress(Editor, Asker, QStringLiteral("Searching for '%1'...").arg(Dialog.FindText()));
+  const TFindOutcome outcome = FindWithWrap(
+      Editor, Dialog.FindText().toStdString(), Options,
+      [Asker, &progress](const QString& Question) {
+        progress.Hide();
         return MessageDlg(Question, mtConfirmation, mbYes | mbNo, Asker) == mrYes;
-      });
+      },
+      [&progress](int Done, int Total) { return progress.Step(Done, Total); });
+  if (outcome == foStopped) {
+    if (InDialog) Dialog.ShowMessage(StoppedMessage(false));
+    return;
+  }
   if (outcome != foNotFound) return;
   if (const TxeRegexError& error = Editor.SearchError()) {
     if (InDialog)
@@ -217,10 +229,19 @@ void ReplaceDlgFind(TReplaceDlg& Dialog, TxeEditModel& Editor) {
 
 void ReplaceDlgReplace(TReplaceDlg& Dialog, TxeEditModel& Editor) {
   const TxeSearchOptions options = ReplaceDlgReplaceOptions(Dialog);
-  const int count =
-      Editor.FindReplace(Dialog.FindText().toStdString(), Dialog.ReplaceText().toStdString(), options);
-  if (Editor.SearchError())
-    Dialog.ShowSearchError(Editor.SearchError());
+  const bool all = options & srReplaceAll;
+  int count = 0;
+  {
+    TSearchProgress progress(
+        Editor, &Dialog,
+        (all ? QStringLiteral("Replacing '%1'...") : QStringLiteral("Searching for '%1'..."))
+            .arg(Dialog.FindText()));
+    count = Editor.FindReplace(Dialog.FindText().toStdString(), Dialog.ReplaceText().toStdString(), options);
+  }
+  if (Editor.SearchStopped())
+    Dialog.ShowMessage(StoppedMessage(all));
+  else if (Editor.SearchError())
+    Dialog.ShowSearchError(Editor.SearchError(), all ? count : -1);
   else if (count == 0)
     Dialog.ShowMessage(NotFoundMessage(Dialog.FindText()));
   else

@@ -43,7 +43,8 @@ class TReplaceDlg : public QDialog {
   // The focus in the find field, its text selected, ready for typing or Enter.
   void FocusFindText();
   // Says why a regular expression could not be used, and puts the cursor in its field where the fault lies.
-  void ShowSearchError(const TxeRegexError& Error);
+  // A search that stopped midway says, when Replaced is not negative, how many it had replaced by then.
+  void ShowSearchError(const TxeRegexError& Error, int Replaced = -1);
 
   QLineEdit* FindEdit = nullptr;
   QLineEdit* ReplaceEdit = nullptr;

@@ -22,6 +22,7 @@
 #endif
 #include "PageCheckPane.h"
 #include "ReplaceDlg.h"
+#include "SearchProgress.h"
 #include "about.h"
 #include "xeCustomEdit.h"
 
@@ -67,7 +68,8 @@ TMainForm::TMainForm(const QStringList& Args, QWidget* Parent) : QMainWindow(Par
 #endif
 
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState State) {
-    if (State == Qt::ApplicationActive)
+    // A search under way holds the document: an outside change is offered at a later activation.
+    if (State == Qt::ApplicationActive && !TSearchProgress::Running())
       AppEventsActivate();
     else if (State == Qt::ApplicationInactive)
       AppEventsDeactivate();

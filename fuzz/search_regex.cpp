@@ -1,7 +1,8 @@
 // Regular expressions on arbitrary bytes: random expressions and replace texts are compiled (or refused with
 // a sound report), their matches on each line are ordered, inside the line, never overlapping and never
-// cutting a character, and replace-all by lines gives what replacing one occurrence at a time gives, undone
-// and redone as one step.
+// cutting a character, the same when a line is searched in stretches of start positions, and replace-all by
+// lines gives what replacing one occurrence at a time gives, undone and redone as one step; stopped midway,
+// it leaves the text as it was.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -25,9 +26,16 @@ bool ValidUtf8(std::string_view S) {
   return true;
 }
 
-void CheckLine(TxeRegexSearch& Engine, std::string_view Line, int From) {
+void CheckLine(TxeRegexSearch& Engine, TxeRegexSearch& Stretched, std::string_view Line, int From) {
   const int n = Engine.FindLineMatches(Line, From, 0);
   if (Engine.Error()) return;
+  if (Stretched.FindLineMatches(Line, From, 0) == n && !Stretched.Error()) {
+    for (int k = 0; k < n; ++k)
+      CHECK(Stretched.GetMatchPositions(k) == Engine.GetMatchPositions(k) &&
+            Stretched.MatchLength(k) == Engine.MatchLength(k));
+  } else {
+    CHECK(Stretched.Error());  // a limit may be reached at another start position, but no other match
+  }
   std::size_t end = From > 1 ? static_cast<std::size_t>(From - 1) : 0;
   int lastEmpty = -1;
   for (int k = 0; k < n; ++k) {
@@ -82,13 +90,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CHECK(e.Offset >= 0 && static_cast<std::size_t>(e.Offset) < replace.size() && replace[e.Offset] == '$');
     return 0;
   }
+  TxeRegexSearch stretched;
+  CHECK(stretched.SetPattern(pattern, cs, ww) && stretched.SetReplacement(replace));
+  stretched.SetStretch(1 + flags % 13);
+  stretched.OnPoll = [] { return true; };
   std::size_t lineStart = 0;
   for (int line = 0; lineStart <= text.size(); ++line) {
     std::size_t lineEnd = text.find_first_of("\r\n", lineStart);
     if (lineEnd == std::string::npos) lineEnd = text.size();
     const std::string_view l = std::string_view(text).substr(lineStart, lineEnd - lineStart);
-    CheckLine(engine, l, 1);
-    CheckLine(engine, l, 1 + static_cast<int>(flags >> 4) % (static_cast<int>(l.size()) + 1));
+    CheckLine(engine, stretched, l, 1);
+    CheckLine(engine, stretched, l, 1 + static_cast<int>(flags >> 4) % (static_cast<int>(l.size()) + 1));
     lineStart = lineEnd + 1;
   }
 
@@ -109,6 +121,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   single.OnReplaceText = [](TObject*, std::string_view, std::string_view, int, int,
                             TxeReplaceAction& Action) { Action = rpaReplace; };
+  // Stopped at some line: nothing of it stays.
+  TxeEditModel stopped;
+  stopped.SetText(text);
+  stopped.SetCaretXY(1 + flags % 7, 1 + (flags >> 3) % 3);
+  const TPoint caret = stopped.CaretPos();
+  int reports = 0;
+  stopped.OnSearchProgress = [&](int Done, int Total) {
+    CHECK(Done >= 0 && Done <= Total);
+    return ++reports <= (flags >> 5);
+  };
+  const int cut = stopped.FindReplace(pattern, replace, options);
+  if (stopped.SearchStopped())
+    CHECK(cut == 0 && Lines(stopped) == Lines(original) && stopped.CaretPos() == caret &&
+          !stopped.UndoAvailable());
   const int count = batched.FindReplace(pattern, replace, options);
   const int oneByOne = single.FindReplace(pattern, replace, options | srPrompt);
   if (batched.SearchError() || single.SearchError()) return 0;

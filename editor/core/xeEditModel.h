@@ -323,6 +323,14 @@ class TxeEditModel : public TObject {
   TxeRegexSearch& RegexSearch() { return FRegexSearch; }
   // Why the last FindReplace with srRegExpr could not search, or stopped early; empty otherwise.
   const TxeRegexError& SearchError() const { return FSearchError; }
+  // Asked while FindReplace walks the lines, with the lines walked so far and the lines to walk: for every
+  // line of a regular expression search (and between stretches of a long line), every few hundred lines or
+  // so otherwise. False stops the search: a find then finds nothing, and a replacement takes back all it
+  // had replaced (text, caret and block as they were, nothing on the undo list) and returns 0.
+  using TSearchProgressEvent = std::function<bool(int Done, int Total)>;
+  TSearchProgressEvent OnSearchProgress;
+  // The last FindReplace was stopped by OnSearchProgress.
+  bool SearchStopped() const { return FSearchStopped; }
   // Progress of PrintDocument (editor/xePrint.cpp), which prints through the widget.
   TxePrintStatusEvent OnPrintStatus;
 
@@ -347,6 +355,7 @@ class TxeEditModel : public TObject {
   TxeEditSearch FSearchEngine;
   TxeRegexSearch FRegexSearch;
   TxeRegexError FSearchError;
+  bool FSearchStopped = false;
   // Where the last find left the caret on an empty match, which the next search steps over.
   TPoint FEmptyMatchCaret{0, 0};
 
@@ -497,14 +506,17 @@ class TxeUndoGroup {
       : FModel(Model), FOneStep(OneStep), FExceptions(std::uncaught_exceptions()) {
     FModel.BeginUndoGroup();
   }
-  ~TxeUndoGroup() { FModel.EndUndoGroup(FOneStep, std::uncaught_exceptions() > FExceptions); }
+  ~TxeUndoGroup() { FModel.EndUndoGroup(FOneStep, FTakeBack || std::uncaught_exceptions() > FExceptions); }
   TxeUndoGroup(const TxeUndoGroup&) = delete;
   TxeUndoGroup& operator=(const TxeUndoGroup&) = delete;
   void SetOneStep(bool Value) { FOneStep = Value; }
+  // At its end the scope's changes are taken back, as after a failure (an outermost group only).
+  void TakeBack() { FTakeBack = true; }
 
  private:
   TxeEditModel& FModel;
   bool FOneStep;
+  bool FTakeBack = false;
   int FExceptions;
 };
 

@@ -10,6 +10,10 @@ namespace {
 
 bool IsBreak(char C) { return C == '\r' || C == '\n'; }
 
+// Work between two calls of OnSearchProgress in a plain search: bytes searched, and a little for each line.
+constexpr std::size_t kProgressWork = 64 * 1024;
+constexpr std::size_t kProgressLineWork = 64;
+
 bool HasLineBreak(std::string_view S) { return S.find_first_of("\r\n") != std::string_view::npos; }
 
 // Holds painting from the moment replace-all mode begins until FindReplace returns.
@@ -255,12 +259,16 @@ int TxeEditModel::FindReplace(std::string_view ASearch, std::string_view AReplac
   bool replacedAll = false;
   const int count = FindReplaceRun(ASearch, AReplace, Options, replacedAll);
   group.SetOneStep(replacedAll);
-  return count;
+  if (!FSearchStopped) return count;
+  // Stopped midway, a Replace All would leave the document half done, and where it stopped is hard to see.
+  group.TakeBack();
+  return 0;
 }
 
 int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view AReplace,
                                  TxeSearchOptions Options, bool& ReplacedAll) {
   FSearchError = {};
+  FSearchStopped = false;
   const TPoint emptyMatchCaret = std::exchange(FEmptyMatchCaret, TPoint{0, 0});
   if (ASearch.empty()) return 0;
   const bool backward = Options & srBackward;
@@ -289,6 +297,21 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
   const bool firstOnly = !backward && !replaceAll && !prompt;
   int count = 0;
   TPoint batchCaret{0, 0};
+  // Progress, and the way to stop: asked for every line of an expression search, whose one line may take
+  // long (and by the engine between stretches of a long line), else after kProgressWork.
+  int current = 0;
+  std::size_t work = 0;
+  auto goOn = [&] {
+    const int done = backward ? range.End.Y - current : current - range.Start.Y;
+    if (OnSearchProgress(done, range.End.Y - range.Start.Y + 1)) return true;
+    FSearchStopped = true;
+    return false;
+  };
+  struct TPollHold {
+    TxeRegexSearch& Engine;
+    ~TPollHold() { Engine.OnPoll = nullptr; }
+  } pollHold{FRegexSearch};
+  if (regex && OnSearchProgress) FRegexSearch.OnPoll = goOn;
   // Ends a single find or replace. After an empty match the caret stands where the next search would find
   // it again, so that search steps over one character.
   auto done = [&](int Length) {
@@ -300,7 +323,19 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
     const int from = !backward && line == range.Start.Y && range.Limits == smNormal ? range.Start.X
                      : range.Limits == smColumn                                     ? range.Left
                                                                                     : 1;
+    current = line;
+    if (OnSearchProgress) {
+      work += LineText(line).size() + kProgressLineWork;
+      if (regex || work >= kProgressWork) {
+        work = 0;
+        if (!goOn()) break;
+      }
+    }
     const int n = engine.FindLineMatches(LineText(line), from, firstOnly ? 1 : 0);
+    if (OnSearchProgress && (FSearchStopped || (regex && FRegexSearch.Stopped()))) {
+      FSearchStopped = true;
+      break;
+    }
     if (regex && FRegexSearch.Error()) {
       FSearchError = FRegexSearch.Error();
       FSearchError.Line = line;
@@ -360,6 +395,11 @@ int TxeEditModel::FindReplaceRun(std::string_view ASearch, std::string_view ARep
       }
       if (!replaceAll) return done(len);
     }
+  }
+  if (FSearchStopped) {
+    // As if it had not begun.
+    FEmptyMatchCaret = emptyMatchCaret;
+    return 0;
   }
   if (batchCaret.Y > 0) {
     SetCaretPos(batchCaret);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,6 +45,14 @@ class TxeRegexSearch final : public TxeLineSearch {
   bool UsesJit() const { return FJit; }
   int CaptureCount() const { return FCaptureCount; }
 
+  // Asked between stretches of a long line while it is searched; false stops the search of the line, and
+  // Stopped() then says so (until the next FindLineMatches). Unset, a line is searched in one go.
+  std::function<bool()> OnPoll;
+  bool Stopped() const { return FStopped; }
+  // Start positions in the first stretch (at least one); later stretches grow or shrink so that one takes a
+  // few milliseconds. Set again by every new expression.
+  void SetStretch(std::size_t Positions) { FStretch = Positions > 0 ? Positions : 1; }
+
   int FindLineMatches(std::string_view Text, int From, int Limit) override;
   int GetResultCount() const override { return static_cast<int>(FStarts.size()); }
   int GetMatchPositions(int Index) const override;
@@ -69,6 +78,7 @@ class TxeRegexSearch final : public TxeLineSearch {
   bool GroupPiece(std::string_view Name, std::size_t At, TPiece& Piece);
   void AppendExpansion(std::string_view Text);
   int Match(std::string_view Text, std::size_t Offset);
+  int MatchOnce(std::string_view Text, std::size_t Offset);
 
   std::string FPattern;
   bool FCaseSensitive = false, FWholeWord = false, FTried = false;
@@ -77,6 +87,12 @@ class TxeRegexSearch final : public TxeLineSearch {
   pcre2_real_match_context_8* FContext = nullptr;
   pcre2_real_jit_stack_8* FJitStack = nullptr;
   bool FJit = false;
+  // A search may go a stretch of start positions at a time: the expression does not depend on where the
+  // search began (\G) or stop all later starts (*COMMIT, *SKIP), and is not anchored.
+  bool FStretchable = false;
+  std::size_t FStretch = 256;  // start positions per stretch, fitted to how long one takes
+  int FStretches = 0;          // stretches of the current line so far
+  bool FStopped = false;
   int FCaptureCount = 0;
   TxeRegexError FError;
   TxeRegexError FCompileError;  // kept with the cached pattern
