@@ -71,7 +71,7 @@ bool TMainForm::Recover(TFoundCopy& Copy) {
   EditorSetCaret(header.CaretX, header.CaretY);
   // Unsaved text, to be saved under its own name.
   EditorSetModified(true);
-  RememberDiskState();
+  RememberDiskState(std::nullopt);
   SetTitle();
   FRecovery->Adopt(std::move(Copy));
   return true;

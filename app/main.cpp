@@ -197,6 +197,8 @@ void TMainForm::AppEventsActivate() {
   const QFileInfo info(DocFileName);
   const double fileTime = info.exists() ? Stamp(info.lastModified()) : 2147483647.0;
   if (fileTime - 0.00002 <= LastSeenStamp) return;
+  // A new time on the same bytes (a touch) is no change to reload.
+  if (info.exists() && !ContentChangedOnDisk()) return;
   OfferReload();
 }
 

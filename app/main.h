@@ -15,6 +15,7 @@
 
 #include "DocumentFile.h"
 #include "DocumentTypes.h"
+#include "FileContent.h"
 
 class QAction;
 class QMenu;
@@ -176,14 +177,15 @@ class TMainForm : public QMainWindow {
   void RunEditAction(const QString& Name);
   void LoadSettings();
   void ApplyLanguageFile();
-  // The open file on disk (MainDiskWatch.cpp).
+  // The open file on disk (MainDiskWatch.cpp). Checksum: of the bytes just read or written.
   void CreateDiskWatch();
-  void RememberDiskState();
-  bool ChangedOnDisk() const;
+  void RememberDiskState(const std::optional<std::uint64_t>& Checksum);
+  bool ContentChangedOnDisk();
   bool MayOverwrite(const QString& FileName);
   void FileChangedOnDisk();
   void OfferReload();
-  bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why);
+  bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why,
+                         std::uint64_t* Checksum = nullptr);
   void CreateRecovery();
   bool Recover(TFoundCopy& Copy);
   // Before a save: a character the encoding cannot hold is shown, with the offer to save as UTF-8
@@ -217,7 +219,8 @@ class TMainForm : public QMainWindow {
   bool FKeepBytes = false;  // opened although it does not look like text: saved byte for byte
   bool FInActivate = false;
   // The open file as it was when loaded or last saved, and the outside change last asked about.
-  TFileIdentity FDiskState, FAskedState;
+  TContentStamp FDiskState;
+  TFileIdentity FAskedState;
   QFileSystemWatcher* FWatcher = nullptr;
   QTimer* FWatchDelay = nullptr;
   std::unique_ptr<TMemIniFile> FLanguage;

@@ -1,12 +1,18 @@
-// The checksums taken while a file is read or written agree with one taken from the file itself, and tell
-// other contents from a new time alone.
+// Changes of the open file by other programs: only other bytes count, never a new time alone; the
+// question to reload says what it costs when the text has unsaved changes. The checksums taken while a file
+// is read or written agree with one taken from the file itself.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QClipboard>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "FileContent.h"
 #include "main_fakes.h"
+#include "xeCustomEdit.h"
 #include "xeLineStore.h"
 
 namespace {
@@ -66,6 +72,97 @@ TEST(FileContent, ChecksumsOfReadsAndWritesAgreeWithTheFile) {
   EXPECT_TRUE(ContentChanged({seen.Identity, std::nullopt}, path)) << "no checksum: a new time counts";
   QFile::remove(path);
   EXPECT_TRUE(ContentChanged(seen, path)) << "gone";
+}
+
+struct DiskWatch : ::testing::Test {
+  void SetUp() override {
+    Form = ShownMainForm();
+    Boxes.Shown.clear();
+  }
+  void TearDown() override {
+    Boxes.Answers = {mrNo};
+    Form.reset();
+  }
+  void Type(const QString& Text) {
+    QGuiApplication::clipboard()->setText(Text);
+    Form->EditPaste1Execute();
+  }
+
+  QTemporaryDir Dir;
+  TScriptedBoxes Boxes;
+  TScriptedFileDialogs Dialogs;
+  std::unique_ptr<TMainForm> Form;
+};
+
+// What other programs do to the file, and what the activation after it asks; No keeps the text, Yes
+// reloads it.
+TEST_F(DiskWatch, OnlyOtherContentsAskAndUnsavedChangesAreKeptByDefault) {
+  const QString page = Dir.filePath(QStringLiteral("page.html"));
+  const QString question = page + " modified by external software\nReload this file?";
+  const QString discards = question + "\n\nReloading discards your unsaved changes.";
+  struct TCase {
+    const char* What;
+    std::string Bytes;  // written by the other program (empty: only touched)
+    bool Edited;        // the document has unsaved changes
+    QString Asked;      // empty: nothing
+    int Buttons;
+  } cases[] = {
+      {"touched", "", false, "", 0},
+      {"touched, text edited", "", true, "", 0},
+      {"same bytes written again", "one\r\n", true, "", 0},
+      {"as many other bytes", "two\r\n", false, question, mbYes | mbNo},
+      {"more bytes", "three\r\n", false, question, mbYes | mbNo},
+      {"other bytes, text edited", "two\r\n", true, discards, mbYes | mbNo | mbDefaultNo},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    WriteBytes(page, "one\r\n");
+    ASSERT_TRUE(Form->LoadDocument(page));
+    Form->AppEventsDeactivate();
+    if (c.Edited) Type(QStringLiteral("x"));
+    const std::string text = Form->Memo1->Text();
+    if (!c.Bytes.empty()) WriteBytes(page, c.Bytes);
+    SetModifiedLater(page, 10);
+    Boxes.Shown.clear();
+    Boxes.Answers = {mrNo};
+    Form->AppEventsActivate();
+    if (c.Asked.isEmpty()) {
+      EXPECT_TRUE(Boxes.Shown.empty()) << Boxes.Shown[0].Text.toStdString();
+      // Saving over a touched file is no overwrite of another program's work either.
+      if (c.Edited) {
+        EXPECT_TRUE(Form->Save1Click());
+        EXPECT_TRUE(Boxes.Shown.empty());
+        EXPECT_EQ(FileBytes(page), "xone\r\n");
+      }
+      continue;
+    }
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Text, c.Asked);
+    EXPECT_EQ(Boxes.Shown[0].Buttons, c.Buttons);
+    EXPECT_EQ(Form->Memo1->Text(), text) << "No keeps the text";
+    Boxes.Answers = {mrYes};
+    Form->AppEventsActivate();
+    EXPECT_EQ(Form->Memo1->Text(), c.Bytes) << "Yes reloads";
+    EXPECT_FALSE(Form->Memo1->Modified());
+  }
+}
+
+// While the window is active the watch asks at once, with the same rule.
+TEST_F(DiskWatch, TheWatchIgnoresATouch) {
+  const QString page = Dir.filePath(QStringLiteral("page.html"));
+  WriteBytes(page, "one\r\n");
+  ASSERT_TRUE(Form->LoadDocument(page));
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->isActiveWindow(); }, 5000));
+  Type(QStringLiteral("x"));
+  SetModifiedLater(page, 10);
+  QTest::qWait(800);
+  EXPECT_TRUE(Boxes.Shown.empty());
+  Boxes.Answers = {mrNo};
+  WriteBytes(page, "two\r\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Boxes.Shown.size() == 1u; }, 5000));
+  EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbNo | mbDefaultNo);
+  EXPECT_EQ(Form->Memo1->Text(), "xone\r\n");
 }
 
 }  // namespace
