@@ -136,6 +136,9 @@ void TMainForm::FormCreate(const QStringList& Args) {
       FStartFile = second;
     else if (!isSwitch)
       FStartFile = first;
+    // The document keeps its full path: its recovery copy, the recent files and a save must find the same
+    // file whatever folder the next start is in.
+    if (!FStartFile.isEmpty()) FStartFile = QFileInfo(FStartFile).absoluteFilePath();
     // A switch keeps its type through the settings application of the first showing.
     if (isSwitch) FTypeSwitch = type;
     StartupGuard = true;

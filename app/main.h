@@ -34,6 +34,7 @@ class TMemIniFile;
 class TMainStatusBar;
 class TRecoveryKeeper;
 struct TFoundCopy;
+enum class TCopyTarget;
 struct TSettingsValues;
 
 class TMainForm : public QMainWindow {
@@ -187,7 +188,10 @@ class TMainForm : public QMainWindow {
   bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why,
                          std::uint64_t* Checksum = nullptr);
   void CreateRecovery();
-  bool Recover(TFoundCopy& Copy);
+  // Target: how the copy stands to its file (TargetOf), whose state File was found then. A copy that
+  // cannot go back to its file opens as a document never saved.
+  bool Recover(TFoundCopy& Copy, TCopyTarget Target, const TContentStamp& File);
+  void ShowRecoveryTrouble(const QString& Why);
   // Before a save: a character the encoding cannot hold is shown, with the offer to save as UTF-8
   // instead (Encoding becomes UTF-8); false when the user cancels.
   bool ConfirmEncodable(TEncoding& Encoding);
@@ -229,5 +233,6 @@ class TMainForm : public QMainWindow {
   QFont FBaseFont;             // Memo1's font as Setup gives it, before zooming
   int FZoom = 0;
   TRecoveryKeeper* FRecovery = nullptr;
+  QString FRecoveryTrouble;  // shown in the status bar while copies cannot be written
   bool FLeaving = false;
 };
