@@ -38,11 +38,13 @@ void TMainForm::CreateRecovery() {
 }
 
 void TMainForm::ShowRecoveryTrouble(const QString& Why) {
-  // Said once: the keeper reports again only after a copy was written in between.
+  // Said once: the keeper reports again only after a copy was written in between. The narrow field shows
+  // the reason; the folder may be cut off there, so the whole text is the bar's tool tip too.
   if (!Why.isEmpty())
     StatusBar1->showMessage(Why);
   else if (StatusBar1->currentMessage() == FRecoveryTrouble)
     StatusBar1->clearMessage();
+  if (StatusBar1->toolTip() == FRecoveryTrouble) StatusBar1->setToolTip(Why);
   FRecoveryTrouble = Why;
 }
 

@@ -156,7 +156,7 @@ QString RecoveryFolder() {
 TReadOnlyFile OpenRecoveryFolder(const QString& Folder, bool Create, QString* Why) {
   const QByteArray path = Local(Folder);
   const auto refuse = [&](const QString& Reason) {
-    if (Why) *Why = QStringLiteral("No recovery copies are written: %1 %2.").arg(Folder, Reason);
+    if (Why) *Why = QStringLiteral("No recovery copy: the state folder %1 (%2)").arg(Reason, Folder);
     return TReadOnlyFile();
   };
   if (Create) {
@@ -296,8 +296,7 @@ QString TRecoveryCopy::Path() const {
 }
 
 bool TRecoveryCopy::Fail(int Error) {
-  FError = QStringLiteral("No recovery copy of the unsaved text could be written to %1: %2.")
-               .arg(FFolder, SystemError(Error));
+  FError = QStringLiteral("No recovery copy: %1 (%2)").arg(SystemError(Error), FFolder);
   return false;
 }
 

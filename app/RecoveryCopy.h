@@ -94,7 +94,7 @@ class TRecoveryCopy {
 
   QString Path() const;
   std::size_t BytesAdded() const { return FAdded; }
-  // Why the last Start or Finish failed, as a sentence for the user.
+  // Why the last Start or Finish failed, for the user: the reason first, the folder last.
   QString ErrorString() const { return FError; }
 
  private:

@@ -31,8 +31,13 @@ TEST(FileContent, ChecksumsOfReadsAndWritesAgreeWithTheFile) {
   for (int i = 0; big.size() < (9u << 20); ++i) big += "<p>line " + std::to_string(i) + "\tend</p>\r\n";
   using std::string_literals::operator""s;
   const std::string cases[] = {
-      "", "one\n", "caf\xC3\xA9\n", "caf\xE9 in 8 bits\n",
-      "<meta charset=\"windows-1251\"><p>\xE6</p>\n", "\xFF\xFEu\0t\0f\0-\0001\0006\0"s, big,
+      "",
+      "one\n",
+      "caf\xC3\xA9\n",
+      "caf\xE9 in 8 bits\n",
+      "<meta charset=\"windows-1251\"><p>\xE6</p>\n",
+      "\xFF\xFEu\0t\0f\0-\0001\0006\0"s,
+      big,
   };
   for (const std::string& bytes : cases) {
     SCOPED_TRACE(bytes.substr(0, 40));

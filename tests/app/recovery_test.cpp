@@ -223,9 +223,9 @@ TEST(RecoveryCopy, TheFolderIsPrivateAndLinksInItAreNeverFollowed) {
        },
        nullptr},
       {"a symbolic link to a folder", [&](const QString& F) { return QFile::link(realFolder, F); },
-       "is a symbolic link"},
+       "is a symbolic link, not a folder"},
       {"a dangling symbolic link", [&](const QString& F) { return QFile::link(dir.filePath("nowhere"), F); },
-       "is a symbolic link"},
+       "is a symbolic link, not a folder"},
       {"a file",
        [&](const QString& F) {
          WriteBytes(F, "x");
@@ -250,7 +250,8 @@ TEST(RecoveryCopy, TheFolderIsPrivateAndLinksInItAreNeverFollowed) {
     const bool started = copy.Start(header);
     if (c.Refusal) {
       EXPECT_FALSE(started);
-      EXPECT_TRUE(copy.ErrorString().contains(folder + ' ' + c.Refusal)) << copy.ErrorString().toStdString();
+      EXPECT_EQ(copy.ErrorString(),
+                QStringLiteral("No recovery copy: the state folder %1 (%2)").arg(c.Refusal, folder));
       EXPECT_TRUE(FindOrphanedCopies(folder).empty());
       continue;
     }
@@ -343,8 +344,7 @@ TEST(RecoveryKeeper, CopiesThatCannotBeWrittenAreToldOnce) {
     change(std::string(8192, 'b'));
   }
   ASSERT_EQ(told.size(), 1) << told.join('|').toStdString();
-  EXPECT_TRUE(told[0].startsWith("No recovery copy of the unsaved text could be written to " + folder + ": "))
-      << told[0].toStdString();
+  EXPECT_EQ(told[0], "No recovery copy: File too large (" + folder + ")");
   EXPECT_EQ(CopyLines(keeper.CopyPath()), whole) << "the copy before stays whole";
   change("room again");
   ASSERT_EQ(told.size(), 2);
@@ -554,13 +554,15 @@ TEST(MainWindowRecovery, ThePlaceOfTheCopiesFailingIsToldInTheStatusBar) {
     const TSizeLimit full(4096);
     QGuiApplication::clipboard()->setText(QString(8192, 'x'));
     form->EditPaste1Execute();
-    const QString told = "No recovery copy of the unsaved text could be written to " + RecoveryFolder();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->StatusBar1->currentMessage().startsWith(told); }, 20000))
+    const QString told = "No recovery copy: File too large (" + RecoveryFolder() + ")";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->StatusBar1->currentMessage() == told; }, 20000))
         << form->StatusBar1->currentMessage().toStdString();
+    EXPECT_EQ(form->StatusBar1->toolTip(), told);
   }
   form->EditPaste1Execute();
   EXPECT_TRUE(QTest::qWaitFor([&] { return form->StatusBar1->currentMessage().isEmpty(); }, 20000))
       << "a copy written again clears it";
+  EXPECT_EQ(form->StatusBar1->toolTip(), QString());
   boxes.Answers = {mrNo};
 }
 
