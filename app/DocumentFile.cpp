@@ -19,6 +19,7 @@
 #include "DocumentFileAttributes.h"
 #include "DocumentFileJournal.h"
 #include "DocumentKeptBytes.h"
+#include "FileContent.h"
 #include "MemoryBudget.h"
 #include "RecoveryCopy.h"
 #include "RegularFile.h"
@@ -203,12 +204,12 @@ bool SameFile(const struct stat& A, const struct stat& B) {
          A.st_mtim.tv_sec == B.st_mtim.tv_sec && A.st_mtim.tv_nsec == B.st_mtim.tv_nsec;
 }
 
-// One read of Path into Sink. Changed: the file was written to while it was read; GrewOnly then says
-// whether it only grew and all of it was read.
+// One read of Path into Sink, its bytes added to Sum. Changed: the file was written to while it was read;
+// GrewOnly then says whether it only grew and all of it was read.
 template <class TSink>
-TAttempt ReadOnce(const QString& Path, TSink& Sink, QString* Why, const TReadProgress& Progress,
-                  const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice, bool& Asked,
-                  bool& Agreed, bool& GrewOnly) {
+TAttempt ReadOnce(const QString& Path, TSink& Sink, TContentChecksum& Sum, QString* Why,
+                  const TReadProgress& Progress, const std::function<bool()>& OpenAnyway,
+                  const TEncodingChoice& Choice, bool& Asked, bool& Agreed, bool& GrewOnly) {
   const auto fail = [Why](const QString& Reason) {
     if (Why) *Why = Reason;
     return TAttempt::Failed;
@@ -233,6 +234,8 @@ TAttempt ReadOnce(const QString& Path, TSink& Sink, QString* Why, const TReadPro
     const ssize_t n = ::read(file.Fd(), to, std::min(room, std::size_t(ChunkSize)));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return fail(SystemError(errno));
+    // Before the sink widens tabs in place.
+    Sum.Add(to, std::size_t(n));
     Sink.Commit(std::size_t(n));
     done += n;
     if (!Asked && (n == 0 || std::size_t(done) >= TextSniffLength)) {
@@ -256,8 +259,8 @@ TAttempt ReadOnce(const QString& Path, TSink& Sink, QString* Why, const TReadPro
   return SameFile(before, after) && done == total ? TAttempt::Done : TAttempt::Changed;
 }
 
-// Reads Path into a new Sink made by Make, again when the file changed meanwhile; Use takes the sink (false:
-// it failed and told Why).
+// Reads Path into a new Sink made by Make, again when the file changed meanwhile; Use takes the sink and the
+// checksum of the bytes read (false: it failed and told Why).
 template <class TMake, class TUse>
 TReadResult ReadFile(const QString& Path, QString* Why, const TReadProgress& Progress,
                      const std::function<bool()>& OpenAnyway, const TEncodingChoice& Choice, TMake&& Make,
@@ -267,14 +270,15 @@ TReadResult ReadFile(const QString& Path, QString* Why, const TReadProgress& Pro
     for (int attempt = 1;; ++attempt) {
       auto sink = Make();
       if (agreed) sink.KeepBytes();
+      TContentChecksum sum;
       bool grewOnly = false;
       const TAttempt result =
-          ReadOnce(Path, sink, Why, Progress, OpenAnyway, Choice, asked, agreed, grewOnly);
+          ReadOnce(Path, sink, sum, Why, Progress, OpenAnyway, Choice, asked, agreed, grewOnly);
       if (result == TAttempt::Failed) return TReadResult::Failed;
       if (result == TAttempt::Declined) return TReadResult::Declined;
       // A file still being written to (a log) is taken as it was when its end was reached.
       if (result == TAttempt::Done || (attempt == 3 && grewOnly))
-        return Use(sink) ? TReadResult::Done : TReadResult::Failed;
+        return Use(sink, sum.Value()) ? TReadResult::Done : TReadResult::Failed;
       if (attempt == 3) {
         if (Why)
           *Why = Path + QStringLiteral(" kept changing while it was read. Try again when it is written.");
@@ -298,7 +302,11 @@ TReadResult ReadWhole(const QString& Path, std::string& Text, QString* Why, cons
   const bool widen = !Form || Form->ExchangeTabs;
   return ReadFile(
       Path, Why, Progress, OpenAnyway, Choice, [&] { return TStringSink(Path, widen, KeepBytes); },
-      [&](TStringSink& Sink) { return Sink.Finish(Choice, Text, Form, Why); });
+      [&](TStringSink& Sink, std::uint64_t Sum) {
+        if (!Sink.Finish(Choice, Text, Form, Why)) return false;
+        if (Form) Form->Checksum = Sum;
+        return true;
+      });
 }
 
 }  // namespace
@@ -322,7 +330,7 @@ TReadResult ReadDocumentLines(const QString& Path, TxeLineStore& Lines, QString*
   bool decode = false, keepBytes = false;
   TReadResult result = ReadFile(
       Path, Why, Progress, OpenAnyway, Choice, [widen] { return TLinesSink(widen); },
-      [&](TLinesSink& Sink) {
+      [&](TLinesSink& Sink, std::uint64_t Sum) {
         keepBytes = Sink.KeepsBytes();
         if (keepBytes) return decode = true;
         TxeLineStore lines = Sink.Finish();
@@ -332,6 +340,7 @@ TReadResult ReadDocumentLines(const QString& Path, TxeLineStore& Lines, QString*
         if (Form) Form->Encoding = *encoding;
         if (Form) Form->Break = Sink.Break();
         if (Form) Form->KeepBytes = false;
+        if (Form) Form->Checksum = Sum;
         Lines = std::move(lines);
         return true;
       });
@@ -382,10 +391,12 @@ void SyncFolder(const QString& File) {
 }
 
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
-                       const TFileProgress& Progress, const TFileForm& Form) {
+                       const TFileProgress& Progress, const TFileForm& Form, std::uint64_t* Checksum) {
   TSafeFileWriter writer(Path);
   const TTextEncoder encoder(Form.Encoding);
   bool encodable = true;
+  TContentChecksum sum;
+  sum.Add(encoder.Preamble());
   bool ok = writer.Open() && writer.Write(encoder.Preamble());
   // One chunk is written on a thread of its own while the next is made: the save then costs little more
   // than the writing itself. Declared after the writer and the chunk, it is waited for before they go.
@@ -404,6 +415,7 @@ bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSo
         if (!encodable) return false;
         buffer.swap(encoded);
       }
+      sum.Add(buffer);
       if (!written()) return false;
       out.swap(buffer);
       buffer.clear();
@@ -428,6 +440,7 @@ bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSo
     }
     ok = ok && flush();
     ok = written() && ok && writer.Commit();
+    if (ok && Checksum) *Checksum = sum.Value();
   } catch (const std::bad_alloc&) {
     if (writing.valid()) writing.wait();
     // The writer, abandoned, leaves the file as it was.

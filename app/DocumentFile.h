@@ -62,8 +62,10 @@ using TLineSource = std::function<std::string_view(std::size_t Index)>;
 // Writes LineCount lines in file form (AppendFileLine; kept bytes joined by LF) and in Form.Encoding to
 // Path, safely. On failure
 // (also a character the encoding cannot hold) returns false, sets Why, and the file on disk is as it was.
+// Checksum (when given) receives the checksum of the bytes written (TContentChecksum).
 bool WriteDocumentFile(const QString& Path, std::size_t LineCount, const TLineSource& Line, QString* Why,
-                       const TFileProgress& Progress = {}, const TFileForm& Form = {});
+                       const TFileProgress& Progress = {}, const TFileForm& Form = {},
+                       std::uint64_t* Checksum = nullptr);
 
 // Where the lines hold the first character that Encoding cannot hold.
 struct TUnencodable {

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,8 @@ struct TFileForm {
   // A file opened although it does not look like text: its bytes are kept as they are, whatever Break and
   // ExchangeTabs say (see DocumentKeptBytes.h).
   bool KeepBytes = false;
+  // Of the file's bytes as they were read (set by the readers), to tell a later change of them.
+  std::optional<std::uint64_t> Checksum;
 };
 
 // The break of a file's text: its first line break; LF when it has none.

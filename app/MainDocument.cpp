@@ -171,7 +171,7 @@ bool TMainForm::LoadDocument(const QString& FileName, const std::optional<TEncod
   // The text is the file's: nothing to save, whatever the document before it was.
   EditorSetModified(false);
   FRecovery->Settled();
-  RememberDiskState();
+  RememberDiskState(form.Checksum);
   RememberDocument(FileName);
   SetTitle();
   return true;
@@ -193,12 +193,13 @@ bool TMainForm::SaveAs1Click() {
   return true;
 }
 
-bool TMainForm::WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why) {
+bool TMainForm::WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why,
+                                  std::uint64_t* Checksum) {
   TBusyCursor busy(EditorLineCount() >= 100000);
   TSlowProgress progress(this, QStringLiteral("Saving ") + FileName);
   return WriteDocumentFile(
       FileName, EditorLineCount(), [this](std::size_t i) { return EditorLine(i); }, Why,
-      [&progress](qint64 Done, qint64 Total) { progress.Step(Done, Total); }, Form);
+      [&progress](qint64 Done, qint64 Total) { progress.Step(Done, Total); }, Form, Checksum);
 }
 
 bool TMainForm::ConfirmEncodable(TEncoding& Encoding) {
@@ -236,7 +237,8 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   QString why;
   TFileForm form = SaveForm();
   if (!ConfirmEncodable(form.Encoding)) return false;
-  if (!WriteWithProgress(FileName, form, &why)) {
+  std::uint64_t checksum = 0;
+  if (!WriteWithProgress(FileName, form, &why, &checksum)) {
     QString text = QStringLiteral("Unable to save file!\nCheck you access rights to select drive");
     if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
     MessageDlg(text, mtError, mbOK, this);
@@ -246,7 +248,7 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   FOnDisk = true;
   FLineBreak = form.Break;
   FEncoding = form.Encoding;
-  RememberDiskState();
+  RememberDiskState(checksum);
   RememberDocument(FileName);
   SetTitle();
   EditorSetModified(false);

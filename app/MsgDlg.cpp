@@ -35,6 +35,7 @@ class TQtMessageBoxes : public TMessageBoxes {
     if (Buttons & mbCancel) buttons |= QMessageBox::Cancel;
     if (!Parent) Parent = QApplication::activeWindow();
     QMessageBox box(icon, title, Text, buttons, Parent);
+    if ((Buttons & mbDefaultNo) && (Buttons & mbNo)) box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
       case QMessageBox::Yes: return mrYes;
       case QMessageBox::No: return mrNo;

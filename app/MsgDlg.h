@@ -7,8 +7,9 @@ class QWidget;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation };
 
-// Buttons, combined as a set: mbYes | mbNo | mbCancel.
-enum TMsgDlgBtn { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
+// Buttons, combined as a set: mbYes | mbNo | mbCancel. With mbDefaultNo in the set, No is the default
+// button (Enter) instead of Yes.
+enum TMsgDlgBtn { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8, mbDefaultNo = 16 };
 
 enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 

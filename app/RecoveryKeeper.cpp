@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -28,6 +29,8 @@ TRecoveryKeeper::TRecoveryKeeper(TDocument Document, QObject* Parent, const QStr
 }
 
 TRecoveryKeeper::~TRecoveryKeeper() {
+  // Whoever listened may be gone already.
+  OnTrouble = nullptr;
   WaitForWorker();
   if (!FKeep) FCopy.Remove();
 }
@@ -61,7 +64,10 @@ void TRecoveryKeeper::Begin() {
   FLastStartMs = NowMs();
   FWritten = FGeneration;
   FNextLine = 0;
-  if (FCopy.Start(FDoc.Header())) FSlicer->start();
+  if (FCopy.Start(FDoc.Header()))
+    FSlicer->start();
+  else
+    Failed();
 }
 
 void TRecoveryKeeper::Slice() {
@@ -71,6 +77,7 @@ void TRecoveryKeeper::Slice() {
     FNextLine = 0;
     if (!FCopy.Start(FDoc.Header())) {
       FSlicer->stop();
+      Failed();
       return;
     }
   }
@@ -102,7 +109,17 @@ void TRecoveryKeeper::Finished() {
 
 void TRecoveryKeeper::WaitForWorker() {
   if (!FWorker.valid()) return;
-  if (FWorker.get()) FOnDisk = FWritten;
+  if (!FWorker.get()) {
+    Failed();
+    return;
+  }
+  FOnDisk = FWritten;
+  if (std::exchange(FFailing, false) && OnTrouble) OnTrouble(QString());
+}
+
+void TRecoveryKeeper::Failed() {
+  if (std::exchange(FFailing, true) || !OnTrouble) return;
+  OnTrouble(FCopy.ErrorString());
 }
 
 void TRecoveryKeeper::Settled() {

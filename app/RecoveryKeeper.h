@@ -2,7 +2,9 @@
 // seconds after a change (longer for large documents), it writes the lines in small steps while the event
 // loop is idle, so typing never waits for it, and starts over when the text changes in between; the
 // finished copy is flushed to disk on a worker thread. Saving, loading or a new document drops the copy,
-// and so does the keeper's end, unless the copy was written for the program's leaving on a signal.
+// and so does the keeper's end, unless the copy was written for the program's leaving on a signal. When
+// copies cannot be written (a full disk, a state folder that is not private), the keeper says so once, and
+// again only after a copy was written in between.
 #pragma once
 
 #include <QObject>
@@ -49,6 +51,9 @@ class TRecoveryKeeper : public QObject {
   // Takes over a copy recovered at start: it stays until a newer copy replaces it or it is dropped.
   void Adopt(TFoundCopy&& Copy);
 
+  // Copies stopped being written (Why tells the user why), or, with an empty Why, work again.
+  std::function<void(const QString& Why)> OnTrouble;
+
   // For tests: whether a copy is being written, and where the copy lies.
   bool Idle() const;
   QString CopyPath() const { return FCopy.Path(); }
@@ -59,6 +64,7 @@ class TRecoveryKeeper : public QObject {
   void Slice();
   void Finished();
   void WaitForWorker();
+  void Failed();
   int IntervalMs() const;
 
   TDocument FDoc;
@@ -74,4 +80,5 @@ class TRecoveryKeeper : public QObject {
   std::size_t FLastBytes = 0;
   std::future<bool> FWorker;
   bool FKeep = false;
+  bool FFailing = false;  // the last copy could not be written, and the user was told
 };

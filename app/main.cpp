@@ -138,6 +138,9 @@ void TMainForm::FormCreate(const QStringList& Args) {
       FStartFile = second;
     else if (!isSwitch)
       FStartFile = first;
+    // The document keeps its full path: its recovery copy, the recent files and a save must find the same
+    // file whatever folder the next start is in.
+    if (!FStartFile.isEmpty()) FStartFile = QFileInfo(FStartFile).absoluteFilePath();
     // A switch keeps its type through the settings application of the first showing.
     if (isSwitch) FTypeSwitch = type;
     StartupGuard = true;
@@ -199,6 +202,8 @@ void TMainForm::AppEventsActivate() {
   const QFileInfo info(DocFileName);
   const double fileTime = info.exists() ? Stamp(info.lastModified()) : 2147483647.0;
   if (fileTime - 0.00002 <= LastSeenStamp) return;
+  // A new time on the same bytes (a touch) is no change to reload.
+  if (info.exists() && !ContentChangedOnDisk()) return;
   OfferReload();
 }
 

@@ -15,6 +15,7 @@
 
 #include "DocumentFile.h"
 #include "DocumentTypes.h"
+#include "FileContent.h"
 
 class QAction;
 class QMenu;
@@ -33,6 +34,7 @@ class TMemIniFile;
 class TMainStatusBar;
 class TRecoveryKeeper;
 struct TFoundCopy;
+enum class TCopyTarget;
 struct TSettingsValues;
 
 class TMainForm : public QMainWindow {
@@ -176,16 +178,20 @@ class TMainForm : public QMainWindow {
   void RunEditAction(const QString& Name);
   void LoadSettings();
   void ApplyLanguageFile();
-  // The open file on disk (MainDiskWatch.cpp).
+  // The open file on disk (MainDiskWatch.cpp). Checksum: of the bytes just read or written.
   void CreateDiskWatch();
-  void RememberDiskState();
-  bool ChangedOnDisk() const;
+  void RememberDiskState(const std::optional<std::uint64_t>& Checksum);
+  bool ContentChangedOnDisk();
   bool MayOverwrite(const QString& FileName);
   void FileChangedOnDisk();
   void OfferReload();
-  bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why);
+  bool WriteWithProgress(const QString& FileName, const TFileForm& Form, QString* Why,
+                         std::uint64_t* Checksum = nullptr);
   void CreateRecovery();
-  bool Recover(TFoundCopy& Copy);
+  // Target: how the copy stands to its file (TargetOf), whose state File was found then. A copy that
+  // cannot go back to its file opens as a document never saved.
+  bool Recover(TFoundCopy& Copy, TCopyTarget Target, const TContentStamp& File);
+  void ShowRecoveryTrouble(const QString& Why);
   // Before a save: a character the encoding cannot hold is shown, with the offer to save as UTF-8
   // instead (Encoding becomes UTF-8); false when the user cancels.
   bool ConfirmEncodable(TEncoding& Encoding);
@@ -217,7 +223,8 @@ class TMainForm : public QMainWindow {
   bool FKeepBytes = false;  // opened although it does not look like text: saved byte for byte
   bool FInActivate = false;
   // The open file as it was when loaded or last saved, and the outside change last asked about.
-  TFileIdentity FDiskState, FAskedState;
+  TContentStamp FDiskState;
+  TFileIdentity FAskedState;
   QFileSystemWatcher* FWatcher = nullptr;
   QTimer* FWatchDelay = nullptr;
   std::unique_ptr<TMemIniFile> FLanguage;
@@ -226,5 +233,6 @@ class TMainForm : public QMainWindow {
   QFont FBaseFont;             // Memo1's font as Setup gives it, before zooming
   int FZoom = 0;
   TRecoveryKeeper* FRecovery = nullptr;
+  QString FRecoveryTrouble;  // shown in the status bar while copies cannot be written
   bool FLeaving = false;
 };

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QStringList>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -21,6 +22,8 @@
 #include "xeMemoryTuning.h"
 
 int main(int argc, char** argv) {
+  // Past a file-size limit a write fails (and is told) instead of ending the program with its unsaved text.
+  std::signal(SIGXFSZ, SIG_IGN);
   KeepLargeBlocksReturnable();
   const TCommandLine commandLine = ParseCommandLine(argc, argv);
   switch (commandLine.Action) {

@@ -29,7 +29,7 @@ const TxeEditList& BigDocument() {
   return *list;
 }
 
-const TRecoveryHeader Header{QStringLiteral("/w/big.html"), true, lbCRLF, 1, 1, {}};
+const TRecoveryHeader Header{QStringLiteral("/w/big.html"), true, lbCRLF, 1, 1, {}, {}};
 
 // One step as the keeper takes it: its share of lines from the middle of the document.
 void RecoveryStep(benchmark::State& State) {

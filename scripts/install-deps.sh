@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libtidy-dev libuchardet-dev
   qt6-webengine-dev libqt6webenginecore6-bin
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libpcre2-dev
+  libpcre2-dev libxxhash-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick poppler-utils chromium
   fonts-dejavu-core fonts-liberation
