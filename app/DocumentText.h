@@ -27,6 +27,8 @@ struct TFileForm {
   // A file opened although it does not look like text: its bytes are kept as they are, whatever Break and
   // ExchangeTabs say (see DocumentKeptBytes.h).
   bool KeepBytes = false;
+  // After a read: the label of the encoding the file declares when its UTF-8 overruled it; else empty.
+  std::string OverruledDeclaration;
 };
 
 // The break of a file's text: its first line break; LF when it has none.

@@ -13,6 +13,7 @@
 #include "DocumentFile.h"
 #include "EncodingDlg.h"
 #include "FileDlg.h"
+#include "MainStatusBar.h"
 #include "MsgDlg.h"
 #include "RecoveryKeeper.h"
 #include "main.h"
@@ -64,6 +65,26 @@ class TBusyCursor {
 
 constexpr qint64 LargeFile = 8 << 20;
 
+const char* const OverruledMessage = "The file declares %1 but is UTF-8; it was read as UTF-8.";
+
+// Says in the status bar that the document was read as UTF-8 against its declaration (an empty Label: it
+// was not), taking back only such a message of an earlier document: others are not the document's.
+void ShowOverruled(QStatusBar* Bar, const std::string& Label) {
+  const QString message = QString::fromLatin1(OverruledMessage);
+  const QString shown = Bar->currentMessage();
+  if (!Label.empty())
+    Bar->showMessage(message.arg(QString::fromStdString(Label)));
+  else if (shown.startsWith(message.section(QLatin1Char('%'), 0, 0)) &&
+           shown.endsWith(message.section(QStringLiteral("%1"), 1)))
+    Bar->clearMessage();
+}
+
+// The declarations a file of this name can hold, as its reader and writer look for them.
+TDeclarations DeclarationsOf(const QString& FileName) {
+  const int type = DocTypeOf(FileName);
+  return type == dtHTML ? dcHTML : type == dtCSS ? dcCSS : dcNone;
+}
+
 }  // namespace
 
 void TMainForm::SetDocType(int Type) {
@@ -114,6 +135,7 @@ bool TMainForm::NewDocument(int Kind) {
   FKeepBytes = false;
   FTypeSwitch = -1;
   FRecovery->Settled();
+  ShowOverruled(StatusBar1, {});
   return true;
 }
 
@@ -149,8 +171,7 @@ bool TMainForm::LoadDocument(const QString& FileName, const std::optional<TEncod
   form.ExchangeTabs = !KeepTabs;
   TEncodingChoice choice;
   choice.Forced = Encoding;
-  const int type = DocTypeOf(FileName);
-  choice.Declarations = type == dtHTML ? dcHTML : type == dtCSS ? dcCSS : dcNone;
+  choice.Declarations = DeclarationsOf(FileName);
   choice.EightBit = CodePageEncoding(EightBit.toStdString());
   {
     TBusyCursor busy(QFileInfo(FileName).size() >= LargeFile);
@@ -174,6 +195,7 @@ bool TMainForm::LoadDocument(const QString& FileName, const std::optional<TEncod
   RememberDiskState();
   RememberDocument(FileName);
   SetTitle();
+  ShowOverruled(StatusBar1, form.OverruledDeclaration);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -115,6 +116,68 @@ TEST_F(DocumentEncoding, ACharacterTheEncodingCannotHoldIsAskedAbout) {
   EXPECT_FALSE(Form->Memo1->Modified());
   EXPECT_EQ(ShownEncoding(), "UTF-8");
   EXPECT_EQ(Form->DocEncoding(), TEncoding{});
+}
+
+TEST_F(DocumentEncoding, UnicodeTextOverrulesAnEightBitDeclaration) {
+  const std::string declared = "<meta charset=\"windows-1251\">\n";
+  const std::string ascii = [] {
+    std::string lines;
+    while (lines.size() < 80 * 1024) lines += "<p>Nothing but ASCII on this line, as far as it goes.</p>\n";
+    return lines;
+  }();
+  struct Case {
+    const char* Name;
+    std::string Text;
+    const char* Iconv;  // the file's bytes from Text
+    const char* Shown;
+    const char* Message;
+  };
+  const char* const overruled = "The file declares %1 but is UTF-8; it was read as UTF-8.";
+  const Case cases[] = {
+      {"meta.html", declared + Russian + "\n", "UTF-8", "UTF-8", "windows-1251"},
+      {"pragma.html",
+       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=cp1251\">\n" + Russian + "\n", "UTF-8",
+       "UTF-8", "cp1251"},
+      {"sheet.css", "@charset \"windows-1251\";\n/* " + Russian + " */\n", "UTF-8", "UTF-8", "windows-1251"},
+      // Past the first 64 KB, read before the rest is looked at.
+      {"far.html", declared + ascii + Russian + "\n", "UTF-8", "UTF-8", "windows-1251"},
+      {"far-1251.html", declared + ascii + Russian + "\n", "WINDOWS-1251", "windows-1251", ""},
+      {"ascii.html", declared + ascii, "UTF-8", "windows-1251", ""},
+      {"bom.html", declared + Russian + "\n", "UTF-8-BOM", "UTF-8 with BOM", ""},
+      {"notes.txt", declared + Russian + "\n", "UTF-8", "UTF-8", ""},
+  };
+  for (const Case& c : cases) {
+    const std::string bytes = std::string_view(c.Iconv) == "UTF-8-BOM"
+                                  ? "\xEF\xBB\xBF" + c.Text
+                                  : IconvProgram(c.Text, "UTF-8", c.Iconv);
+    const QString in = Path(c.Name), out = Path(QStringLiteral("saved-") + c.Name);
+    WriteBytes(in, bytes);
+    ASSERT_TRUE(Form->LoadDocument(in)) << c.Name;
+    EXPECT_EQ(Text(), c.Text) << c.Name;
+    EXPECT_EQ(ShownEncoding(), c.Shown) << c.Name;
+    EXPECT_EQ(Form->StatusBar1->currentMessage(), *c.Message ? QString(overruled).arg(c.Message) : QString())
+        << c.Name;
+    ASSERT_TRUE(Form->SaveDocument(out)) << c.Name;
+    EXPECT_EQ(FileBytes(out), bytes) << c.Name;
+  }
+  // Cyrillic typed into such a page is saved as the UTF-8 around it.
+  const QString page = Path("meta.html");
+  ASSERT_TRUE(Form->LoadDocument(page));
+  Form->Memo1->SetCaretXY(4, 2);
+  for (const QString& letter :
+       {QStringLiteral("\u0416"), QStringLiteral("\u0443"), QStringLiteral("\u043A")}) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, letter);
+    QCoreApplication::sendEvent(Form->Memo1, &press);
+  }
+  ASSERT_TRUE(Form->Save1Click());
+  EXPECT_EQ(FileBytes(page), declared + "<p>\u0416\u0443\u043A" + Russian.substr(3) + "\n");
+  EXPECT_TRUE(Boxes.Shown.empty());
+  // Another document takes the message away, but not a message of something else.
+  Form->Newblank1Click();
+  EXPECT_EQ(Form->StatusBar1->currentMessage(), QString());
+  Form->StatusBar1->showMessage("Something else");
+  ASSERT_TRUE(Form->LoadDocument(Path("ascii.html")));
+  EXPECT_EQ(Form->StatusBar1->currentMessage(), "Something else");
 }
 
 TEST_F(DocumentEncoding, ReopenAndSaveWithAnotherEncoding) {

@@ -219,31 +219,45 @@ TEST(EncodingDecision, FollowsTheOrderBrowsersFollow) {
       "\u0434\u0430 "
       "\u0432\u044B\u043F\u0435\u0439 \u0447\u0430\u044E.\n",
       "UTF-8", "WINDOWS-1251");
+  const std::string utf8 = Decoded(russian, CodePageEncoding("windows-1251"));
   struct Case {
     const char* What;
     std::string File;
     TDeclarations Declarations;
     const char* Expected;
+    const char* Overruled = "";
   };
   const Case cases[] = {
       {"byte-order mark before a declaration", "\xEF\xBB\xBF<meta charset=koi8-r>", dcHTML, "UTF-8 with BOM"},
+      {"byte-order mark before a declaration UTF-8 contradicts", "\xEF\xBB\xBF<meta charset=koi8-r>" + utf8,
+       dcHTML, "UTF-8 with BOM"},
       {"UTF-16 LE mark", std::string("\xFF\xFEx\0", 4), dcNone, "UTF-16 LE"},
       {"UTF-16 BE mark", std::string("\xFE\xFF\0x", 4), dcNone, "UTF-16 BE"},
       {"an odd UTF-16 file is read byte by byte", std::string("\xFF\xFEx", 3), dcNone, "windows-1251"},
-      {"declaration before valid UTF-8", "<meta charset=koi8-r>\u0416", dcHTML, "KOI8-R"},
-      {"declarations only where they belong", "<meta charset=koi8-r>\u0416", dcCSS, "UTF-8"},
+      {"declaration before text in it", "<meta charset=koi8-r>" + IconvProgram(utf8, "UTF-8", "KOI8-R"),
+       dcHTML, "KOI8-R"},
+      {"declaration before ASCII", "<meta charset=koi8-r><p>plain</p>", dcHTML, "KOI8-R"},
+      {"declaration before valid UTF-8", "<meta charset=koi8-r>\u0416", dcHTML, "UTF-8", "koi8-r"},
+      {"pragma before valid UTF-8",
+       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\n<p>" + utf8, dcHTML,
+       "UTF-8", "windows-1251"},
+      {"@charset before valid UTF-8", "@charset \"cp1251\";\n/* " + utf8 + " */", dcCSS, "UTF-8", "cp1251"},
+      {"UTF-8 declared, not UTF-8", "<meta charset=utf-8>" + russian, dcHTML, "UTF-8"},
+      {"UTF-8 declared, UTF-8", "<meta charset=utf-8>" + utf8, dcHTML, "UTF-8"},
+      {"declarations only where they belong", "<meta charset=koi8-r>" + russian, dcCSS, "windows-1251"},
       {"style sheet", "@charset \"windows-1253\";", dcCSS, "windows-1253"},
       {"valid UTF-8", "caf\u00E9", dcNone, "UTF-8"},
       {"the detector", "<p>" + russian, dcNone, "windows-1251"},
-      {"the detector, KOI8-R",
-       IconvProgram(Decoded(russian, CodePageEncoding("windows-1251")), "UTF-8", "KOI8-R"), dcNone, "KOI8-R"},
+      {"the detector, KOI8-R", IconvProgram(utf8, "UTF-8", "KOI8-R"), dcNone, "KOI8-R"},
       {"the Setup choice when the detector cannot tell", "x\x81y", dcNone, "windows-1251"},
   };
   TEncodingChoice choice;
   choice.EightBit = CodePageEncoding("windows-1251");
   for (const Case& c : cases) {
     choice.Declarations = c.Declarations;
-    EXPECT_EQ(EncodingName(DecideEncoding(c.File, choice)), c.Expected) << c.What;
+    std::string overruled;
+    EXPECT_EQ(EncodingName(DecideEncoding(c.File, choice, &overruled)), c.Expected) << c.What;
+    EXPECT_EQ(overruled, c.Overruled) << c.What;
   }
   // The user's choice; of the file only its mark counts.
   choice.Forced = TEncoding{ekUtf16LE, false, {}};
