@@ -6,10 +6,12 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <algorithm>
 #include <memory>
 
+#include "CharsetDeclarationEdit.h"
 #include "DocumentFile.h"
 #include "EncodingDlg.h"
 #include "FileDlg.h"
@@ -17,6 +19,7 @@
 #include "MsgDlg.h"
 #include "RecoveryKeeper.h"
 #include "main.h"
+#include "xeCustomEdit.h"
 #include "xeUtf8.h"
 
 namespace {
@@ -239,9 +242,7 @@ bool TMainForm::ConfirmEncodable(TEncoding& Encoding) {
                 .arg(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')))
           : QStringLiteral("a byte (0x%1) that is no character").arg(QString::number(code, 16).toUpper());
   const QString text =
-      QStringLiteral(
-          "Line %1 holds %2, which %3 cannot hold.\n\nSave the document as UTF-8 instead? A charset the "
-          "document declares (a meta charset or @charset) is not changed: that is up to you.")
+      QStringLiteral("Line %1 holds %2, which %3 cannot hold.\n\nSave the document as UTF-8 instead?")
           .arg(found.Line + 1)
           .arg(what, QString::fromStdString(EncodingName(Encoding)));
   if (MessageDlg(text, mtWarning, mbYes | mbCancel, this) != mrYes) {
@@ -257,7 +258,11 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   if (!MayOverwrite(FileName)) return false;
   QString why;
   TFileForm form = SaveForm();
+  const TEncoding asked = form.Encoding;
   if (!ConfirmEncodable(form.Encoding)) return false;
+  // An encoding the user chose is declared by the file too, when it declares one.
+  if (FSavingWithEncoding || !(form.Encoding == asked))
+    OfferDeclarationChange(this, *Memo1, DeclarationsOf(FileName), form.Encoding);
   if (!WriteWithProgress(FileName, form, &why)) {
     QString text = QStringLiteral("Unable to save file!\nCheck you access rights to select drive");
     if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
@@ -291,6 +296,8 @@ bool TMainForm::SaveWithEncoding1Click() {
   // The document takes the encoding once it is saved in it.
   const TEncoding before = FEncoding;
   FEncoding = chosen;
+  FSavingWithEncoding = true;
+  const auto reset = qScopeGuard([this] { FSavingWithEncoding = false; });
   if (Save1Click()) return true;
   FEncoding = before;
   return false;

@@ -84,10 +84,13 @@ TEST_F(DocumentEncoding, LegacyFilesOpenInTheirEncodingAndSaveByteForByte) {
 
 TEST_F(DocumentEncoding, ACharacterTheEncodingCannotHoldIsAskedAbout) {
   const QString page = Path("page.html");
-  const std::string utf8 = "<meta charset=\"windows-1251\">\n" + Russian + "\n";
-  const std::string bytes = IconvProgram(utf8, "UTF-8", "WINDOWS-1251");
+  const std::string pragma = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%1\">\n";
+  const std::string text = "<p>Caf\u00E9 cr\u00E8me</p>\n";
+  const std::string bytes = IconvProgram(
+      QString::fromStdString(pragma).arg("windows-1252").toStdString() + text, "UTF-8", "WINDOWS-1252");
   WriteBytes(page, bytes);
   ASSERT_TRUE(Form->LoadDocument(page));
+  EXPECT_EQ(ShownEncoding(), "windows-1252");
   Form->Memo1->SetCaretLine(2);
   Form->Memo1->SetCaretCol(4);
   QGuiApplication::clipboard()->setText(QStringLiteral("\u4E2D"));
@@ -100,19 +103,22 @@ TEST_F(DocumentEncoding, ACharacterTheEncodingCannotHoldIsAskedAbout) {
   ASSERT_EQ(Boxes.Shown.size(), 1u);
   EXPECT_EQ(
       Boxes.Shown[0].Text,
-      "Line 2 holds \u201C\u4E2D\u201D (U+4E2D), which windows-1251 cannot hold.\n\nSave the document as "
-      "UTF-8 instead? A charset the document declares (a meta charset or @charset) is not changed: that "
-      "is up to you.");
+      "Line 2 holds \u201C\u4E2D\u201D (U+4E2D), which windows-1252 cannot hold.\n\nSave the document as "
+      "UTF-8 instead?");
   EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbCancel);
   EXPECT_EQ(FileBytes(page), bytes);
   EXPECT_TRUE(Form->Memo1->Modified());
   EXPECT_EQ(Form->Memo1->CaretLine(), 2);
   EXPECT_EQ(Form->Memo1->CaretCol(), 4);
 
-  // Yes: the document is UTF-8 from now on; its declaration is the user's to change.
-  Boxes.Answers = {mrYes};
+  // Yes: the document is UTF-8 from now on, and so is its declaration when the user wants it.
+  Boxes.Answers = {mrYes, mrYes};
   EXPECT_TRUE(Form->Save1Click());
-  EXPECT_EQ(FileBytes(page), "<meta charset=\"windows-1251\">\n<p>\u4E2D" + Russian.substr(3) + "\n");
+  ASSERT_EQ(Boxes.Shown.size(), 3u);
+  EXPECT_EQ(Boxes.Shown[2].Text, "The page declares windows-1252; change the declaration to utf-8?");
+  EXPECT_EQ(Boxes.Shown[2].Buttons, mbYes | mbNo);
+  EXPECT_EQ(FileBytes(page), QString::fromStdString(pragma).arg("utf-8").toStdString() +
+                                 "<p>\u4E2DCaf\u00E9 cr\u00E8me</p>\n");
   EXPECT_FALSE(Form->Memo1->Modified());
   EXPECT_EQ(ShownEncoding(), "UTF-8");
   EXPECT_EQ(Form->DocEncoding(), TEncoding{});
@@ -178,6 +184,69 @@ TEST_F(DocumentEncoding, UnicodeTextOverrulesAnEightBitDeclaration) {
   Form->StatusBar1->showMessage("Something else");
   ASSERT_TRUE(Form->LoadDocument(Path("ascii.html")));
   EXPECT_EQ(Form->StatusBar1->currentMessage(), "Something else");
+}
+
+TEST_F(DocumentEncoding, SavingWithAnEncodingChangesTheDeclarationWhenTheUserWants) {
+  const QString page = Path("page.html");
+  const std::string head = "<html><head><meta charset=\"%1\"><title>\u041F\u0440\u043E\u0431\u0430</title>\n";
+  const auto declaring = [&](const char* Label) {
+    return QString::fromStdString(head).arg(Label).toStdString();
+  };
+  const std::string rest = Russian + "\n</head>\n";
+  WriteBytes(page, declaring("utf-8") + rest);
+  ASSERT_TRUE(Form->LoadDocument(page));
+  // The caret after the declaration on its line, and a block below it.
+  Form->Memo1->SelectBlock({1, 2}, {4, 2});
+  Form->Memo1->SetCaretXY(40, 1);
+
+  Encodings.Names = {"windows-1251"};
+  Boxes.Answers = {mrYes};
+  Form->Action("SaveEncoding1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 1u);
+  EXPECT_EQ(Boxes.Shown[0].Text, "The page declares utf-8; change the declaration to windows-1251?");
+  EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbNo);
+  EXPECT_EQ(FileBytes(page), IconvProgram(declaring("windows-1251") + rest, "UTF-8", "WINDOWS-1251"));
+  EXPECT_EQ(ShownEncoding(), "windows-1251");
+  EXPECT_FALSE(Form->Memo1->Modified());
+  EXPECT_EQ(Form->Memo1->CaretPos(), (TPoint{40 + 7, 1}));
+  EXPECT_EQ(Form->Memo1->SelBegin(), (TPoint{1, 2}));
+  EXPECT_EQ(Form->Memo1->SelEnd(), (TPoint{4, 2}));
+  // One step takes it back.
+  Form->Memo1->Undo();
+  EXPECT_EQ(Text(), declaring("utf-8") + rest);
+  EXPECT_EQ(Form->Memo1->CaretPos(), (TPoint{40, 1}));
+  EXPECT_TRUE(Form->Memo1->Modified());
+  Form->Memo1->Redo();
+  EXPECT_EQ(Text(), declaring("windows-1251") + rest);
+
+  // No: the file holds UTF-8 under its old declaration, and is read back as the UTF-8 it is.
+  Encodings.Names = {"UTF-8"};
+  Boxes.Answers = {mrNo};
+  Form->Action("SaveEncoding1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 2u);
+  EXPECT_EQ(Boxes.Shown[1].Text, "The page declares windows-1251; change the declaration to utf-8?");
+  EXPECT_EQ(FileBytes(page), declaring("windows-1251") + rest);
+  ASSERT_TRUE(Form->LoadDocument(page));
+  EXPECT_EQ(ShownEncoding(), "UTF-8");
+  EXPECT_FALSE(Form->StatusBar1->currentMessage().isEmpty());
+
+  // A declaration that already says what is saved asks nothing.
+  Encodings.Names = {"windows-1251", "UTF-8"};
+  Boxes.Answers = {mrYes};
+  Form->Action("SaveEncoding1")->trigger();
+  EXPECT_EQ(Boxes.Shown.size(), 2u);
+  Form->Action("SaveEncoding1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 3u);
+  EXPECT_EQ(FileBytes(page), declaring("utf-8") + rest);
+  // A plain save leaves the declaration as it is.
+  Encodings.Names = {"windows-1251"};
+  Boxes.Answers = {mrNo};
+  Form->Action("SaveEncoding1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 4u);
+  QGuiApplication::clipboard()->setText("x");
+  Form->EditPaste1Execute();
+  ASSERT_TRUE(Form->Save1Click());
+  EXPECT_EQ(Boxes.Shown.size(), 4u);
 }
 
 TEST_F(DocumentEncoding, ReopenAndSaveWithAnotherEncoding) {
