@@ -94,7 +94,9 @@ class TStringSink {
     FText.resize(FSize);
     // Text in another encoding becomes UTF-8 here; UTF-8 itself is neither copied nor changed. Bytes that
     // are kept are taken as they are, unless the user chose an encoding for them.
-    const TEncoding encoding = FKeepBytes && !Choice.Forced ? TEncoding{} : DecideEncoding(FText, Choice);
+    std::string overruled;
+    const TEncoding encoding =
+        FKeepBytes && !Choice.Forced ? TEncoding{} : DecideEncoding(FText, Choice, &overruled);
     const bool widen = FWidenTabs && !FKeepBytes;
     if (!IsPlainUtf8(encoding)) {
       const std::size_t size = DecodedSize(FText, encoding);
@@ -119,6 +121,7 @@ class TStringSink {
       Form->Encoding = encoding;
       Form->Break = FKeepBytes ? lbLF : DetectLineBreak(FText);
       Form->KeepBytes = FKeepBytes;
+      Form->OverruledDeclaration = std::move(overruled);
     }
     if (widen) ExpandTabsInPlace(FText);
     Text = std::move(FText);
@@ -153,38 +156,52 @@ class TLinesSink : public TxeTextBuilder {
     OnPiece = [this](std::string_view Piece) {
       if (!FSawPiece) FBreak = DetectLineBreak(Piece);
       FSawPiece = true;
-      FValidUtf8 = FValidUtf8 && IsValidUtf8(Piece);
+      bool beyond = false;
+      FValidUtf8 = FValidUtf8 && IsValidUtf8(Piece, &beyond);
+      FBeyondAscii = FBeyondAscii || beyond;
     };
   }
   TLineBreak Break() const { return FBreak; }
   // Bytes that are kept are read again whole (DocumentKeptBytes.h), so the rest need not be read here.
   void KeepBytes() { FKeepBytes = true; }
   bool KeepsBytes() const { return FKeepBytes; }
+  // Whether the lines read are the text in Encoding: UTF-8, or ASCII, which every code page keeps as
+  // it is.
+  bool TakenAsRead(const TEncoding& Encoding) const {
+    return IsPlainUtf8(Encoding) || (Encoding.Kind == ekCodePage && FValidUtf8 && !FBeyondAscii);
+  }
   // Whether what was read shows that the text is not taken as it is (not UTF-8, or declared to be in
-  // another encoding): the whole file is then read again to be decoded, and the rest need not be read
-  // into lines first.
+  // another encoding and not valid UTF-8): the whole file is then read again to be decoded, and the rest
+  // need not be read into lines first.
   bool Abandoned(const TEncodingChoice& Choice) {
     if (FKeepBytes) return true;
     if (FAbandoned || Bytes() < HeadLength) return FAbandoned;
-    // Validity only ever goes, so the answer is worked out at most twice.
-    if (!FChecked || FCheckedValid != FValidUtf8) {
+    // Validity only ever goes and characters beyond ASCII only come, so the answer is worked out at most
+    // three times.
+    if (!FChecked || FCheckedValid != FValidUtf8 || FCheckedBeyond != FBeyondAscii) {
       FChecked = true;
       FCheckedValid = FValidUtf8;
+      FCheckedBeyond = FBeyondAscii;
       const std::optional<TEncoding> encoding = Encoding(Choice);
-      FAbandoned = !encoding || !IsPlainUtf8(*encoding);
+      FAbandoned = !encoding || !TakenAsRead(*encoding);
     }
     return FAbandoned;
   }
   // The encoding the whole text would be given, when its first bytes and its UTF-8 validity tell; none
-  // when only the whole text can (it is not UTF-8 and declares nothing).
-  std::optional<TEncoding> Encoding(const TEncodingChoice& Choice) const {
+  // when only the whole text can (it is not UTF-8 and declares nothing). Overruled receives a declared
+  // label that valid UTF-8 beyond ASCII contradicts.
+  std::optional<TEncoding> Encoding(const TEncodingChoice& Choice, std::string* Overruled = nullptr) const {
     const std::string_view head = Head();
     TEncoding found;
     if (Choice.Forced || EncodingOfBom(head, &found)) return DecideEncoding(head, Choice);
     std::string_view label;
     if (Choice.Declarations == dcHTML) label = HtmlCharsetLabel(head);
     if (Choice.Declarations == dcCSS) label = CssCharsetLabel(head);
-    if (!label.empty() && EncodingFromLabel(label, &found)) return found;
+    if (!label.empty() && EncodingFromLabel(label, &found)) {
+      if (!DeclarationContradicted(found, FValidUtf8, FBeyondAscii)) return found;
+      if (Overruled) *Overruled = label;
+      return TEncoding{};
+    }
     if (FValidUtf8) return TEncoding{};
     return std::nullopt;
   }
@@ -192,7 +209,8 @@ class TLinesSink : public TxeTextBuilder {
  private:
   bool FSawPiece = false;
   bool FValidUtf8 = true;
-  bool FChecked = false, FCheckedValid = true, FAbandoned = false;
+  bool FBeyondAscii = false;  // of the valid text read so far
+  bool FChecked = false, FCheckedValid = true, FCheckedBeyond = false, FAbandoned = false;
   bool FKeepBytes = false;
   TLineBreak FBreak = lbLF;
 };
@@ -334,10 +352,12 @@ TReadResult ReadDocumentLines(const QString& Path, TxeLineStore& Lines, QString*
         keepBytes = Sink.KeepsBytes();
         if (keepBytes) return decode = true;
         TxeLineStore lines = Sink.Finish();
-        const std::optional<TEncoding> encoding = Sink.Encoding(Choice);
-        decode = !encoding || !IsPlainUtf8(*encoding);
+        std::string overruled;
+        const std::optional<TEncoding> encoding = Sink.Encoding(Choice, &overruled);
+        decode = !encoding || !Sink.TakenAsRead(*encoding);
         if (decode) return true;
         if (Form) Form->Encoding = *encoding;
+        if (Form) Form->OverruledDeclaration = std::move(overruled);
         if (Form) Form->Break = Sink.Break();
         if (Form) Form->KeepBytes = false;
         if (Form) Form->Checksum = Sum;

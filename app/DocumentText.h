@@ -31,6 +31,8 @@ struct TFileForm {
   bool KeepBytes = false;
   // Of the file's bytes as they were read (set by the readers), to tell a later change of them.
   std::optional<std::uint64_t> Checksum;
+  // After a read: the label of the encoding the file declares when its UTF-8 overruled it; else empty.
+  std::string OverruledDeclaration;
 };
 
 // The break of a file's text: its first line break; LF when it has none.

@@ -6,16 +6,20 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <algorithm>
 #include <memory>
 
+#include "CharsetDeclarationEdit.h"
 #include "DocumentFile.h"
 #include "EncodingDlg.h"
 #include "FileDlg.h"
+#include "MainStatusBar.h"
 #include "MsgDlg.h"
 #include "RecoveryKeeper.h"
 #include "main.h"
+#include "xeCustomEdit.h"
 #include "xeUtf8.h"
 
 namespace {
@@ -63,6 +67,26 @@ class TBusyCursor {
 };
 
 constexpr qint64 LargeFile = 8 << 20;
+
+const char* const OverruledMessage = "The file declares %1 but is UTF-8; it was read as UTF-8.";
+
+// Says in the status bar that the document was read as UTF-8 against its declaration (an empty Label: it
+// was not), taking back only such a message of an earlier document: others are not the document's.
+void ShowOverruled(QStatusBar* Bar, const std::string& Label) {
+  const QString message = QString::fromLatin1(OverruledMessage);
+  const QString shown = Bar->currentMessage();
+  if (!Label.empty())
+    Bar->showMessage(message.arg(QString::fromStdString(Label)));
+  else if (shown.startsWith(message.section(QLatin1Char('%'), 0, 0)) &&
+           shown.endsWith(message.section(QStringLiteral("%1"), 1)))
+    Bar->clearMessage();
+}
+
+// The declarations a file of this name can hold, as its reader and writer look for them.
+TDeclarations DeclarationsOf(const QString& FileName) {
+  const int type = DocTypeOf(FileName);
+  return type == dtHTML ? dcHTML : type == dtCSS ? dcCSS : dcNone;
+}
 
 }  // namespace
 
@@ -114,6 +138,7 @@ bool TMainForm::NewDocument(int Kind) {
   FKeepBytes = false;
   FTypeSwitch = -1;
   FRecovery->Settled();
+  ShowOverruled(StatusBar1, {});
   return true;
 }
 
@@ -149,8 +174,7 @@ bool TMainForm::LoadDocument(const QString& FileName, const std::optional<TEncod
   form.ExchangeTabs = !KeepTabs;
   TEncodingChoice choice;
   choice.Forced = Encoding;
-  const int type = DocTypeOf(FileName);
-  choice.Declarations = type == dtHTML ? dcHTML : type == dtCSS ? dcCSS : dcNone;
+  choice.Declarations = DeclarationsOf(FileName);
   choice.EightBit = CodePageEncoding(EightBit.toStdString());
   {
     TBusyCursor busy(QFileInfo(FileName).size() >= LargeFile);
@@ -174,6 +198,7 @@ bool TMainForm::LoadDocument(const QString& FileName, const std::optional<TEncod
   RememberDiskState(form.Checksum);
   RememberDocument(FileName);
   SetTitle();
+  ShowOverruled(StatusBar1, form.OverruledDeclaration);
   return true;
 }
 
@@ -218,9 +243,7 @@ bool TMainForm::ConfirmEncodable(TEncoding& Encoding) {
                 .arg(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')))
           : QStringLiteral("a byte (0x%1) that is no character").arg(QString::number(code, 16).toUpper());
   const QString text =
-      QStringLiteral(
-          "Line %1 holds %2, which %3 cannot hold.\n\nSave the document as UTF-8 instead? A charset the "
-          "document declares (a meta charset or @charset) is not changed: that is up to you.")
+      QStringLiteral("Line %1 holds %2, which %3 cannot hold.\n\nSave the document as UTF-8 instead?")
           .arg(found.Line + 1)
           .arg(what, QString::fromStdString(EncodingName(Encoding)));
   if (MessageDlg(text, mtWarning, mbYes | mbCancel, this) != mrYes) {
@@ -236,7 +259,11 @@ bool TMainForm::SaveDocument(const QString& FileName) {
   if (!MayOverwrite(FileName)) return false;
   QString why;
   TFileForm form = SaveForm();
+  const TEncoding asked = form.Encoding;
   if (!ConfirmEncodable(form.Encoding)) return false;
+  // An encoding the user chose is declared by the file too, when it declares one.
+  if (FSavingWithEncoding || !(form.Encoding == asked))
+    OfferDeclarationChange(this, *Memo1, DeclarationsOf(FileName), form.Encoding);
   std::uint64_t checksum = 0;
   if (!WriteWithProgress(FileName, form, &why, &checksum)) {
     QString text = QStringLiteral("Unable to save file!\nCheck you access rights to select drive");
@@ -271,6 +298,8 @@ bool TMainForm::SaveWithEncoding1Click() {
   // The document takes the encoding once it is saved in it.
   const TEncoding before = FEncoding;
   FEncoding = chosen;
+  FSavingWithEncoding = true;
+  const auto reset = qScopeGuard([this] { FSavingWithEncoding = false; });
   if (Save1Click()) return true;
   FEncoding = before;
   return false;

@@ -220,7 +220,8 @@ class TMainForm : public QMainWindow {
   bool FOnDisk = false;  // the file was loaded or saved since the last New
   TLineBreak FLineBreak = lbLF;
   TEncoding FEncoding;
-  bool FKeepBytes = false;  // opened although it does not look like text: saved byte for byte
+  bool FKeepBytes = false;           // opened although it does not look like text: saved byte for byte
+  bool FSavingWithEncoding = false;  // a save asks to change a declaration of another encoding
   bool FInActivate = false;
   // The open file as it was when loaded or last saved, and the outside change last asked about.
   TContentStamp FDiskState;

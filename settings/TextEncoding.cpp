@@ -75,6 +75,14 @@ bool Listed(std::string_view Labels, std::string_view Label) {
   return false;
 }
 
+// A label as it is compared: lower case, without the blanks declarations put around it.
+std::string LabelKey(std::string_view Label) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
+  while (!Label.empty() && blank(Label.front())) Label.remove_prefix(1);
+  while (!Label.empty() && blank(Label.back())) Label.remove_suffix(1);
+  return Lower(Label);
+}
+
 const TCodePageInfo* InfoOf(std::string_view Name) {
   for (const TCodePageInfo& info : CodePages)
     if (info.Name == Name) return &info;
@@ -131,11 +139,7 @@ bool EncodingFromName(std::string_view Name, TEncoding* Encoding) {
 }
 
 bool EncodingFromLabel(std::string_view Label, TEncoding* Encoding) {
-  // Labels come with blanks around them in declarations.
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
-  while (!Label.empty() && blank(Label.front())) Label.remove_prefix(1);
-  while (!Label.empty() && blank(Label.back())) Label.remove_suffix(1);
-  const std::string label = Lower(Label);
+  const std::string label = LabelKey(Label);
   if (label.empty()) return false;
   if (Listed(Utf8Labels, label) || Listed(Utf16Labels, label)) {
     *Encoding = TEncoding{};
@@ -150,6 +154,11 @@ bool EncodingFromLabel(std::string_view Label, TEncoding* Encoding) {
   if (!found || !TableOf(found->Name)) return false;
   *Encoding = TEncoding{ekCodePage, false, found->Name};
   return true;
+}
+
+bool IsUtf16Label(std::string_view Label) {
+  const std::string label = LabelKey(Label);
+  return !label.empty() && Listed(Utf16Labels, label);
 }
 
 const std::vector<std::string_view>& EightBitCodePages() {

@@ -33,6 +33,8 @@ bool EncodingFromName(std::string_view Name, TEncoding* Encoding);
 // browsers read them: ISO-8859-1 and ASCII labels mean windows-1252, a UTF-16 label in a declaration
 // means UTF-8. False for a label of no supported encoding.
 bool EncodingFromLabel(std::string_view Label, TEncoding* Encoding);
+// Whether a label names UTF-16 ("utf-16", "UTF-16LE", "ucs-2"...), which EncodingFromLabel reads as UTF-8.
+bool IsUtf16Label(std::string_view Label);
 
 // The 8-bit code pages, by name ("windows-1252", "ISO-8859-5", "KOI8-R"...).
 const std::vector<std::string_view>& EightBitCodePages();

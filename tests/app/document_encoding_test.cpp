@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -83,10 +84,13 @@ TEST_F(DocumentEncoding, LegacyFilesOpenInTheirEncodingAndSaveByteForByte) {
 
 TEST_F(DocumentEncoding, ACharacterTheEncodingCannotHoldIsAskedAbout) {
   const QString page = Path("page.html");
-  const std::string utf8 = "<meta charset=\"windows-1251\">\n" + Russian + "\n";
-  const std::string bytes = IconvProgram(utf8, "UTF-8", "WINDOWS-1251");
+  const std::string pragma = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%1\">\n";
+  const std::string text = "<p>Caf\u00E9 cr\u00E8me</p>\n";
+  const std::string bytes = IconvProgram(
+      QString::fromStdString(pragma).arg("windows-1252").toStdString() + text, "UTF-8", "WINDOWS-1252");
   WriteBytes(page, bytes);
   ASSERT_TRUE(Form->LoadDocument(page));
+  EXPECT_EQ(ShownEncoding(), "windows-1252");
   Form->Memo1->SetCaretLine(2);
   Form->Memo1->SetCaretCol(4);
   QGuiApplication::clipboard()->setText(QStringLiteral("\u4E2D"));
@@ -99,22 +103,150 @@ TEST_F(DocumentEncoding, ACharacterTheEncodingCannotHoldIsAskedAbout) {
   ASSERT_EQ(Boxes.Shown.size(), 1u);
   EXPECT_EQ(
       Boxes.Shown[0].Text,
-      "Line 2 holds \u201C\u4E2D\u201D (U+4E2D), which windows-1251 cannot hold.\n\nSave the document as "
-      "UTF-8 instead? A charset the document declares (a meta charset or @charset) is not changed: that "
-      "is up to you.");
+      "Line 2 holds \u201C\u4E2D\u201D (U+4E2D), which windows-1252 cannot hold.\n\nSave the document as "
+      "UTF-8 instead?");
   EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbCancel);
   EXPECT_EQ(FileBytes(page), bytes);
   EXPECT_TRUE(Form->Memo1->Modified());
   EXPECT_EQ(Form->Memo1->CaretLine(), 2);
   EXPECT_EQ(Form->Memo1->CaretCol(), 4);
 
-  // Yes: the document is UTF-8 from now on; its declaration is the user's to change.
-  Boxes.Answers = {mrYes};
+  // Yes: the document is UTF-8 from now on, and so is its declaration when the user wants it.
+  Boxes.Answers = {mrYes, mrYes};
   EXPECT_TRUE(Form->Save1Click());
-  EXPECT_EQ(FileBytes(page), "<meta charset=\"windows-1251\">\n<p>\u4E2D" + Russian.substr(3) + "\n");
+  ASSERT_EQ(Boxes.Shown.size(), 3u);
+  EXPECT_EQ(Boxes.Shown[2].Text, "The page declares windows-1252; change the declaration to utf-8?");
+  EXPECT_EQ(Boxes.Shown[2].Buttons, mbYes | mbNo);
+  EXPECT_EQ(FileBytes(page), QString::fromStdString(pragma).arg("utf-8").toStdString() +
+                                 "<p>\u4E2DCaf\u00E9 cr\u00E8me</p>\n");
   EXPECT_FALSE(Form->Memo1->Modified());
   EXPECT_EQ(ShownEncoding(), "UTF-8");
   EXPECT_EQ(Form->DocEncoding(), TEncoding{});
+}
+
+TEST_F(DocumentEncoding, UnicodeTextOverrulesAnEightBitDeclaration) {
+  const std::string declared = "<meta charset=\"windows-1251\">\n";
+  const std::string ascii = [] {
+    std::string lines;
+    while (lines.size() < 80 * 1024) lines += "<p>Nothing but ASCII on this line, as far as it goes.</p>\n";
+    return lines;
+  }();
+  struct Case {
+    const char* Name;
+    std::string Text;
+    const char* Iconv;  // the file's bytes from Text
+    const char* Shown;
+    const char* Message;
+  };
+  const char* const overruled = "The file declares %1 but is UTF-8; it was read as UTF-8.";
+  const Case cases[] = {
+      {"meta.html", declared + Russian + "\n", "UTF-8", "UTF-8", "windows-1251"},
+      {"pragma.html",
+       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=cp1251\">\n" + Russian + "\n", "UTF-8",
+       "UTF-8", "cp1251"},
+      {"sheet.css", "@charset \"windows-1251\";\n/* " + Russian + " */\n", "UTF-8", "UTF-8", "windows-1251"},
+      // Past the first 64 KB, read before the rest is looked at.
+      {"far.html", declared + ascii + Russian + "\n", "UTF-8", "UTF-8", "windows-1251"},
+      {"far-1251.html", declared + ascii + Russian + "\n", "WINDOWS-1251", "windows-1251", ""},
+      {"ascii.html", declared + ascii, "UTF-8", "windows-1251", ""},
+      {"bom.html", declared + Russian + "\n", "UTF-8-BOM", "UTF-8 with BOM", ""},
+      {"notes.txt", declared + Russian + "\n", "UTF-8", "UTF-8", ""},
+  };
+  for (const Case& c : cases) {
+    const std::string bytes = std::string_view(c.Iconv) == "UTF-8-BOM"
+                                  ? "\xEF\xBB\xBF" + c.Text
+                                  : IconvProgram(c.Text, "UTF-8", c.Iconv);
+    const QString in = Path(c.Name), out = Path(QStringLiteral("saved-") + c.Name);
+    WriteBytes(in, bytes);
+    ASSERT_TRUE(Form->LoadDocument(in)) << c.Name;
+    EXPECT_EQ(Text(), c.Text) << c.Name;
+    EXPECT_EQ(ShownEncoding(), c.Shown) << c.Name;
+    EXPECT_EQ(Form->StatusBar1->currentMessage(), *c.Message ? QString(overruled).arg(c.Message) : QString())
+        << c.Name;
+    ASSERT_TRUE(Form->SaveDocument(out)) << c.Name;
+    EXPECT_EQ(FileBytes(out), bytes) << c.Name;
+  }
+  // Cyrillic typed into such a page is saved as the UTF-8 around it.
+  const QString page = Path("meta.html");
+  ASSERT_TRUE(Form->LoadDocument(page));
+  Form->Memo1->SetCaretXY(4, 2);
+  for (const QString& letter :
+       {QStringLiteral("\u0416"), QStringLiteral("\u0443"), QStringLiteral("\u043A")}) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, letter);
+    QCoreApplication::sendEvent(Form->Memo1, &press);
+  }
+  ASSERT_TRUE(Form->Save1Click());
+  EXPECT_EQ(FileBytes(page), declared + "<p>\u0416\u0443\u043A" + Russian.substr(3) + "\n");
+  EXPECT_TRUE(Boxes.Shown.empty());
+  // Another document takes the message away, but not a message of something else.
+  Form->Newblank1Click();
+  EXPECT_EQ(Form->StatusBar1->currentMessage(), QString());
+  Form->StatusBar1->showMessage("Something else");
+  ASSERT_TRUE(Form->LoadDocument(Path("ascii.html")));
+  EXPECT_EQ(Form->StatusBar1->currentMessage(), "Something else");
+}
+
+TEST_F(DocumentEncoding, SavingWithAnEncodingChangesTheDeclarationWhenTheUserWants) {
+  const QString page = Path("page.html");
+  const std::string head = "<html><head><meta charset=\"%1\"><title>\u041F\u0440\u043E\u0431\u0430</title>\n";
+  const auto declaring = [&](const char* Label) {
+    return QString::fromStdString(head).arg(Label).toStdString();
+  };
+  const std::string rest = Russian + "\n</head>\n";
+  WriteBytes(page, declaring("utf-8") + rest);
+  ASSERT_TRUE(Form->LoadDocument(page));
+  // The caret after the declaration on its line, and a block below it.
+  Form->Memo1->SelectBlock({1, 2}, {4, 2});
+  Form->Memo1->SetCaretXY(40, 1);
+
+  Encodings.Names = {"windows-1251"};
+  Boxes.Answers = {mrYes};
+  Form->Action("SaveEncoding1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 1u);
+  EXPECT_EQ(Boxes.Shown[0].Text, "The page declares utf-8; change the declaration to windows-1251?");
+  EXPECT_EQ(Boxes.Shown[0].Buttons, mbYes | mbNo);
+  EXPECT_EQ(FileBytes(page), IconvProgram(declaring("windows-1251") + rest, "UTF-8", "WINDOWS-1251"));
+  EXPECT_EQ(ShownEncoding(), "windows-1251");
+  EXPECT_FALSE(Form->Memo1->Modified());
+  EXPECT_EQ(Form->Memo1->CaretPos(), (TPoint{40 + 7, 1}));
+  EXPECT_EQ(Form->Memo1->SelBegin(), (TPoint{1, 2}));
+  EXPECT_EQ(Form->Memo1->SelEnd(), (TPoint{4, 2}));
+  // One step takes it back.
+  Form->Memo1->Undo();
+  EXPECT_EQ(Text(), declaring("utf-8") + rest);
+  EXPECT_EQ(Form->Memo1->CaretPos(), (TPoint{40, 1}));
+  EXPECT_TRUE(Form->Memo1->Modified());
+  Form->Memo1->Redo();
+  EXPECT_EQ(Text(), declaring("windows-1251") + rest);
+
+  // No: the file holds UTF-8 under its old declaration, and is read back as the UTF-8 it is.
+  Encodings.Names = {"UTF-8"};
+  Boxes.Answers = {mrNo};
+  Form->Action("SaveEncoding1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 2u);
+  EXPECT_EQ(Boxes.Shown[1].Text, "The page declares windows-1251; change the declaration to utf-8?");
+  EXPECT_EQ(FileBytes(page), declaring("windows-1251") + rest);
+  ASSERT_TRUE(Form->LoadDocument(page));
+  EXPECT_EQ(ShownEncoding(), "UTF-8");
+  EXPECT_FALSE(Form->StatusBar1->currentMessage().isEmpty());
+
+  // A declaration that already says what is saved asks nothing.
+  Encodings.Names = {"windows-1251", "UTF-8"};
+  Boxes.Answers = {mrYes};
+  Form->Action("SaveEncoding1")->trigger();
+  EXPECT_EQ(Boxes.Shown.size(), 2u);
+  Form->Action("SaveEncoding1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 3u);
+  EXPECT_EQ(FileBytes(page), declaring("utf-8") + rest);
+  // A plain save leaves the declaration as it is.
+  Encodings.Names = {"windows-1251"};
+  Boxes.Answers = {mrNo};
+  Form->Action("SaveEncoding1")->trigger();
+  ASSERT_EQ(Boxes.Shown.size(), 4u);
+  QGuiApplication::clipboard()->setText("x");
+  Form->EditPaste1Execute();
+  ASSERT_TRUE(Form->Save1Click());
+  EXPECT_EQ(Boxes.Shown.size(), 4u);
 }
 
 TEST_F(DocumentEncoding, ReopenAndSaveWithAnotherEncoding) {

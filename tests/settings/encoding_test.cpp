@@ -211,6 +211,64 @@ TEST(EncodingDeclarations, CssCharsetRules) {
   for (const auto& [sheet, label] : cases) EXPECT_EQ(CssCharsetLabel(sheet), label) << sheet;
 }
 
+TEST(EncodingDeclarations, SavingChangesTheFirstDeclarationToTheEncodingSaved) {
+  const TEncoding utf8{}, bom{ekUtf8, true, {}}, utf16{ekUtf16LE, true, {}};
+  const TEncoding cyrillic = CodePageEncoding("windows-1251"), western = CodePageEncoding("windows-1252");
+  struct Case {
+    std::string Text;
+    TDeclarations Kind;
+    TEncoding Saved;
+    std::string Expected;  // "" when the text stays as it is
+  };
+  const std::string far(4090, ' ');
+  const Case cases[] = {
+      {"<meta charset=\"utf-8\">", dcHTML, cyrillic, "<meta charset=\"windows-1251\">"},
+      {"<html><head><META CHARSET=KOI8-R><title>", dcHTML, utf8, "<html><head><META CHARSET=utf-8><title>"},
+      {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\n<p>", dcHTML, utf8,
+       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n<p>"},
+      {"<meta content='text/html;charset = \"koi8-r\"' http-equiv='content-type'>", dcHTML, cyrillic,
+       "<meta content='text/html;charset = \"windows-1251\"' http-equiv='content-type'>"},
+      {"<meta charset=\" koi8-r \">", dcHTML, bom, "<meta charset=\" utf-8 \">"},
+      {"<meta charset=\"shift_jis\"><meta charset=\"windows-1250\">", dcHTML, utf8,
+       "<meta charset=\"utf-8\"><meta charset=\"windows-1250\">"},
+      {"<meta charset=\"koi8-r\"><meta charset=\"koi8-r\">", dcHTML, utf8,
+       "<meta charset=\"utf-8\"><meta charset=\"koi8-r\">"},
+      {"<!-- <meta charset=\"utf-8\"> --><meta charset=\"utf-8\">", dcHTML, western,
+       "<!-- <meta charset=\"utf-8\"> --><meta charset=\"windows-1252\">"},
+      {"<meta charset=\"utf-8\">", dcHTML, utf16, "<meta charset=\"utf-16\">"},
+      {"<meta charset=\"utf-16\">", dcHTML, utf8, "<meta charset=\"utf-8\">"},
+      {"@charset \"windows-1251\";\nbody {}", dcCSS, utf8, "@charset \"utf-8\";\nbody {}"},
+      {"@CHARSET 'utf-8' ;", dcCSS, CodePageEncoding("KOI8-R"), "@CHARSET 'KOI8-R' ;"},
+      // Declarations that already say what is saved, by name or by a label readers take for it.
+      {"<meta charset=\"UTF-8\">", dcHTML, bom, ""},
+      {"<meta charset=\"utf8\">", dcHTML, utf8, ""},
+      {"<meta charset=cp1251>", dcHTML, cyrillic, ""},
+      {"<meta charset=iso-8859-1>", dcHTML, western, ""},
+      {"<meta charset=ISO-8859-1>", dcHTML, CodePageEncoding("ISO-8859-1"), ""},
+      {"<meta charset=\"UTF-16LE\">", dcHTML, {ekUtf16BE, true, {}}, ""},
+      // No declaration to change.
+      {"<p>no declaration</p>", dcHTML, cyrillic, ""},
+      {"<meta charset=\"\">", dcHTML, cyrillic, ""},
+      {"<meta http-equiv=refresh content=\"text/html; charset=koi8-r\">", dcHTML, utf8, ""},
+      {"<meta charset=\"koi8-r\">", dcCSS, utf8, ""},
+      {"<meta charset=\"koi8-r\">", dcNone, utf8, ""},
+      {" @charset \"koi8-r\";", dcCSS, utf8, ""},
+      {"/* */@charset \"koi8-r\";", dcCSS, utf8, ""},
+      {far + "<meta charset=\"koi8-r\">", dcHTML, utf8, ""},
+  };
+  for (const Case& c : cases) {
+    const auto change = DeclarationChangeFor(c.Text, c.Kind, c.Saved);
+    std::string text = c.Text;
+    if (change) text.replace(change->Start, change->End - change->Start, change->New);
+    EXPECT_EQ(text, c.Expected.empty() ? c.Text : c.Expected) << c.Text << " as " << EncodingName(c.Saved);
+    EXPECT_EQ(change.has_value(), !c.Expected.empty()) << c.Text;
+    // What was there is what the question names; the text saved reads back in what it says.
+    if (!change) continue;
+    EXPECT_EQ(change->Old, c.Text.substr(change->Start, change->End - change->Start));
+    EXPECT_FALSE(DeclarationChangeFor(text, c.Kind, c.Saved)) << text;
+  }
+}
+
 TEST(EncodingDecision, FollowsTheOrderBrowsersFollow) {
   const std::string russian = IconvProgram(
       "\u0421\u044A\u0435\u0448\u044C \u0436\u0435 \u0435\u0449\u0451 \u044D\u0442\u0438\u0445 "
@@ -219,31 +277,45 @@ TEST(EncodingDecision, FollowsTheOrderBrowsersFollow) {
       "\u0434\u0430 "
       "\u0432\u044B\u043F\u0435\u0439 \u0447\u0430\u044E.\n",
       "UTF-8", "WINDOWS-1251");
+  const std::string utf8 = Decoded(russian, CodePageEncoding("windows-1251"));
   struct Case {
     const char* What;
     std::string File;
     TDeclarations Declarations;
     const char* Expected;
+    const char* Overruled = "";
   };
   const Case cases[] = {
       {"byte-order mark before a declaration", "\xEF\xBB\xBF<meta charset=koi8-r>", dcHTML, "UTF-8 with BOM"},
+      {"byte-order mark before a declaration UTF-8 contradicts", "\xEF\xBB\xBF<meta charset=koi8-r>" + utf8,
+       dcHTML, "UTF-8 with BOM"},
       {"UTF-16 LE mark", std::string("\xFF\xFEx\0", 4), dcNone, "UTF-16 LE"},
       {"UTF-16 BE mark", std::string("\xFE\xFF\0x", 4), dcNone, "UTF-16 BE"},
       {"an odd UTF-16 file is read byte by byte", std::string("\xFF\xFEx", 3), dcNone, "windows-1251"},
-      {"declaration before valid UTF-8", "<meta charset=koi8-r>\u0416", dcHTML, "KOI8-R"},
-      {"declarations only where they belong", "<meta charset=koi8-r>\u0416", dcCSS, "UTF-8"},
+      {"declaration before text in it", "<meta charset=koi8-r>" + IconvProgram(utf8, "UTF-8", "KOI8-R"),
+       dcHTML, "KOI8-R"},
+      {"declaration before ASCII", "<meta charset=koi8-r><p>plain</p>", dcHTML, "KOI8-R"},
+      {"declaration before valid UTF-8", "<meta charset=koi8-r>\u0416", dcHTML, "UTF-8", "koi8-r"},
+      {"pragma before valid UTF-8",
+       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\n<p>" + utf8, dcHTML,
+       "UTF-8", "windows-1251"},
+      {"@charset before valid UTF-8", "@charset \"cp1251\";\n/* " + utf8 + " */", dcCSS, "UTF-8", "cp1251"},
+      {"UTF-8 declared, not UTF-8", "<meta charset=utf-8>" + russian, dcHTML, "UTF-8"},
+      {"UTF-8 declared, UTF-8", "<meta charset=utf-8>" + utf8, dcHTML, "UTF-8"},
+      {"declarations only where they belong", "<meta charset=koi8-r>" + russian, dcCSS, "windows-1251"},
       {"style sheet", "@charset \"windows-1253\";", dcCSS, "windows-1253"},
       {"valid UTF-8", "caf\u00E9", dcNone, "UTF-8"},
       {"the detector", "<p>" + russian, dcNone, "windows-1251"},
-      {"the detector, KOI8-R",
-       IconvProgram(Decoded(russian, CodePageEncoding("windows-1251")), "UTF-8", "KOI8-R"), dcNone, "KOI8-R"},
+      {"the detector, KOI8-R", IconvProgram(utf8, "UTF-8", "KOI8-R"), dcNone, "KOI8-R"},
       {"the Setup choice when the detector cannot tell", "x\x81y", dcNone, "windows-1251"},
   };
   TEncodingChoice choice;
   choice.EightBit = CodePageEncoding("windows-1251");
   for (const Case& c : cases) {
     choice.Declarations = c.Declarations;
-    EXPECT_EQ(EncodingName(DecideEncoding(c.File, choice)), c.Expected) << c.What;
+    std::string overruled;
+    EXPECT_EQ(EncodingName(DecideEncoding(c.File, choice, &overruled)), c.Expected) << c.What;
+    EXPECT_EQ(overruled, c.Overruled) << c.What;
   }
   // The user's choice; of the file only its mark counts.
   choice.Forced = TEncoding{ekUtf16LE, false, {}};
