@@ -397,18 +397,18 @@ TEST_F(DocumentLife, OutsideChangesAreNeverOverwrittenSilently) {
 
   // While the window is active, a change is offered at once, not at the next activation.
   Form->activateWindow();
-  QTRY_VERIFY(Form->isActiveWindow());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->isActiveWindow(); }));
   Boxes.Shown.clear();
   Boxes.Answers = {mrYes};
   WriteBytes(page, "three\r\n");
-  QTRY_COMPARE_WITH_TIMEOUT(Boxes.Shown.size(), 1u, 5000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Boxes.Shown.size() == 1u; }, 5000));
   EXPECT_EQ(Boxes.Shown[0].Text, page + " modified by external software\nReload this file?");
   EXPECT_EQ(Form->Memo1->Text(), "three\r\n");
   // Saving and the watch go on with the new file.
   Type("4");
   Form->Action("Save1")->trigger();
   WriteBytes(page, "five\r\n");
-  QTRY_COMPARE_WITH_TIMEOUT(Boxes.Shown.size(), 2u, 5000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Boxes.Shown.size() == 2u; }, 5000));
   QTest::qWait(500);
   EXPECT_EQ(Boxes.Shown.size(), 2u);
 }

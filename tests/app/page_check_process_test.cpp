@@ -160,7 +160,7 @@ TEST_F(PageCheckProcess, StoppedChecksLeaveTheEditorAndItsText) {
     EXPECT_TRUE(Pane->Problems().empty());
     EXPECT_EQ(Memo->Marks().Count(), 0);
     EXPECT_FALSE(Pane->findChild<QPushButton*>("PageCheckCancel")->isVisible());
-    QTRY_VERIFY(ProcessGone(pid));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ProcessGone(pid); }));
     EXPECT_EQ(Memo->Text(), before);
     EXPECT_TRUE(Memo->Modified());
   }
@@ -191,15 +191,16 @@ TEST_F(PageCheckProcess, CancelEndsTheProcess) {
   const qint64 pid = StartCheck();
   ASSERT_GT(pid, 0);
   // Tidy reads the page slowly: the pane shows how far it has come.
-  QTRY_VERIFY_WITH_TIMEOUT(Pane->Status().contains(QRegularExpression("^Checking page\\.\\.\\. [0-9]+%$")),
-                           20000);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Pane->Status().contains(QRegularExpression("^Checking page\\.\\.\\. [0-9]+%$")); },
+      20000));
   auto* cancel = Pane->findChild<QPushButton*>("PageCheckCancel");
   ASSERT_TRUE(cancel->isVisible());
   QTest::mouseClick(cancel, Qt::LeftButton);
   EXPECT_FALSE(Pane->Checking());
   EXPECT_EQ(Pane->Status(), "The page check was cancelled");
   EXPECT_FALSE(cancel->isVisible());
-  QTRY_VERIFY(ProcessGone(pid));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ProcessGone(pid); }));
   EXPECT_FALSE(finished.wait(300));
 }
 
@@ -254,7 +255,7 @@ TEST_F(PageCheckProcess, NewAndOpenForgetTheList) {
   Memo->SetModified(false);
   Form->Newblank1Click();
   forgotten("New while checking");
-  QTRY_VERIFY(ProcessGone(pid));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ProcessGone(pid); }));
   EXPECT_FALSE(finished.wait(300));
 }
 

@@ -322,19 +322,19 @@ TEST(ReplaceDialog, KeysThroughTheWindow) {
   auto* dialog = form->findChild<TReplaceDlg*>(QStringLiteral("ReplaceDlg"));
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());
-  QTRY_COMPARE(QApplication::focusWidget(), dialog->FindEdit);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == dialog->FindEdit; }));
   QTest::keyClicks(dialog->FindEdit, "one");
   QTest::keyClick(dialog->FindEdit, Qt::Key_Return);  // Enter is Find Next
   EXPECT_EQ(memo->SelBegin(), (TPoint{1, 1}));
   QTest::keyClick(dialog->FindEdit, Qt::Key_Escape);
   EXPECT_FALSE(dialog->isVisible());
-  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(memo));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == static_cast<QWidget*>(memo); }));
   EXPECT_EQ(memo->SelectedText(), "one") << "the found occurrence stays selected";
   QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
-  QTRY_COMPARE(QApplication::focusWidget(), dialog->FindEdit);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == dialog->FindEdit; }));
   EXPECT_EQ(dialog->FindEdit->selectedText(), "one");
   dialog->CancelBtn->click();
-  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(memo));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == static_cast<QWidget*>(memo); }));
 
   struct TStep {
     Qt::KeyboardModifiers mods;

@@ -39,7 +39,7 @@ TEST_F(InputTest, TabReachesTheEditorWhenItWantsTabs) {
     edit->SetCaretPos({1, 1});
     edit->SetWantTabs(want);
     edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }));
     QTest::keyClick(edit, Qt::Key_Tab);
     EXPECT_EQ(edit->hasFocus(), want);
     EXPECT_EQ(edit->LineLength(1) > 1, want);

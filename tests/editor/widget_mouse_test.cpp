@@ -89,7 +89,7 @@ TEST_F(MouseTest, DragSelectScrollsOutsideTheTextArea) {
   Edit->SetFirstVisibleLine(1);
   QTest::mousePress(VP(*Edit), Qt::LeftButton, {}, QPoint(50, 2));
   QTest::mouseMove(VP(*Edit), QPoint(50, h + 50));
-  QTRY_VERIFY(Edit->FirstVisibleLine() > 1 + 3 * vis);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Edit->FirstVisibleLine() > 1 + 3 * vis; }));
   QTest::mouseMove(VP(*Edit), QPoint(50, h / 2));  // back inside: the scrolling stops
   EXPECT_EQ(Edit->AutoScrollDelay(), -1);
   QTest::mouseRelease(VP(*Edit), Qt::LeftButton, {}, QPoint(50, h / 2));

@@ -169,7 +169,7 @@ TEST_F(PaintTest, SpecialLineColoursOverrideAndInvertTheSelection) {
 TEST_F(PaintTest, CaretShapesAndPlaces) {
   SetText("abcdef\r\nabcdef\r\n");
   Edit->setFocus();
-  QTRY_VERIFY(Edit->hasFocus());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Edit->hasFocus(); }));
   Edit->SetCaretPos({3, 2});
   const int cw = Edit->CharWidth(), lh = Edit->LineHeight();
   const int x = Edit->ColumnToX(3), y = lh + 1;
@@ -265,7 +265,7 @@ TEST_F(PaintTest, ScrollingOneLineRepaintsOneRow) {
   for (int i = 0; i < 200; ++i) text += "some text\r\n";
   SetText(text);
   Edit->setFocus();
-  QTRY_VERIFY(Edit->hasFocus());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Edit->hasFocus(); }));
   Edit->SetCaretPos({3, 3});
   QApplication::processEvents();
   Edit->SetFirstVisibleLine(2);
