@@ -4,13 +4,13 @@
 // file an interrupted save may have cut short and of text left unsaved by an earlier run, then the event
 // loop until the main window closes or a signal ends the program.
 #include <QApplication>
-#include <QIcon>
 #include <QStringList>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <optional>
 
+#include "AppIdentity.h"
 #include "CommandLine.h"
 #include "DisplayStart.h"
 #include "DocumentFileJournalOffer.h"
@@ -44,12 +44,7 @@ int main(int argc, char** argv) {
   app.setProperty("HelpFile", QStringLiteral("qn.html"));
   app.setApplicationName(QStringLiteral("Quillan"));
   app.setApplicationVersion(QStringLiteral(QUILLAN_VERSION));
-  app.setDesktopFileName(QStringLiteral("example.orvex.Quillan"));
-  // The installed theme icon, else the sizes built into the program.
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/icons/quillan-%1.png").arg(size));
-  app.setWindowIcon(QIcon::fromTheme(QStringLiteral("example.orvex.Quillan"), icon));
+  ApplyDesktopIdentity(app);
   TMainForm form(commandLine.Args);
   form.show();
   // Once the window is up: a file an interrupted save may have cut short, put back first if the user

@@ -2,7 +2,7 @@
 # the icons and the AppStream metainfo; CPack turns the same rules into a Debian package.
 include(GNUInstallDirs)
 
-set(QUILLAN_APP_ID example.orvex.Quillan)
+set(QUILLAN_APP_ID example.orvex.quillan)
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS quillan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

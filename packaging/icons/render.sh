@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 for size in 16 22 24 32 48 64 128 256; do
-  rsvg-convert -w "$size" -h "$size" example.orvex.Quillan.svg -o "quillan-$size.png"
+  rsvg-convert -w "$size" -h "$size" example.orvex.quillan.svg -o "quillan-$size.png"
 done

@@ -8,7 +8,7 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
-id=example.orvex.Quillan
+id=example.orvex.quillan
 share="$prefix/share"
 [ "$("$prefix/bin/quillan" --version)" = "Quillan 2.0" ] || fail "installed program"
 [ -f "$share/quillan/qn.html" ] || fail "help page"
