@@ -82,7 +82,12 @@ QString UsageText() {
       "  -h, --help        show this help and exit\n"
       "  --version         show the version and exit\n"
       "\n"
-      "The window-system options of Qt (-platform, -display, -style, ...) are accepted too.\n");
+      "One window edits one file. Given two names, quillan opens only the second: the\n"
+      "first stands where a type switch would and is not opened. Names after the\n"
+      "second are ignored. To edit several files, start quillan once for each.\n"
+      "\n"
+      "The window-system options of Qt (-platform, -display, -style, ...) are\n"
+      "accepted too.\n");
 }
 
 QString VersionText() { return QStringLiteral("Quillan ") + QStringLiteral(QUILLAN_VERSION); }

@@ -21,7 +21,7 @@ grep -qx 'M[0-9]*:1 5 W Warning: discarding unexpected </b>' <<<"$answer" || fai
 [ "$(tail -n 1 <<<"$answer")" = "S3:0 4" ] || fail "page check summary: $answer"
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
 [ -z "$(desktop-file-validate "$share/applications/$id.desktop")" ] || fail "desktop entry has hints"
-grep -q '^Exec=quillan %F$' "$share/applications/$id.desktop" || fail "Exec line"
+grep -q '^Exec=quillan %f$' "$share/applications/$id.desktop" || fail "Exec line"
 grep -q '^MimeType=text/html;text/css;text/javascript;application/javascript;text/plain;$' \
   "$share/applications/$id.desktop" || fail "MIME types"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null || fail "metainfo"
