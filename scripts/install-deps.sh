@@ -9,9 +9,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libpcre2-dev libxxhash-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick poppler-utils chromium
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils chromium
   fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream file dpkg-dev vim time
+  desktop-file-utils appstream file dpkg-dev lintian man-db vim time
   at-spi2-core python3-pyatspi dbus librsvg2-bin
 )
 missing=()
