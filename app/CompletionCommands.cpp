@@ -29,9 +29,8 @@ const TCompletionWords& StandardWords() {
   static const TCompletionWords words = [] {
     InitCompletionData();
     const QByteArray html = Resource(":/completion/html.txt");
-    const QByteArray css = Resource(":/completion/css.txt");
     const QByteArray js = Resource(":/completion/js.txt");
-    return TCompletionWords(html.toStdString(), css.toStdString(), js.toStdString());
+    return TCompletionWords(html.toStdString(), js.toStdString());
   }();
   return words;
 }

@@ -8,13 +8,33 @@ namespace {
 
 TCompletionPlace At(TCompletionPlaceKind Kind, std::string_view Fragment, std::string Property = {},
                     std::size_t Start = 0) {
-  return {Kind, std::string(Fragment), std::move(Property), Start};
+  TCompletionPlace place;
+  place.Kind = Kind;
+  place.Fragment = Fragment;
+  place.Property = std::move(Property);
+  place.Start = Start;
+  return place;
 }
 
 bool IsLetter(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }
 bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 bool IsBlank(char C) { return C == ' ' || C == '\t' || C == '\n' || C == '\r' || C == '\f'; }
 char Lower(char C) { return C >= 'A' && C <= 'Z' ? char(C - 'A' + 'a') : C; }
+bool IsTagNameChar(char C) {
+  return IsLetter(C) || IsDigit(C) || C == '-' || C == '_' || C == ':' || C == '.';
+}
+
+std::string Lowered(std::string_view Text) {
+  std::string out;
+  for (char C : Text) out += Lower(C);
+  return out;
+}
+
+// Where the name that starts at Pos ends.
+std::size_t TagNameEnd(std::string_view Text, std::size_t Pos) {
+  while (Pos < Text.size() && IsTagNameChar(Text[Pos])) ++Pos;
+  return Pos;
+}
 
 // The run of characters at the end of Text that Accept takes.
 template <class F>
@@ -117,22 +137,49 @@ TCompletionPlace Html(std::string_view Before) {
   if (prev == '<') return At(cpTagName, word);
   if (prev == '!' && prev2 == '<') return At(cpTagName, "!" + std::string(word));
   if (prev == '/' && prev2 == '<') return At(cpClosingTag, word);
-  // Inside a tag: after its "<" no ">" outside quotes, and not inside a quoted value.
+  // Inside a start tag: after its "<" and name no ">" outside quotes.
   const std::size_t lt = Before.rfind('<', p);
-  if (lt == std::string_view::npos || !IsBlank(prev)) return {};
+  if (lt == std::string_view::npos) return {};
+  const std::size_t nameEnd = TagNameEnd(Before, lt + 1);
+  if (nameEnd == lt + 1 || nameEnd > p || !IsLetter(Before[lt + 1])) return {};
+  const std::string_view tagName = Before.substr(lt + 1, nameEnd - lt - 1);
   char quote = 0;
+  std::size_t valueStart = 0;  // of the quoted value the caret is in
   for (std::size_t i = lt; i < p; ++i) {
     const char C = Before[i];
     if (quote) {
       if (C == quote) quote = 0;
     } else if (C == '"' || C == '\'') {
       quote = C;
+      valueStart = i;
     } else if (C == '>') {
       return {};
     }
   }
-  if (quote) return {};
-  return At(cpAttribute, word);
+  // In a value: quoted, or unquoted right after "=".
+  std::size_t equals = std::string_view::npos;
+  if (quote) {
+    equals = valueStart;
+    while (equals > lt && IsBlank(Before[equals - 1])) --equals;
+    equals = equals > lt && Before[equals - 1] == '=' ? equals - 1 : std::string_view::npos;
+    if (equals == std::string_view::npos) return {};
+  } else if (prev == '=') {
+    equals = p - 1;
+  }
+  TCompletionPlace place;
+  if (equals != std::string_view::npos) {
+    std::string_view name = Before.substr(lt, equals - lt);
+    while (!name.empty() && IsBlank(name.back())) name.remove_suffix(1);
+    name = TrailingRun(name, IsTagNameChar);
+    place = At(cpAttributeValue, word);
+    place.Attribute = Lowered(name);
+  } else if (IsBlank(prev)) {
+    place = At(cpAttribute, word);
+  } else {
+    return {};
+  }
+  place.Element = Lowered(tagName);
+  return place;
 }
 
 }  // namespace

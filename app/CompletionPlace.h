@@ -1,5 +1,5 @@
-// Where the caret stands for completion: after "<" or "</", inside a tag, after "&", in style rules
-// or in script, read from the text before the caret.
+// Where the caret stands for completion: after "<" or "</", inside a start tag or an attribute's value,
+// after "&", in style rules or in script, read from the text before the caret.
 #pragma once
 
 #include <cstddef>
@@ -8,19 +8,22 @@
 
 enum TCompletionPlaceKind {
   cpNone,
-  cpTagName,      // after "<" (and in a style sheet's selectors)
-  cpClosingTag,   // after "</"
-  cpAttribute,    // inside a tag, after its name and a blank
-  cpEntity,       // after "&"
-  cpCssProperty,  // in a rule, where a property name goes
-  cpCssValue,     // in a rule, after "property:"
-  cpScript        // in JavaScript
+  cpTagName,         // after "<" (and in a style sheet's selectors)
+  cpClosingTag,      // after "</"
+  cpAttribute,       // inside a start tag, after its name and a blank
+  cpAttributeValue,  // inside a start tag, after "attribute=" (and an opening quote)
+  cpEntity,          // after "&"
+  cpCssProperty,     // in a rule, where a property name goes
+  cpCssValue,        // in a rule, after "property:"
+  cpScript           // in JavaScript
 };
 
 struct TCompletionPlace {
   TCompletionPlaceKind Kind = cpNone;
   std::string Fragment;   // the characters before the caret that the chosen entry replaces
   std::string Property;   // cpCssValue: the property, in lower case
+  std::string Element;    // cpAttribute, cpAttributeValue: the tag's element name, in lower case
+  std::string Attribute;  // cpAttributeValue: the attribute, in lower case
   std::size_t Start = 0;  // cpScript and the rule places: where that language's text begins in Before
 };
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "CompletionTableWords.h"
 #include "jxHTMLSyn.h"
 #include "xeJScriptSyn.h"
 
@@ -29,21 +30,6 @@ std::vector<std::string> Words(const std::map<std::string, std::vector<std::stri
     for (const std::string& line : it->second)
       for (std::string& word : Split(line)) words.push_back(std::move(word));
   return words;
-}
-
-std::string Lowered(std::string_view Text) {
-  std::string out(Text);
-  for (char& c : out) c = char(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-// Sorted as a reader looks for a word (case folded, then by case), each word once.
-void SortWords(std::vector<std::string>& Words) {
-  std::sort(Words.begin(), Words.end(), [](const std::string& A, const std::string& B) {
-    const std::string a = Lowered(A), b = Lowered(B);
-    return a != b ? a < b : A < B;
-  });
-  Words.erase(std::unique(Words.begin(), Words.end()), Words.end());
 }
 
 // Every word of a keyword table, in the table's order of hash values.
@@ -107,25 +93,10 @@ std::vector<std::string> ScriptIdentifiers(std::string_view ScriptText) {
   return {found.begin(), found.end()};
 }
 
-TCompletionWords::TCompletionWords(std::string_view HtmlData, std::string_view CssData,
-                                   std::string_view JsData) {
+TCompletionWords::TCompletionWords(std::string_view HtmlData, std::string_view JsData)
+    : FTags(HtmlTagWords(false)), FClosingTags(HtmlTagWords(true)), FProperties(CssPropertyWords()) {
   const auto html = ParseCompletionData(HtmlData);
-  const auto css = ParseCompletionData(CssData);
   const auto js = ParseCompletionData(JsData);
-
-  // Tag names: the HTML table's names and closing forms, and the data file's further elements.
-  const std::vector<std::string> empty = Words(html, "empty");
-  for (const std::string& word : TableWords(TjxHTMLSyn::Keywords())) {
-    if (word[0] == '/')
-      FClosingTags.push_back(Lowered(word.substr(1)));
-    else
-      FTags.push_back(word[0] == '!' ? word : Lowered(word));
-  }
-  for (const std::string& tag : Words(html, "tags")) {
-    FTags.push_back(tag);
-    if (std::find(empty.begin(), empty.end(), tag) == empty.end()) FClosingTags.push_back(tag);
-  }
-  FAttributes = Words(html, "attributes");
 
   // Entities: the named ones of the HTML table, each ending in ";", and the data file's.
   for (int i = 0; i < TjxHTMLSyn::EntityCount(); ++i) {
@@ -136,34 +107,10 @@ TCompletionWords::TCompletionWords(std::string_view HtmlData, std::string_view C
   }
   for (const std::string& name : Words(html, "entities")) FEntities.push_back(name + ";");
 
-  FProperties = Words(css, "properties");
-  std::map<std::string, std::vector<std::string>> groups;
-  if (auto it = css.find("values"); it != css.end()) {
-    for (const std::string& line : it->second) {
-      const std::size_t colon = line.find(':');
-      if (colon == std::string::npos) continue;
-      const std::string name = line.substr(0, colon);
-      std::vector<std::string> values;
-      for (const std::string& word : Split(line.substr(colon + 1))) {
-        if (auto group = groups.find(word); group != groups.end())
-          values.insert(values.end(), group->second.begin(), group->second.end());
-        else
-          values.push_back(word);
-      }
-      if (name == "@all")
-        FCommonValues = values;
-      else if (name[0] == '@')
-        groups[name] = std::move(values);
-      else
-        FValues[name] = std::move(values);
-    }
-  }
-
   FScriptWords = TableWords(TxeJScriptSyn::Keywords());
   for (std::string& word : Words(js, "words")) FScriptWords.push_back(std::move(word));
 
-  for (auto* list : {&FTags, &FClosingTags, &FAttributes, &FEntities, &FProperties, &FScriptWords})
-    SortWords(*list);
+  for (auto* list : {&FEntities, &FScriptWords}) SortCompletionWords(*list);
 }
 
 std::vector<std::string> TCompletionWords::Entries(const TCompletionPlace& Place,
@@ -180,19 +127,15 @@ std::vector<std::string> TCompletionWords::Entries(const TCompletionPlace& Place
           std::transform(name.begin(), name.end(), name.begin(),
                          [](char c) { return char(std::toupper(static_cast<unsigned char>(c))); });
       break;
-    case cpAttribute: entries = FAttributes; break;
+    case cpAttribute: entries = HtmlAttributeWords(Place.Element); break;
+    case cpAttributeValue: entries = HtmlAttributeValueWords(Place.Attribute); break;
     case cpEntity: entries = FEntities; break;
     case cpCssProperty: entries = FProperties; break;
-    case cpCssValue: {
-      if (auto it = FValues.find(Place.Property); it != FValues.end()) entries = it->second;
-      entries.insert(entries.end(), FCommonValues.begin(), FCommonValues.end());
-      SortWords(entries);
-      break;
-    }
+    case cpCssValue: entries = CssValueWords(Place.Property); break;
     case cpScript: {
       entries = FScriptWords;
       for (std::string& word : ScriptIdentifiers(ScriptText)) entries.push_back(std::move(word));
-      SortWords(entries);
+      SortCompletionWords(entries);
       break;
     }
   }

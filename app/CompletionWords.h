@@ -1,5 +1,7 @@
-// The words completion offers at each place: the highlighters' own tables, one small data file per
-// language (app/completion/*.txt), and in script the identifiers the document already holds.
+// The words completion offers at each place: in HTML and CSS the tables made from the data sets web
+// tools keep (CompletionTableWords.h), only what is valid where the caret stands; entities from the
+// HTML highlighter's table and a small data file; in script the JavaScript highlighter's table, a data
+// file and the identifiers the document already holds.
 #pragma once
 
 #include <map>
@@ -11,17 +13,15 @@
 
 class TCompletionWords {
  public:
-  // The texts of the HTML, CSS and JavaScript data files.
-  TCompletionWords(std::string_view HtmlData, std::string_view CssData, std::string_view JsData);
+  // The texts of the HTML and JavaScript data files (app/completion/*.txt).
+  TCompletionWords(std::string_view HtmlData, std::string_view JsData);
 
   // The entries for Place, sorted without regard to case. ScriptText: for cpScript, the script
   // around the caret without the fragment, whose identifiers are offered too.
   std::vector<std::string> Entries(const TCompletionPlace& Place, std::string_view ScriptText = {}) const;
 
  private:
-  std::vector<std::string> FTags, FClosingTags, FAttributes, FEntities, FProperties, FScriptWords;
-  std::map<std::string, std::vector<std::string>> FValues;  // by property
-  std::vector<std::string> FCommonValues;                   // for every property
+  std::vector<std::string> FTags, FClosingTags, FEntities, FProperties, FScriptWords;
 };
 
 // A data file: "[section]" lines start lists of words separated by blanks; "#" starts a comment;

@@ -1,6 +1,6 @@
 #!/usr/bin/env node
 // How much of HTML and CSS completion offers, measured against the data sets its tables come from:
-//   QUILLAN_COMPLETION_OFFER=offer.txt build/tests/authoring_tests --gtest_filter='CompletionOffer.*'
+//   QUILLAN_COMPLETION_OFFER=offer.txt build/tests/app_tests --gtest_filter='CompletionOffer.*'
 //   node scripts/completion-coverage.mjs offer.txt [folder for the npm packages]
 // The offer file has one line for each word offered: "property NAME", "value PROPERTY WORD",
 // "attribute ELEMENT NAME".

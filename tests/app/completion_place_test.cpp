@@ -22,11 +22,16 @@ TEST(CompletionPlace, PlacesOfEachLanguage) {
       {dtHTML, "a &co", cpEntity, "co", ""},
       {dtHTML, "<a hr", cpAttribute, "hr", ""},
       {dtHTML, "<img\n  src=x al", cpAttribute, "al", ""},
-      {dtHTML, "<a href=\"x y", cpNone, "", ""},
+      {dtHTML, "<a href=\"x y", cpAttributeValue, "y", ""},
       {dtHTML, "<a title='a > b' ", cpAttribute, "", ""},
       {dtHTML, "<a title='a' >x ", cpNone, "", ""},
       {dtHTML, "<a href=\"x\" ", cpAttribute, "", ""},
-      {dtHTML, "<a href=", cpNone, "", ""},
+      {dtHTML, "<a href=", cpAttributeValue, "", ""},
+      {dtHTML, "<a title=x", cpAttributeValue, "x", ""},
+      {dtHTML, "<a href=x/y", cpNone, "", ""},
+      {dtHTML, "</p ", cpNone, "", ""},
+      {dtHTML, "<!DOCTYPE ", cpNone, "", ""},
+      {dtHTML, "< a", cpNone, "", ""},
       {dtHTML, "<p>some te", cpNone, "", ""},
       {dtHTML, "<!-- <di", cpNone, "", ""},
       {dtHTML, "<!-- x --><di", cpTagName, "di", ""},
@@ -59,6 +64,31 @@ TEST(CompletionPlace, PlacesOfEachLanguage) {
     EXPECT_EQ(place.Kind, c.Kind);
     EXPECT_EQ(place.Fragment, c.Fragment);
     EXPECT_EQ(place.Property, c.Property);
+  }
+}
+
+// The element and attribute a start tag's place belongs to.
+TEST(CompletionPlace, ElementAndAttribute) {
+  struct {
+    const char* Before;
+    TCompletionPlaceKind Kind;
+    const char* Element;
+    const char* Attribute;
+  } cases[] = {
+      {"<IMG sr", cpAttribute, "img", ""},
+      {"<td\n  class=\"a\" ", cpAttribute, "td", ""},
+      {"<my-widget ", cpAttribute, "my-widget", ""},
+      {"<div ROLE=\"but", cpAttributeValue, "div", "role"},
+      {"<div role = 'navigation ma", cpAttributeValue, "div", "role"},
+      {"<div aria-live=", cpAttributeValue, "div", "aria-live"},
+      {"<p title=\"a > b\" lang='x' data-a=b ", cpAttribute, "p", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Before);
+    const TCompletionPlace place = FindCompletionPlace(dtHTML, c.Before);
+    EXPECT_EQ(place.Kind, c.Kind);
+    EXPECT_EQ(place.Element, c.Element);
+    EXPECT_EQ(place.Attribute, c.Attribute);
   }
 }
 

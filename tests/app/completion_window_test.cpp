@@ -27,15 +27,21 @@ TEST(CompletionWindow, KeystrokeScripts) {
     const char* Keys;
     const char* Expected;
   } cases[] = {
-      // Tag names from the HTML highlighter's table, its closing forms, and the data file.
+      // Tag names, and the end tags of elements that have one.
       {dtHTML, "<bloc|", "^\n", "<blockquote"},
       {dtHTML, "<p>x</fram|", "^\n", "<p>x</frameset"},
       {dtHTML, "<P><TAB|", "^\n", "<P><TABLE"},
       {dtHTML, "<artic|", "^\n", "<article"},
+      {dtHTML, "<p>x</im|", "^\n", "<p>x</im"},
       {dtHTML, "<|", "^he\x02\n", "<header"},
       // Attributes inside a tag, filtered as the user types.
       {dtHTML, "<a hr|>", "^\t", "<a href>"},
       {dtHTML, "<a |", "^tar\n", "<a target"},
+      // Each element's own attributes, the global ones, the data- prefix; roles in role's value.
+      {dtHTML, "<td col|", "^\n", "<td colspan"},
+      {dtHTML, "<img |", "^data\n", "<img data-"},
+      {dtHTML, "<img col|", "^\n", "<img col"},
+      {dtHTML, "<nav role=\"|\">", "^navi\n", "<nav role=\"navigation\">"},
       // Entities, with their semicolon.
       {dtHTML, "a &co|", "^\n", "a &copy;"},
       {dtHTML, "&divi|", "^\n", "&divide;"},
@@ -44,7 +50,9 @@ TEST(CompletionWindow, KeystrokeScripts) {
       {dtHTML, "<style>\np { font-w|", "^\n", "<style>\np { font-weight"},
       {dtCSS, "p { col|", "^\n", "p { color"},
       {dtCSS, "p { display: fl|", "^\n", "p { display: flex"},
-      {dtCSS, "p { color: |", "^nav\n", "p { color: navy"},
+      {dtCSS, "p { color: |", "^navy\n", "p { color: navy"},
+      {dtCSS, "p { flex: |", "^no\n", "p { flex: none"},
+      {dtCSS, "p { grid-column: s|", "^\n", "p { grid-column: span"},
       // Script: the JavaScript table's words and the document's identifiers.
       {dtJavaScript, "docu|", "^\n", "document"},
       {dtJavaScript, "var myCounter = 0;\nmyC|", "^\n", "var myCounter = 0;\nmyCounter"},
