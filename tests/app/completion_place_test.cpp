@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "DocumentTypes.h"
 
 namespace {
@@ -89,6 +92,29 @@ TEST(CompletionPlace, ElementAndAttribute) {
     EXPECT_EQ(place.Kind, c.Kind);
     EXPECT_EQ(place.Element, c.Element);
     EXPECT_EQ(place.Attribute, c.Attribute);
+  }
+}
+
+// Any text: the fragment is what stands before the caret, and the names are those of the text.
+TEST(CompletionPlace, RandomMarkup) {
+  const std::string_view alphabet = "<>/!\"'= \n&:;{}-aAbimgrole";
+  std::mt19937 rng(25);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (int n = int(rng() % 40); n > 0; --n) text += alphabet[rng() % alphabet.size()];
+    for (int type : {dtHTML, dtCSS}) {
+      SCOPED_TRACE(text);
+      const TCompletionPlace place = FindCompletionPlace(type, text);
+      EXPECT_TRUE(text.ends_with(place.Fragment) || place.Fragment.starts_with('!'));
+      if (place.Kind == cpAttribute || place.Kind == cpAttributeValue) {
+        EXPECT_FALSE(place.Element.empty());
+        std::string lower = text;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](char C) { return char(std::tolower(C)); });
+        EXPECT_NE(lower.find('<' + place.Element), std::string::npos);
+      }
+      EXPECT_TRUE(place.Kind == cpAttributeValue || place.Attribute.empty());
+    }
   }
 }
 
