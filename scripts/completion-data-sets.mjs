@@ -1,7 +1,7 @@
 // The data sets completion's tables are made from, at pinned versions, installed with npm into a
 // folder of their own; shared by the table generator and the coverage measure.
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -15,9 +15,19 @@ export const packages = {
   'aria-query': '5.3.2',
 };
 
-// Folder: where the packages are (or go); made under the temporary folder when not given.
+// Folder: where the packages are (or go); made under the temporary folder, and removed again, when
+// not given.
 export async function loadDataSets(folder) {
-  folder ??= mkdtempSync(join(tmpdir(), 'quillan-completion-'));
+  if (folder) return readDataSets(folder);
+  const made = mkdtempSync(join(tmpdir(), 'quillan-completion-'));
+  try {
+    return await readDataSets(made);
+  } finally {
+    rmSync(made, { recursive: true, force: true });
+  }
+}
+
+async function readDataSets(folder) {
   const wanted = Object.entries(packages).map(([name, version]) => `${name}@${version}`);
   const installed = Object.entries(packages).every(([name, version]) => {
     const file = join(folder, 'node_modules', name, 'package.json');
