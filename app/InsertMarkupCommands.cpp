@@ -11,7 +11,7 @@
 #include "InsertMarkup.h"
 #include "LinkCommands.h"
 #include "LinkCommandsPicDlg.h"
-#include "MemoryBudget.h"
+#include "MemoryReport.h"
 #include "MsgDlg.h"
 #include "Preview.h"
 #include "main.h"

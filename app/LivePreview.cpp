@@ -24,15 +24,15 @@
 #include "LivePreviewPage.h"
 #include "LivePreviewScheme.h"
 #include "MainStatusBar.h"
-#include "RecoveryCopy.h"
 #include "ShortCuts.h"
+#include "StateFolder.h"
 #include "main.h"
 #include "xeCustomEdit.h"
 
 namespace {
 
 // The folder that keeps the marks of running previews, with the recovery copies.
-QString MarkFolder() { return RecoveryFolder(); }
+QString MarkFolder() { return StateFolder(); }
 
 constexpr int StatusNoticeMs = 30000;
 

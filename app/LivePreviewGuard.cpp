@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#include "StateFolder.h"
+
 namespace {
 
 // Chromium takes a switch with one dash or two, with or without a value.
@@ -40,21 +42,23 @@ QString PreviewUnavailableReason() {
 
 bool TPreviewRunMark::Set(const QString& Folder) {
   if (IsSet()) return true;
-  QDir().mkpath(QFileInfo(Folder).absolutePath());
-  ::mkdir(Local(Folder).constData(), 0700);
-  const QString base = Folder + QStringLiteral("/livepreview-") + QUuid::createUuid().toString(QUuid::Id128);
+  const TReadOnlyFile dir = OpenStateFolder(Folder, true, nullptr);
+  if (!dir.IsOpen()) return false;
+  const QString base = QStringLiteral("livepreview-") + QUuid::createUuid().toString(QUuid::Id128);
   const QByteArray fresh = Local(base + QStringLiteral(".new"));
-  const int fd = ::open(fresh.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  const int fd =
+      ::openat(dir.Fd(), fresh.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return false;
   // Locked before it gets the name others look for, so that none takes it for abandoned.
-  const QByteArray path = Local(base + QStringLiteral(".mark"));
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::rename(fresh.constData(), path.constData()) != 0) {
-    ::unlink(fresh.constData());
+  const QByteArray name = Local(base + QStringLiteral(".mark"));
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+      ::renameat(dir.Fd(), fresh.constData(), dir.Fd(), name.constData()) != 0) {
+    ::unlinkat(dir.Fd(), fresh.constData(), 0);
     ::close(fd);
     return false;
   }
   FFd = fd;
-  FPath = path;
+  FPath = Local(Folder + QLatin1Char('/')) + name;
   return true;
 }
 
@@ -68,17 +72,19 @@ void TPreviewRunMark::Clear() {
 
 bool TakeAbandonedPreviewMarks(const QString& Folder) {
   bool found = false;
+  const TReadOnlyFile dir = OpenStateFolder(Folder, false, nullptr);
+  if (!dir.IsOpen()) return false;
   const QStringList names =
       QDir(Folder).entryList({QStringLiteral("livepreview-*.mark"), QStringLiteral("livepreview-*.new")},
                              QDir::Files | QDir::System);
   for (const QString& name : names) {
-    const QByteArray path = Local(Folder + QLatin1Char('/') + name);
-    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray local = Local(name);
+    const int fd = ::openat(dir.Fd(), local.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat st {};
     // A lock that can be taken belongs to nobody: its program is gone.
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-      ::unlink(path.constData());
+      ::unlinkat(dir.Fd(), local.constData(), 0);
       if (name.endsWith(QStringLiteral(".mark"))) found = true;
     }
     ::close(fd);

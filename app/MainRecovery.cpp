@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "MainStatusBar.h"
-#include "MemoryBudget.h"
+#include "MemoryReport.h"
 #include "MsgDlg.h"
 #include "RecoveryKeeper.h"
 #include "main.h"

@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "MemoryBudget.h"
+#include "MemoryReport.h"
 #include "MsgDlg.h"
 #include "SearchFeedback.h"
 #include "SearchProgress.h"

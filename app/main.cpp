@@ -15,7 +15,7 @@
 #include "HelpView.h"
 #include "IniLang.h"
 #include "InsertMarkupCommands.h"
-#include "MemoryBudget.h"
+#include "MemoryReport.h"
 #include "MsgDlg.h"
 #if QUILLAN_WEBENGINE
 #include "LivePreview.h"

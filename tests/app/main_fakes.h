@@ -1,28 +1,21 @@
 // Message boxes and file dialogs that tests answer, and a main window made for a test.
 #pragma once
 
-#include <QFile>
 #include <QHash>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <deque>
 #include <memory>
-#include <ostream>
-#include <string>
 
 #include "EncodingDlg.h"
+#include "FileBytes.h"
 #include "FileDlg.h"
 #include "FormStorage.h"
 #include "MsgDlg.h"
+#include "QtPrinters.h"
 #include "QtTestApp.h"
 #include "main.h"
-
-// Readable failure messages.
-inline void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& List, std::ostream* Out) {
-  *Out << '[' << List.join("|").toStdString() << ']';
-}
 
 struct TShownBox {
   QString Text;
@@ -107,15 +100,4 @@ inline std::unique_ptr<TMainForm> ShownMainForm(const QStringList& Args = {},
   form->show();
   form->OpenStartDocument();
   return form;
-}
-
-inline std::string FileBytes(const QString& Path) {
-  QFile file(Path);
-  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-  return file.readAll().toStdString();
-}
-
-inline void WriteBytes(const QString& Path, const std::string& Bytes) {
-  QFile file(Path);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(Bytes.data(), qint64(Bytes.size()));
 }

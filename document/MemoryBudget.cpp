@@ -8,8 +8,6 @@
 #include <sstream>
 #include <string>
 
-#include "MsgDlg.h"
-
 namespace {
 
 constexpr std::uint64_t Unlimited = std::numeric_limits<std::uint64_t>::max();
@@ -82,8 +80,4 @@ std::uint64_t AvailableMemory() { return std::min({SystemFree(), GroupFree(), Li
 bool MemoryAllows(std::uint64_t Bytes, std::uint64_t Free) {
   // A quarter of what is free stays for the rest of the program, the window and the system.
   return Bytes <= Free - Free / 4;
-}
-
-void ReportNotEnoughMemory(QWidget* Parent) {
-  MessageDlg(QString::fromLatin1(kNotEnoughMemoryMessage), mtError, mbOK, Parent);
 }

@@ -24,7 +24,8 @@
 #include <vector>
 
 #include "DocumentFile.h"
-#include "main_fakes.h"
+#include "FileBytes.h"
+#include "QtPrinters.h"
 #include "xeEditList.h"
 #include "xeLineStore.h"
 

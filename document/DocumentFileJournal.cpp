@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "DocumentFile.h"
+#include "StateFolder.h"
 
 namespace {
 
@@ -40,32 +41,15 @@ class TFd {
   int FFd;
 };
 
-// The state folder, opened without following a symbolic link (made first when Create says so); it must
-// belong to the user, and nobody else may enter it.
-int OpenStateFolder(const QString& Folder, bool Create, QString* Why) {
-  const QByteArray path = Local(Folder);
-  if (Create) {
-    QDir().mkpath(QFileInfo(Folder).absolutePath());
-    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
-      if (Why) *Why = Folder + QStringLiteral(": ") + SystemError(errno);
-      return -1;
-    }
-  }
-  TFd fd(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-  if (fd.Get() < 0) {
-    if (Why) *Why = Folder + QStringLiteral(": ") + SystemError(errno);
+// The state folder as a descriptor of its own; Why names it and says why it cannot be used.
+int OpenJournalFolder(const QString& Folder, bool Create, QString* Why) {
+  QString reason;
+  TReadOnlyFile dir = OpenStateFolder(Folder, Create, &reason);
+  if (!dir.IsOpen()) {
+    if (Why) *Why = Folder + QStringLiteral(": ") + (reason.isEmpty() ? SystemError(ENOENT) : reason);
     return -1;
   }
-  struct stat st {};
-  if (::fstat(fd.Get(), &st) != 0 || st.st_uid != ::geteuid()) {
-    if (Why) *Why = Folder + QStringLiteral(" does not belong to you.");
-    return -1;
-  }
-  if ((st.st_mode & 077) != 0 && ::fchmod(fd.Get(), 0700) != 0) {
-    if (Why) *Why = Folder + QStringLiteral(": ") + SystemError(errno);
-    return -1;
-  }
-  return fd.Release();
+  return dir.Release();
 }
 
 std::string RecordText(const TSaveRecord& R) {
@@ -147,7 +131,7 @@ TSaveJournal::~TSaveJournal() {
 }
 
 bool TSaveJournal::Begin(const TSaveRecord& Record, QString* Why) {
-  const TFd folder(OpenStateFolder(FFolder, true, Why));
+  const TFd folder(OpenJournalFolder(FFolder, true, Why));
   if (folder.Get() < 0) return false;
   const QByteArray id = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
   const QByteArray part = id + PartSuffix, name = id + Suffix;
@@ -189,7 +173,7 @@ void TSaveJournal::Finish() {
 
 std::vector<TUnfinishedSave> FindUnfinishedSaves(const QString& Folder) {
   std::vector<TUnfinishedSave> found;
-  const TFd folder(OpenStateFolder(Folder, false, nullptr));
+  const TFd folder(OpenJournalFolder(Folder, false, nullptr));
   if (folder.Get() < 0) return found;
   const QStringList names =
       QDir(Folder).entryList({QStringLiteral("*") + Suffix, QStringLiteral("*") + PartSuffix}, QDir::Files);

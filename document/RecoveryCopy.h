@@ -22,6 +22,7 @@
 #include "DocumentText.h"
 #include "FileContent.h"
 #include "RegularFile.h"
+#include "StateFolder.h"
 
 struct TRecoveryHeader {
   QString FileName;     // the document's absolute name (a never-saved document's proposed name)
@@ -32,13 +33,10 @@ struct TRecoveryHeader {
   TContentStamp Disk;  // what the file held when the document last read or wrote it (not known: none)
 };
 
-// $XDG_STATE_HOME/quillan, else ~/.local/state/quillan.
-QString RecoveryFolder();
+// The copies live in the state folder.
+inline QString RecoveryFolder() { return StateFolder(); }
 
-// The state folder opened for the copies: created (with its parents) when Create says so and it is
-// missing, its mode made 0700 when it is the user's; refused (not open, Why says why) when it is a
-// symbolic link, not a folder, or another user's. A folder that is missing and not to be created gives no
-// Why.
+// The state folder opened for the copies (OpenStateFolder), Why saying that no copy can be kept there.
 TReadOnlyFile OpenRecoveryFolder(const QString& Folder, bool Create, QString* Why);
 
 // A copy left by a program that is gone, locked for the finder while it holds it.
