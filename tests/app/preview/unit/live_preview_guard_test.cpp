@@ -78,6 +78,19 @@ TEST(PreviewGuard, MarksOfLivingProgramsStayAndAbandonedOnesAreTaken) {
   EXPECT_FALSE(TakeAbandonedPreviewMarks(folder));
 }
 
+// A state folder planted as a link to another folder gets no marks, and its marks are not taken.
+TEST(PreviewGuard, AStateFolderThatIsALinkIsLeftAlone) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir().mkpath(dir.filePath("elsewhere")) && QDir().mkpath(dir.filePath("state")));
+  const QString folder = dir.filePath("state/quillan");
+  ASSERT_TRUE(QFile::link(dir.filePath("elsewhere"), folder));
+  WriteBytes(dir.filePath("elsewhere/livepreview-1.mark"), "");
+  TPreviewRunMark mark;
+  EXPECT_FALSE(mark.Set(folder));
+  EXPECT_FALSE(TakeAbandonedPreviewMarks(folder));
+  EXPECT_EQ(QDir(dir.filePath("elsewhere")).entryList(QDir::Files), QStringList{"livepreview-1.mark"});
+}
+
 TEST(PreviewGuard, AStartAfterAnAbnormalEndLeavesThePreviewOff) {
   EnsureQtApp();
   // A program that ended with its preview on, and the setting remembered as on from an earlier run.
