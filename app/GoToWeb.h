@@ -4,9 +4,7 @@
 #include <QObject>
 #include <QString>
 
-inline constexpr const char* kMakerWebSite = "https://www.orvex.example/";
-inline constexpr const char* kMakerCenterPage = "https://www.orvex.example/center";
-inline constexpr const char* kMakerEMail = "info@orvex.example";
+#include "MakerAddresses.h"
 
 class TGoToWeb : public QObject {
   Q_OBJECT

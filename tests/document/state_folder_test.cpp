@@ -34,11 +34,12 @@ TEST(StateFolder, OpensOnlyAPrivateFolderOfTheUser) {
   const TCase cases[] = {
       {"missing, not to be made", [](const QString&) {}, false, false, ""},
       {"missing, made", [](const QString&) {}, true, true, ""},
-      {"open to others", [](const QString& F) {
+      {"open to others",
+       [](const QString& F) {
          QDir().mkpath(F);
          ::chmod(QFile::encodeName(F), 0755);
-       }, false,
-       true, ""},
+       },
+       false, true, ""},
       {"a symbolic link to a folder",
        [&top](const QString& F) {
          QDir().mkpath(top.filePath("elsewhere"));

@@ -1,8 +1,8 @@
 #include "LinkCommands.h"
 
-#include "GoToWeb.h"
 #include "ImgSize.h"
 #include "InsertMarkup.h"
+#include "MakerAddresses.h"
 #include "ProfileString.h"
 
 #include <algorithm>

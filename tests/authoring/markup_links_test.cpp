@@ -1,6 +1,6 @@
 // Addresses read from Internet shortcut files.
-#include "GoToWeb.h"
 #include "LinkCommands.h"
+#include "MakerAddresses.h"
 
 #include <QDir>
 #include <QTemporaryDir>
