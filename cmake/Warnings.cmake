@@ -8,12 +8,23 @@ function(quillan_warnings target)
   endif()
 endfunction()
 
-# One library per source folder: every .cpp directly in the folder, except the files whose names
-# start with one of the EXCLUDE prefixes (parts that an option leaves out).
+# One library per source folder: every .cpp directly in the folder (or in each of its FOLDERS, which are
+# then on the include path each, so that files include one another by name), except the files whose
+# names start with one of the EXCLUDE prefixes (parts that an option leaves out).
 function(quillan_library target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "EXCLUDE")
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "EXCLUDE;FOLDERS")
+  set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+  if(arg_FOLDERS)
+    list(TRANSFORM arg_FOLDERS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE dirs)
+  endif()
+  set(sources "")
+  set(headers "")
+  foreach(dir IN LISTS dirs)
+    file(GLOB dir_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    file(GLOB dir_headers CONFIGURE_DEPENDS ${dir}/*.h)
+    list(APPEND sources ${dir_sources})
+    list(APPEND headers ${dir_headers})
+  endforeach()
   list(FILTER sources EXCLUDE REGEX "/qn\\.cpp$")
   foreach(prefix IN LISTS arg_EXCLUDE)
     list(FILTER sources EXCLUDE REGEX "/${prefix}[^/]*$")
@@ -21,7 +32,7 @@ function(quillan_library target)
   endforeach()
   add_library(${target} STATIC ${sources} ${headers} ${arg_UNPARSED_ARGUMENTS})
   quillan_moc_watch(${target} ${sources} ${headers})
-  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(${target} PUBLIC ${dirs})
   quillan_warnings(${target})
 endfunction()
 
