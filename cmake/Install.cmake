@@ -3,7 +3,7 @@
 # carries; CPack turns the same rules into a Debian package.
 include(GNUInstallDirs)
 
-# The id the program gives itself too (app/AppIdentity.h).
+# The id the program gives itself too (app/window/AppIdentity.h).
 set(QUILLAN_APP_ID example.orvex.quillan)
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 # The project's name is capitalised; its folders are not.
